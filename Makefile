@@ -1,0 +1,31 @@
+# The two commands of the project:
+#   make test   install what is missing, build both trees, run every test
+#   make demo   (comes with the tools' jobs)
+.PHONY: all bootstrap host win32 test test-host test-win32 format clean
+
+all: host win32
+
+bootstrap:
+	@scripts/bootstrap
+
+host: bootstrap
+	@cmake --preset host >/dev/null
+	@cmake --build --preset host
+
+win32: bootstrap
+	@cmake --preset win32 >/dev/null
+	@cmake --build --preset win32
+
+test-host: host
+	@ctest --preset host
+
+test-win32: win32
+	@ctest --preset win32
+
+test: test-host test-win32
+
+format:
+	@git ls-files -co --exclude-standard '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

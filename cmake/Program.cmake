@@ -1,0 +1,21 @@
+# vr_add_program(name DESCRIPTION text SOURCES ... [CONSOLE])
+# A Windows program of the set: GUI subsystem (or console for test helpers),
+# a version resource and an embedded manifest (common controls v6, asInvoker).
+function(vr_add_program name)
+  cmake_parse_arguments(ARG "CONSOLE" "DESCRIPTION" "SOURCES" ${ARGN})
+  set(VR_PROGRAM_NAME ${name})
+  set(VR_PROGRAM_DESCRIPTION ${ARG_DESCRIPTION})
+  set(VR_VERSION_COMMAS
+      "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0")
+  set(generated ${CMAKE_CURRENT_BINARY_DIR}/${name}-resources)
+  set(VR_MANIFEST_PATH ${generated}/${name}.manifest)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/Program.manifest.in ${VR_MANIFEST_PATH} @ONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/Program.rc.in ${generated}/${name}.rc @ONLY)
+  if(ARG_CONSOLE)
+    add_executable(${name} ${ARG_SOURCES} ${generated}/${name}.rc)
+  else()
+    add_executable(${name} WIN32 ${ARG_SOURCES} ${generated}/${name}.rc)
+    target_link_options(${name} PRIVATE -municode)
+  endif()
+  vr_set_warnings(${name})
+endfunction()

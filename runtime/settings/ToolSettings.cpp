@@ -1,0 +1,62 @@
+#include "settings/ToolSettings.h"
+
+#include "settings/ReadIniString.h"
+#include "startup/RuntimeMessages.h"
+#include "text/NumberText.h"
+
+namespace vr {
+namespace {
+
+struct TextKey {
+    TextView key;
+    Text ToolSettings::*field;
+};
+
+struct NumericKey {
+    TextView key;
+    std::int32_t ToolSettings::*field;
+};
+
+constexpr TextKey kTextKeys[] = {
+    {u"ACADName", &ToolSettings::ACADName},
+    {u"CommandCaption", &ToolSettings::CommandCaption},
+    {u"MainCaption", &ToolSettings::MainCaption},
+    {u"TextCaption", &ToolSettings::TextCaption},
+};
+
+constexpr NumericKey kNumericKeys[] = {
+    {u"MainCmdCtrlID", &ToolSettings::MainCmdCtrlID},
+    {u"TextCmdCtrlID", &ToolSettings::TextCmdCtrlID},
+    {u"MainHistCtrlID", &ToolSettings::MainHistCtrlID},
+    {u"TextHistCtrlID", &ToolSettings::TextHistCtrlID},
+};
+
+constexpr TextView kTextDefault = u"???";
+constexpr TextView kNumericDefault = u"0";
+
+} // namespace
+
+std::variant<ToolSettings, Failure> LoadToolSettings(ProfileAccess& profiles,
+                                                     TextView settingsFolder) {
+    ToolSettings settings;
+    for (const TextKey& entry : kTextKeys) {
+        settings.*entry.field = ReadIniString(profiles, settingsFolder, kSettingsBaseName,
+                                              kSettingsSection, entry.key, kTextDefault);
+    }
+    for (const NumericKey& entry : kNumericKeys) {
+        const Text value = ReadIniString(profiles, settingsFolder, kSettingsBaseName,
+                                         kSettingsSection, entry.key, kNumericDefault);
+        const std::optional<double> number = LeadingNumber(value);
+        const std::optional<std::int32_t> integer = number ? RoundToInt32(*number) : std::nullopt;
+        if (!integer) {
+            Text path(settingsFolder);
+            path += kSettingsBaseName;
+            path += u".ini";
+            return Failure{SettingOutOfRangeMessage(path, kSettingsSection, entry.key, value)};
+        }
+        settings.*entry.field = *integer;
+    }
+    return settings;
+}
+
+} // namespace vr

@@ -1,0 +1,215 @@
+#include "FakeServices.h"
+#include "TestText.h"
+#include "settings/BaseNameOf.h"
+#include "startup/DelayFactor.h"
+#include "startup/ProgramFolder.h"
+#include "startup/RuntimeMessages.h"
+#include "startup/ToolRun.h"
+#include "text/AnsiText.h"
+#include "timing/DelayWait.h"
+
+#include <gtest/gtest.h>
+
+namespace vr {
+namespace {
+
+using test::FakeToolServices;
+
+TEST(DelayFactor, ConvertsTheFirstLine) {
+    const std::pair<Text, std::optional<std::int16_t>> cases[] = {
+        {u"10", 10},
+        {u" 7 ", 7},
+        {u"2.5", 2},
+        {u"3.5", 4},
+        {u"25", 25},
+        {u"0", 0},
+        {u"2730", 2730},
+        {u"１０", 10},
+        {u"", std::nullopt},
+        {u"abc", std::nullopt},
+        {u"40000", std::nullopt},
+        // Convert, but would pause forever or overflow a wait halfway.
+        {u"-1", std::nullopt},
+        {u"2731", std::nullopt},
+        {u"-0.4", 0},
+    };
+    for (const auto& [line, expected] : cases) {
+        EXPECT_EQ(ParseDelayFactor(line), expected) << testing::PrintToString(line);
+    }
+}
+
+TEST(DelayFactor, ReadsOnlyTheFirstLineOfTheFileBesideTheProgram) {
+    const std::pair<std::optional<Bytes>, std::optional<std::int16_t>> cases[] = {
+        {Bytes("3\r\nanything"), 3},  {Bytes("3\ranything"), 3},
+        {Bytes("12\r\n"), 12},        {Bytes("\r\n10"), std::nullopt},
+        {Bytes(""), std::nullopt},    {Bytes("\x82\x50\x82\x4f"), 10}, // "１０" in code page 932
+        {std::nullopt, std::nullopt},                                  // no file
+    };
+    for (const auto& [content, expected] : cases) {
+        FakeToolServices fake;
+        if (content) {
+            fake.files.files[u"C:\\Tools\\delay.dat"] = *content;
+        }
+        EXPECT_EQ(ReadDelayFactor(fake.files, u"C:\\Tools"), expected);
+    }
+}
+
+TEST(DelayFactor, IsNamedWithADoubledBackslashAtADriveRoot) {
+    FakeToolServices fake;
+    fake.files.files[u"T:\\\\delay.dat"] = "9";
+    EXPECT_EQ(ReadDelayFactor(fake.files, u"T:\\"), 9);
+    EXPECT_EQ(fake.files.reads, std::vector<Text>{u"T:\\\\delay.dat"});
+}
+
+TEST(DelayWait, SleepsFactorTimesUnits) {
+    struct Case {
+        std::int16_t factor;
+        int units;
+        std::optional<std::uint32_t> slept; // nullopt: overflow, nothing slept
+    };
+    const Case cases[] = {
+        {10, kShortWait, 70},
+        {10, kLongWait, 120},
+        {5, kShortWait, 35},
+        {5, kLongWait, 60},
+        {20, kShortWait, 140},
+        {20, kLongWait, 240},
+        {0, kLongWait, 0},
+        {2730, kLongWait, 32760},
+        {2731, kLongWait, std::nullopt},
+        {4681, kShortWait, 32767},
+        {4682, kShortWait, std::nullopt},
+        {-1, kShortWait, 0xFFFFFFF9u}, // widened with its sign, as the platform takes it
+        {-4681, kShortWait, static_cast<std::uint32_t>(-32767)},
+        {-4682, kShortWait, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        FakeToolServices fake;
+        const Outcome outcome = DelayWait(fake.desktop, c.factor, c.units);
+        if (c.slept) {
+            EXPECT_FALSE(outcome) << c.factor << " x " << c.units;
+            EXPECT_EQ(fake.desktop.sleeps, std::vector<std::uint32_t>{*c.slept});
+        } else {
+            ASSERT_TRUE(outcome) << c.factor << " x " << c.units;
+            EXPECT_EQ(outcome->message, WaitOverflowMessage(c.factor, c.units));
+            EXPECT_TRUE(fake.desktop.sleeps.empty());
+        }
+    }
+}
+
+TEST(BaseNameOf, DropsFolderAndExtension) {
+    const std::pair<Text, Text> cases[] = {
+        {u"C:\\CAD\\acad.exe", u"acad"},
+        {u"acad.exe", u"acad"},
+        {u"D:tool.main.exe", u"tool"},
+        {u"README", u"README"},
+        {u"\\\\server\\share\\x.exe", u"x"},
+        {u"C:\\CAD\\Acad.EXE", u"Acad"},
+        {u"C:\\表\\ソフト.exe", u"ソフト"},
+        {u"C:\\dir.d\\noext", u"noext"},
+        {u"C:\\CAD\\", u""},
+        {u"", u""},
+        {u".hidden", u""},
+    };
+    for (const auto& [path, expected] : cases) {
+        EXPECT_EQ(BaseNameOf(path), expected) << testing::PrintToString(path);
+    }
+}
+
+TEST(ProgramFolder, KeepsTheBackslashOnlyAtADriveRoot) {
+    const std::pair<Text, Text> cases[] = {
+        {u"C:\\Tools\\pinmark.exe", u"C:\\Tools"},
+        {u"T:\\pinmark.exe", u"T:\\"},
+        {u"C:\\表\\pinmark.exe", u"C:\\表"},
+        {u"\\\\server\\share\\pinmark.exe", u"\\\\server\\share"},
+    };
+    for (const auto& [modulePath, folder] : cases) {
+        EXPECT_EQ(ProgramFolderFromModulePath(modulePath), folder);
+    }
+    EXPECT_EQ(SettingsFolderOf(u"C:\\Tools"), u"C:\\Tools\\");
+    EXPECT_EQ(SettingsFolderOf(u"T:\\"), u"T:\\");
+    // 表 ends in byte 0x5C in code page 932, but it is a character, not a backslash.
+    EXPECT_EQ(SettingsFolderOf(u"C:\\表"), u"C:\\表\\");
+    EXPECT_EQ(ToolFilePath(u"T:\\", u"delay.dat"), u"T:\\\\delay.dat");
+    EXPECT_EQ(ToolFilePath(u"C:\\Tools", u"delay.dat"), u"C:\\Tools\\delay.dat");
+}
+
+struct EntryCase {
+    const char* name;
+    std::optional<Bytes> delayFile;
+    std::int16_t factor;
+    bool message;
+    friend void PrintTo(const EntryCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class EntrySequence : public testing::TestWithParam<EntryCase> {};
+
+TEST_P(EntrySequence, ShowsTheDelayMessageOnceThenRunsTheJob) {
+    const EntryCase& c = GetParam();
+    FakeToolServices fake;
+    if (c.delayFile) {
+        fake.files.files[u"C:\\Tools\\delay.dat"] = *c.delayFile;
+    }
+    ToolRun run{fake.Services(), u"pinmark", u"C:\\Tools"};
+    int jobRuns = 0;
+    std::size_t messagesBeforeJob = 0;
+    const int exitCode = RunEntrySequence(run, [&](ToolRun& r) -> Outcome {
+        ++jobRuns;
+        messagesBeforeJob = fake.messages.shown.size();
+        EXPECT_EQ(r.delayFactor, c.factor);
+        return kSucceeded;
+    });
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(jobRuns, 1);
+    if (c.message) {
+        ASSERT_EQ(fake.messages.shown.size(), 1u);
+        EXPECT_EQ(fake.messages.shown[0].caption, u"pinmark");
+        EXPECT_EQ(fake.messages.shown[0].text, kDelayFileMessage);
+        EXPECT_EQ(messagesBeforeJob, 1u);
+    } else {
+        EXPECT_TRUE(fake.messages.shown.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DelayFiles, EntrySequence,
+                         testing::Values(EntryCase{"ten", Bytes("10"), 10, false},
+                                         EntryCase{"missing", std::nullopt, 5, true},
+                                         EntryCase{"empty", Bytes(""), 5, true},
+                                         EntryCase{"text", Bytes("abc"), 5, true},
+                                         EntryCase{"tooLarge", Bytes("40000"), 5, true},
+                                         EntryCase{"negative", Bytes("-1"), 5, true},
+                                         EntryCase{"twoLines", Bytes("3\r\nabc\r\n"), 3, false}),
+                         [](const testing::TestParamInfo<EntryCase>& p) {
+                             return std::string(p.param.name);
+                         });
+
+TEST(EntrySequenceFailure, ReportsAFailedJobOnceUnderTheToolsName) {
+    FakeToolServices fake;
+    fake.files.files[u"C:\\Tools\\delay.dat"] = "5";
+    ToolRun run{fake.Services(), u"labelpen", u"C:\\Tools"};
+    const int exitCode =
+        RunEntrySequence(run, [](ToolRun&) -> Outcome { return Failure{u"失敗しました"}; });
+    EXPECT_EQ(exitCode, 1);
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(fake.messages.shown[0].caption, u"labelpen");
+    EXPECT_EQ(fake.messages.shown[0].text, u"失敗しました");
+}
+
+TEST(RuntimeMessages, DelayFileTextIsExactInCodePage932) {
+    // The text users have always seen, byte for byte as the platform shows it:
+    // full-width digits, a full-width tilde (81 60), an ideographic space (81 40).
+    EXPECT_EQ(
+        EncodeAnsi(kDelayFileMessage),
+        "delay.dat\x83t\x83@\x83"
+        "C\x83\x8b\x82\xaa\x82\xa0\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81"
+        "B\x83"
+        "f\x83"
+        "B\x83\x8c\x83"
+        "C\x82\xb7\x82\xe9\x92l\x82P\x81`\x82Q\x82O\x82\xf0\x83Z\x83"
+        "b\x83g\x82\xb5\x82\xc4\x81@delay.dat\x82\xc6\x82\xa2\x82\xa4\x83t\x83@\x83"
+        "C\x83\x8b\x82\xf0\x8d\xec\x90\xac\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81"
+        "B");
+}
+
+} // namespace
+} // namespace vr

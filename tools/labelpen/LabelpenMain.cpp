@@ -1,0 +1,8 @@
+#include "job/RunToolJob.h"
+#include "platform/win32/ToolProcess.h"
+
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    vr::RunToolProcess(u"labelpen", vr::RunToolJob);
+}
