@@ -4,9 +4,4 @@ set(VR_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
-if(WIN32)
-  # mingw's win32 thread model has no std::thread; GoogleTest then uses its
-  # own Win32 primitives.
-  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
-endif()
 add_subdirectory(${VR_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)

@@ -16,8 +16,11 @@ Text ReadIniString(ProfileAccess& profiles, TextView settingsFolder, TextView ba
     const std::uint32_t stored = profiles.GetPrivateProfileStringA(
         EncodeAnsi(section), EncodeAnsi(key), EncodeAnsi(defaultValue), buffer.data(),
         kIniBufferSize, EncodeAnsi(path));
-    const std::size_t length = std::min<std::size_t>(stored, kIniBufferSize - 1);
-    return DecodeAnsiPrefix(BytesView(buffer.data(), length), length);
+    // The count can include a NUL: when a double-byte character does not fit,
+    // the platform stores a NUL in its place and still counts that byte.
+    const BytesView value(buffer.data(), std::min<std::size_t>(stored, kIniBufferSize - 1));
+    const BytesView beforeNul = value.substr(0, value.find('\0'));
+    return DecodeAnsiPrefix(beforeNul, beforeNul.size());
 }
 
 } // namespace vr

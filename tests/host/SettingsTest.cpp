@@ -61,6 +61,24 @@ TEST(ReadIniString, ValuesDefaultsAndCuts) {
     }
 }
 
+// The platform, when a double-byte character does not fit the buffer, stores
+// a NUL in its place and counts it.
+class CountsTheNulProfiles final : public ProfileAccess {
+  public:
+    std::uint32_t GetPrivateProfileStringA(BytesView, BytesView, BytesView, char* buffer,
+                                           std::uint32_t size, BytesView) override {
+        std::memset(buffer, 'y', size);
+        buffer[size - 2] = '\0';
+        buffer[size - 1] = '\0';
+        return size - 1;
+    }
+};
+
+TEST(ReadIniString, EndsAtANulInsideTheCountedBytes) {
+    CountsTheNulProfiles profiles;
+    EXPECT_EQ(ReadIniString(profiles, u"C:\\", u"ZuDuv", u"Main", u"Key", u"???"), Text(253, u'y'));
+}
+
 TEST(ReadIniString, MissingFileGivesTheDefault) {
     FakeProfiles profiles;
     profiles.Set("C:\\Other\\ZuDuv.ini", "Main", "ACADName", "acad");

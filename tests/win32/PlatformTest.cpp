@@ -1,0 +1,114 @@
+// The real Win32 calls behind the seam, under Wine with the Japanese locale.
+#include "Win32TestSupport.h"
+#include "platform/win32/Win32Services.h"
+#include "settings/ReadIniString.h"
+#include "settings/ToolSettings.h"
+#include "text/AnsiText.h"
+#include "text/Utf8.h"
+
+#include <gtest/gtest.h>
+
+namespace vr {
+namespace {
+
+using test::ScratchFolder;
+
+TEST(Platform, AnsiCodePageIs932) {
+    EXPECT_EQ(GetACP(), 932u);
+}
+
+TEST(Platform, TextBoundaryUsesTheSystemCodePage) {
+    EXPECT_EQ(DecodeAnsi("\x95\x5c\x83\x5c\x94\x5c"), u"表ソ能");
+    EXPECT_EQ(EncodeAnsi(u"表ソ能"), "\x95\x5c\x83\x5c\x94\x5c");
+    EXPECT_EQ(EncodeAnsi(u"\uFF5E\u3000"), "\x81\x60\x81\x40");
+    EXPECT_TRUE(IsAnsiLeadByte(0x95));
+    EXPECT_FALSE(IsAnsiLeadByte(0x5C));
+    EXPECT_FALSE(IsAnsiLeadByte(0xB1)); // half-width katakana
+    EXPECT_EQ(DecodeAnsiPrefix(std::string(253, 'y') + "\x95\x5c", 254), Text(253, u'y'));
+    EXPECT_EQ(DecodeAnsi("ab\x95"), u"ab");
+}
+
+Text Folder(const ScratchFolder& folder) {
+    const std::wstring& path = folder.Path();
+    return Text(path.begin(), path.end()) + u"\\";
+}
+
+TEST(RealProfile, ReadsValuesAsThePlatformStoresThem) {
+    const ScratchFolder folder(L"profile");
+    folder.Write(L"ZuDuv.ini", "[Main]\r\n"
+                               "ACADName=acad\r\n"
+                               "CommandCaption=\r\n"
+                               "Long=" +
+                                   std::string(300, 'v') +
+                                   "\r\n"
+                                   "Sjis=\x83\x52\x83\x7d\x83\x93\x83\x68\r\n"
+                                   "Trail5C=\x95\x5c\x83\x5c\r\n"
+                                   "Split=" +
+                                   std::string(253, 'y') + "\x95\x5c\r\n");
+    Win32ProfileAccess profiles;
+    struct Case {
+        const char16_t* key;
+        Text expected;
+    };
+    const Case cases[] = {
+        {u"ACADName", u"acad"},      {u"TextCaption", u"???"}, {u"CommandCaption", u""},
+        {u"Long", Text(254, u'v')},  {u"Sjis", u"コマンド"},   {u"Trail5C", u"表ソ"},
+        {u"Split", Text(253, u'y')},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ReadIniString(profiles, Folder(folder), u"ZuDuv", u"Main", c.key, u"???"),
+                  c.expected)
+            << Utf8FromText(c.key);
+    }
+    // File names are not case-sensitive on the platform: zuduv.ini is found too.
+    EXPECT_EQ(ReadIniString(profiles, Folder(folder), u"zuduv", u"Main", u"ACADName", u"???"),
+              u"acad");
+}
+
+TEST(RealProfile, MissingFileOrSectionGivesTheDefaults) {
+    const ScratchFolder folder(L"profile-missing");
+    folder.Write(L"Other.ini", "[Other]\r\nACADName=acad\r\n");
+    Win32ProfileAccess profiles;
+    EXPECT_EQ(ReadIniString(profiles, Folder(folder), u"ZuDuv", u"Main", u"ACADName", u"???"),
+              u"???");
+    EXPECT_EQ(ReadIniString(profiles, Folder(folder), u"Other", u"Main", u"ACADName", u"???"),
+              u"???");
+}
+
+TEST(RealProfile, LoadsToolSettingsFromAFolderWithAJapaneseName) {
+    const ScratchFolder folder(L"設定表ソ");
+    folder.Write(L"zuduv.ini", "[Main]\r\n"
+                               "ACADName=acad\r\n"
+                               "CommandCaption=\x83\x52\x83\x7d\x83\x93\x83\x68\r\n"
+                               "MainCaption=AutoCAD\r\n"
+                               "TextCaption=AutoCAD \x83\x65\x83\x4c\x83\x58\x83\x67\r\n"
+                               "MainCmdCtrlID=1001\r\n"
+                               "TextCmdCtrlID=12abc\r\n"
+                               "MainHistCtrlID=abc\r\n"
+                               "TextHistCtrlID=2.5\r\n");
+    Win32ProfileAccess profiles;
+    const auto loaded = LoadToolSettings(profiles, Folder(folder));
+    ASSERT_TRUE(std::holds_alternative<ToolSettings>(loaded));
+    const auto& settings = std::get<ToolSettings>(loaded);
+    EXPECT_EQ(settings.ACADName, u"acad");
+    EXPECT_EQ(settings.CommandCaption, u"コマンド");
+    EXPECT_EQ(settings.MainCaption, u"AutoCAD");
+    EXPECT_EQ(settings.TextCaption, u"AutoCAD テキスト");
+    EXPECT_EQ(settings.MainCmdCtrlID, 1001);
+    EXPECT_EQ(settings.TextCmdCtrlID, 12);
+    EXPECT_EQ(settings.MainHistCtrlID, 0);
+    EXPECT_EQ(settings.TextHistCtrlID, 2);
+}
+
+TEST(RealFiles, ReadsWholeFilesAndReportsMissingOnes) {
+    const ScratchFolder folder(L"files表");
+    folder.Write(L"delay.dat", "10\r\n");
+    Win32FileAccess files;
+    const std::wstring path = folder.File(L"delay.dat");
+    EXPECT_EQ(files.ReadWholeFile(Text(path.begin(), path.end())), Bytes("10\r\n"));
+    const std::wstring missing = folder.File(L"none.dat");
+    EXPECT_EQ(files.ReadWholeFile(Text(missing.begin(), missing.end())), std::nullopt);
+}
+
+} // namespace
+} // namespace vr
