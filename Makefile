@@ -1,7 +1,9 @@
 # The two commands of the project:
 #   make test   install what is missing, build both trees, run every test
-#   make demo   (comes with the tools' jobs)
-.PHONY: all bootstrap host win32 test test-host test-win32 format clean
+#   make demo   run a tool under Wine in the test bed and show what happened
+MAKEFLAGS += --no-print-directory
+
+.PHONY: all bootstrap host win32 test test-host test-win32 demo format clean
 
 all: host win32
 
@@ -23,6 +25,9 @@ test-win32: win32
 	@ctest --preset win32
 
 test: test-host test-win32
+
+demo: win32
+	@scripts/demo
 
 format:
 	@git ls-files -co --exclude-standard '*.cpp' '*.h' | xargs clang-format -i

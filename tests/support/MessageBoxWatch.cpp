@@ -1,10 +1,14 @@
-// mbwatch PID [TIMEOUT_MS]: waits for the message boxes of a process until it
-// ends, prints each as one JSON line in UTF-8 and presses OK. For scripts and
-// the demo; tests link the watcher directly.
+// mbwatch [--hold MS] [--timeout MS] (--pid PID | PROGRAM [ARGUMENTS])
+//
+// Watches the message boxes of a process until it ends: prints each as one
+// JSON line in UTF-8 as soon as it appears, leaves it open for --hold
+// milliseconds, then presses OK. The last line tells how the process ended.
+// For scripts and the demo; tests link the watcher directly.
 #include "MessageBoxWatcher.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -29,39 +33,84 @@ std::string JsonString(const std::wstring& text) {
             out.push_back(c);
         }
     }
-    return out + "\"";
+    out += '"';
+    return out;
+}
+
+void PrintDialog(const vr::test::DialogReport& dialog) {
+    std::string buttons;
+    for (const auto& button : dialog.buttons) {
+        if (!buttons.empty()) {
+            buttons += ',';
+        }
+        buttons += JsonString(button);
+    }
+    std::printf("{\"caption\":%s,\"text\":%s,\"buttons\":[%s],\"icon\":%s}\n",
+                JsonString(dialog.caption).c_str(), JsonString(dialog.text).c_str(),
+                buttons.c_str(), dialog.hasIcon ? "true" : "false");
+    std::fflush(stdout);
+}
+
+std::wstring WideArgument(const char* text) {
+    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
+    wide.resize(wide.size() - 1);
+    return wide;
+}
+
+int Usage() {
+    std::fputs("usage: mbwatch [--hold MS] [--timeout MS] (--pid PID | PROGRAM [ARGUMENTS])\n",
+               stderr);
+    return 2;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fputs("usage: mbwatch PID [TIMEOUT_MS]\n", stderr);
-        return 2;
-    }
-    const DWORD processId = std::strtoul(argv[1], nullptr, 10);
-    const DWORD timeoutMs = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 10000;
-    PROCESS_INFORMATION process{};
-    process.dwProcessId = processId;
-    process.hProcess =
-        OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, processId);
-    if (!process.hProcess) {
-        std::fprintf(stderr, "mbwatch: no process %lu\n", processId);
-        return 2;
-    }
-    const vr::test::ProcessRun run = vr::test::WatchProcess(process, timeoutMs);
-    for (const auto& dialog : run.dialogs) {
-        std::string buttons;
-        for (const auto& button : dialog.buttons) {
-            if (!buttons.empty()) {
-                buttons += ',';
-            }
-            buttons += JsonString(button);
+    DWORD holdMs = 0;
+    DWORD timeoutMs = 20000;
+    int i = 1;
+    for (; i + 1 < argc && std::strncmp(argv[i], "--", 2) == 0; i += 2) {
+        if (std::strcmp(argv[i], "--hold") == 0) {
+            holdMs = std::strtoul(argv[i + 1], nullptr, 10);
+        } else if (std::strcmp(argv[i], "--timeout") == 0) {
+            timeoutMs = std::strtoul(argv[i + 1], nullptr, 10);
+        } else if (std::strcmp(argv[i], "--pid") == 0) {
+            break;
+        } else {
+            return Usage();
         }
-        std::printf("{\"caption\":%s,\"text\":%s,\"buttons\":[%s],\"icon\":%s}\n",
-                    JsonString(dialog.caption).c_str(), JsonString(dialog.text).c_str(),
-                    buttons.c_str(), dialog.hasIcon ? "true" : "false");
     }
+    if (i >= argc) {
+        return Usage();
+    }
+    PROCESS_INFORMATION process{};
+    if (std::strcmp(argv[i], "--pid") == 0) {
+        if (i + 1 >= argc) {
+            return Usage();
+        }
+        process.dwProcessId = std::strtoul(argv[i + 1], nullptr, 10);
+        process.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE,
+                                       FALSE, process.dwProcessId);
+    } else {
+        std::wstring commandLine = L"\"" + WideArgument(argv[i]) + L"\"";
+        for (int k = i + 1; k < argc; ++k) {
+            commandLine += L" " + WideArgument(argv[k]);
+        }
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            nullptr, &startup, &process)) {
+            process.hProcess = nullptr;
+        }
+    }
+    if (!process.hProcess) {
+        std::fprintf(stderr, "mbwatch: cannot watch %s\n", argv[i]);
+        return 2;
+    }
+    const vr::test::ProcessRun run =
+        vr::test::WatchProcess(process, timeoutMs, PrintDialog, holdMs);
     std::printf("{\"exited\":%s,\"exitCode\":%lu}\n", run.exited ? "true" : "false", run.exitCode);
     CloseHandle(process.hProcess);
     return run.exited ? 0 : 1;

@@ -97,7 +97,8 @@ HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
     }
 }
 
-ProcessRun WatchProcess(const PROCESS_INFORMATION& process, DWORD timeoutMs) {
+ProcessRun WatchProcess(const PROCESS_INFORMATION& process, DWORD timeoutMs, const DialogSeen& seen,
+                        DWORD holdMs) {
     ProcessRun run;
     const DWORD start = GetTickCount();
     while (GetTickCount() - start <= timeoutMs) {
@@ -110,6 +111,10 @@ ProcessRun WatchProcess(const PROCESS_INFORMATION& process, DWORD timeoutMs) {
             // Let the box finish laying itself out before reading it.
             Sleep(kPollMs);
             run.dialogs.push_back(ReadMessageBox(dialog));
+            if (seen) {
+                seen(run.dialogs.back());
+            }
+            Sleep(holdMs);
             if (!PressOk(dialog, 5000)) {
                 break;
             }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,10 +36,15 @@ struct ProcessRun {
 // Waits up to timeoutMs for a message box of the process.
 [[nodiscard]] HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs);
 
+// Called for each message box as soon as it has been read.
+using DialogSeen = std::function<void(const DialogReport&)>;
+
 // Watches a process until it ends or timeoutMs passes: each message box it
-// shows is reported and dismissed with OK. A process still running at the end
-// is terminated so no test leaves it behind.
-[[nodiscard]] ProcessRun WatchProcess(const PROCESS_INFORMATION& process, DWORD timeoutMs);
+// shows is reported, left open for holdMs (for a screenshot) and dismissed
+// with OK. A process still running at the end is terminated so no test
+// leaves it behind.
+[[nodiscard]] ProcessRun WatchProcess(const PROCESS_INFORMATION& process, DWORD timeoutMs,
+                                      const DialogSeen& seen = {}, DWORD holdMs = 0);
 
 // UTF-8 for reports and assertion messages.
 [[nodiscard]] std::string ToUtf8(const std::wstring& text);
