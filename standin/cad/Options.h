@@ -1,0 +1,52 @@
+#pragma once
+
+#include "cad/Entity.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace standin {
+
+// What a test (or a person) sets on the stand-in's command line.
+struct Options {
+    Text mainCaption = u"StandIn CAD 2024";
+    Text textCaption = u"StandIn CAD Text Window";
+    Text commandCaption = u"Command Line";
+    Text drawing = u"Drawing1.dwg";
+    std::int32_t mainCmdCtrlId = 1001;
+    std::int32_t textHistCtrlId = 1004;
+    std::vector<Text> supportFolders;
+    Text journal;
+    std::vector<Point3> points; // scripted answers to getpoint, in order
+    Text dxf;                   // saved on DXFOUT and on exit
+    std::vector<Text> runAtStart;
+    bool minimized = false;
+    bool showTextWindow = false;
+    bool noTextWindow = false;
+    bool noCommandArea = false;
+    bool noDash = false;
+    bool ignoreHistoryCommand = false;
+    std::uint32_t hangAfterMs = 0;
+    std::uint32_t hangForMs = 0;
+    std::optional<std::uint32_t> exitAfterMs;
+};
+
+// Parses the arguments (without the program name). On a fault, returns the
+// message for the user.
+struct ParsedOptions {
+    Options options;
+    std::optional<Text> error;
+};
+[[nodiscard]] ParsedOptions ParseOptions(const std::vector<Text>& arguments);
+
+// "x,y[,z];x,y[,z];..." as points; nullopt when a part is not a point.
+[[nodiscard]] std::optional<std::vector<Point3>> ParsePointList(TextView text);
+
+// One point typed as "x,y" or "x,y,z".
+[[nodiscard]] std::optional<Point3> ParsePoint(TextView text);
+
+[[nodiscard]] TextView OptionsUsage();
+
+} // namespace standin

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "cad/Entity.h"
+
+#include <optional>
+
+namespace standin::lisp {
+
+// What the interpreter needs of the CAD around it.
+class CadHost {
+  public:
+    virtual ~CadHost() = default;
+    // Shows text on the command line (no line end added).
+    virtual void Print(TextView text) = 0;
+    // Shows the prompt and waits for a point: a click, a scripted answer or
+    // typed coordinates. nullopt when the user cancelled with escape.
+    [[nodiscard]] virtual std::optional<Point3> GetPoint(TextView prompt) = 0;
+    // Adds an entity to the drawing.
+    virtual void AddEntity(const Entity& entity) = 0;
+    // The full path of a file found by the CAD's file search, or nullopt.
+    [[nodiscard]] virtual std::optional<Text> FindFile(TextView name) = 0;
+    // The decoded text of a source file, or nullopt when it cannot be read.
+    [[nodiscard]] virtual std::optional<Text> ReadSource(TextView path) = 0;
+    // Told of every load: the name asked for and the file found, if any.
+    virtual void LoadAttempted(TextView name, const std::optional<Text>& path) = 0;
+};
+
+} // namespace standin::lisp

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "lisp/CadHost.h"
+#include "lisp/Value.h"
+
+#include <map>
+#include <optional>
+
+namespace standin::lisp {
+
+// An error that ends the evaluation of a command-line line or a load, as the
+// CAD reports it: "; error: <message>".
+struct LispError {
+    Text message;
+};
+
+// The AutoLISP that the tools and the CAD-side routines use, evaluated the
+// way the CAD does: dynamic scope, unbound symbols are nil, integers of 32
+// bits, loads that run form by form.
+class Interpreter {
+  public:
+    explicit Interpreter(CadHost& host);
+
+    // Reads and evaluates every form of the text. Returns the last value, or
+    // the error that stopped it (forms before the error have run).
+    struct Outcome {
+        ValuePtr value;
+        std::optional<Text> error;
+    };
+    [[nodiscard]] Outcome EvaluateText(TextView source);
+
+    [[nodiscard]] ValuePtr Eval(const ValuePtr& form);
+    [[nodiscard]] ValuePtr Apply(const ValuePtr& function, const std::vector<ValuePtr>& args,
+                                 TextView name);
+    [[nodiscard]] ValuePtr Load(TextView name, const ValuePtr& onFailure, bool hasOnFailure);
+
+    [[nodiscard]] ValuePtr Get(TextView upperName) const;
+    void Set(TextView upperName, ValuePtr value);
+    void Define(TextView name, Builtin builtin);
+
+    [[nodiscard]] CadHost& Host() { return host_; }
+
+    [[noreturn]] static void Fail(Text message);
+
+  private:
+    [[nodiscard]] ValuePtr EvalSpecial(const Text& name, const ValuePtr& args, bool& handled);
+    [[nodiscard]] ValuePtr EvalBody(const ValuePtr& forms);
+    [[nodiscard]] ValuePtr CallUser(const UserFunction& function,
+                                    const std::vector<ValuePtr>& args);
+    [[nodiscard]] Outcome EvaluateForms(TextView source, bool nested);
+
+    CadHost& host_;
+    std::map<Text, ValuePtr> globals_;
+    int depth_ = 0;
+    long long steps_ = 0;
+    int loadDepth_ = 0;
+};
+
+// The built-in functions: numbers, lists and strings; and the CAD's own
+// (entmake, command, getpoint, princ, load, findfile).
+void DefineBasicFunctions(Interpreter& interpreter);
+void DefineCadFunctions(Interpreter& interpreter);
+
+} // namespace standin::lisp

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "text/Text.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace standin::lisp {
+
+using vr::Text;
+using vr::TextView;
+
+struct Value;
+// nil is the null pointer, as the empty list.
+using ValuePtr = std::shared_ptr<const Value>;
+
+class Interpreter;
+using Builtin = std::function<ValuePtr(Interpreter&, const std::vector<ValuePtr>&)>;
+
+struct UserFunction {
+    std::vector<Text> parameters;
+    std::vector<Text> locals; // after "/" in the parameter list
+    ValuePtr body;            // list of forms
+};
+
+enum class Kind { Integer, Real, String, Symbol, Cons, Subr, Function };
+
+struct Value {
+    Kind kind;
+    std::int32_t integer = 0;
+    double real = 0;
+    Text text; // string contents, or the symbol's name in upper case
+    ValuePtr car, cdr;
+    Builtin builtin;
+    std::shared_ptr<const UserFunction> function;
+};
+
+[[nodiscard]] ValuePtr MakeInteger(std::int32_t value);
+[[nodiscard]] ValuePtr MakeReal(double value);
+[[nodiscard]] ValuePtr MakeString(Text text);
+[[nodiscard]] ValuePtr MakeSymbol(TextView name); // names are case-insensitive
+[[nodiscard]] ValuePtr MakeCons(ValuePtr car, ValuePtr cdr);
+[[nodiscard]] ValuePtr MakeSubr(Builtin builtin);
+[[nodiscard]] ValuePtr MakeList(const std::vector<ValuePtr>& items);
+[[nodiscard]] ValuePtr True();
+
+[[nodiscard]] bool IsSymbol(const ValuePtr& value, TextView upperName);
+[[nodiscard]] bool IsNumber(const ValuePtr& value);
+[[nodiscard]] double NumberOf(const ValuePtr& value);
+[[nodiscard]] bool IsList(const ValuePtr& value); // nil or a cons
+
+// Items of a proper list; the tail of a dotted list is left out.
+[[nodiscard]] std::vector<ValuePtr> ListItems(const ValuePtr& list);
+
+// The printed forms: princ shows strings raw, prin1 quoted with escapes.
+[[nodiscard]] Text PrincText(const ValuePtr& value);
+[[nodiscard]] Text Prin1Text(const ValuePtr& value);
+
+[[nodiscard]] bool Equal(const ValuePtr& a, const ValuePtr& b);
+
+} // namespace standin::lisp

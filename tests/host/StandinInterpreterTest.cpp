@@ -1,0 +1,211 @@
+#include "FakeCadHost.h"
+#include "TestText.h"
+#include "lisp/Interpreter.h"
+
+#include <gtest/gtest.h>
+
+namespace standin::lisp {
+namespace {
+
+using test::FakeCadHost;
+
+struct Session {
+    FakeCadHost host;
+    Interpreter lisp{host};
+    Interpreter::Outcome Eval(TextView source) { return lisp.EvaluateText(source); }
+    Text Printed(TextView source) {
+        const auto outcome = Eval(source);
+        EXPECT_FALSE(outcome.error) << vr::Utf8FromText(outcome.error.value_or(u""));
+        return Prin1Text(outcome.value);
+    }
+};
+
+TEST(StandinInterpreter, EvaluatesTheLanguageTheToolsUse) {
+    const std::pair<Text, Text> cases[] = {
+        {u"(setq a 1 b 2)", u"2"},
+        {u"(+ 1 2 3)", u"6"},
+        {u"(+ 1 2.5)", u"3.5"},
+        {u"(- 10 4 1)", u"5"},
+        {u"(- 3)", u"-3"},
+        {u"(* 2 3)", u"6"},
+        {u"(/ 7 2)", u"3"},
+        {u"(/ 7 2.0)", u"3.5"},
+        {u"(+ 2147483647 1)", u"-2147483648"},
+        {u"(append '(1 2) '(3) nil '(4))", u"(1 2 3 4)"},
+        {u"(setq l nil) (setq l (append l '((1 . 2))))", u"((1 . 2))"},
+        {u"(setq s 0) (foreach x '(1 2 3) (setq s (+ s x))) s", u"6"},
+        {u"(strcat \"a\" \"表\" \"c\")", u"\"a表c\""},
+        {u"(if nil 1 2)", u"2"},
+        {u"(if 0 1 2)", u"1"},
+        {u"(progn 1 2 3)", u"3"},
+        {u"(defun sq (x) (* x x)) (sq 7)", u"49"},
+        {u"(defun f (/ tmp) (setq tmp 5)) (setq tmp 1) (f) tmp", u"1"},
+        {u"(setq x 9) (defun g (x) x) (g 3) x", u"9"},
+        {u"unbound", u"nil"},
+        {u"(quote (a . b))", u"(A . B)"},
+        {u"(cdr '(10 20 0))", u"(20 0)"},
+        {u"(= 1 1.0)", u"T"},
+        {u"(< 1 2 3)", u"T"},
+        {u"(boundp 'nosuch)", u"nil"},
+        {u"(cond (nil 1) (t 2))", u"2"},
+        {u"(itoa 12)", u"\"12\""},
+        {u"(substr \"abcdef\" 2 3)", u"\"bcd\""},
+        {u"(length '(1 2 3))", u"3"},
+        {u"(princ)", u""},
+    };
+    for (const auto& [source, printed] : cases) {
+        Session run;
+        EXPECT_EQ(run.Printed(source), printed) << vr::Utf8FromText(source);
+    }
+}
+
+TEST(StandinInterpreter, ReportsErrorsAsTheCadDoes) {
+    const std::pair<Text, Text> cases[] = {
+        {u"(nosuch 1)", u"no function definition: NOSUCH"},
+        {u"(/ 1 0)", u"divide by zero"},
+        {u"(+ 1 \"a\")", u"bad argument type: numberp: \"a\""},
+        {u"(strcat \"a\" 1)", u"bad argument type: stringp 1"},
+        {u"(append 1)", u"bad argument type: listp 1"},
+        {u"(defun f (x) x) (f)", u"too few arguments"},
+        {u"(setq t 1)", u"attempt to set constant: T"},
+        {u"(load \"missing\")", u"LOAD failed: \"missing\""},
+        {u"(defun r () (r)) (r)", u"stack overflow"},
+        {u"(setq a \"open", u"malformed string on input (line 1, column 14)"},
+    };
+    for (const auto& [source, message] : cases) {
+        Session run;
+        const auto outcome = run.Eval(source);
+        ASSERT_TRUE(outcome.error) << vr::Utf8FromText(source);
+        EXPECT_EQ(*outcome.error, message) << vr::Utf8FromText(source);
+    }
+}
+
+TEST(StandinInterpreter, ErrorStopsTheRestOfTheLine) {
+    Session run;
+    const auto outcome = run.Eval(u"(setq a 1) (nosuch) (setq b 2)");
+    EXPECT_TRUE(outcome.error);
+    EXPECT_EQ(Prin1Text(run.lisp.Get(u"A")), u"1");
+    EXPECT_EQ(run.lisp.Get(u"B"), nullptr);
+}
+
+// The files the point/line tool writes, as in its worked examples.
+const Text kPointModeGo = u"(setq enlist1 nil)\r\n"
+                          u"(setq enlist1 (append enlist1  '(((0 . \"POINT\")(10 10 20 0))) "
+                          u"'(((0 . \"POINT\")(10 30 40 0))))\r\n"
+                          u")\r\n"
+                          u"(setq n nil)\r\n"
+                          u"(foreach n enlist1 (entmake n))\r\n"
+                          u";(setq enlist1 nil)\r\n";
+
+TEST(StandinInterpreter, PointModeWorkedExampleMakesTwoPoints) {
+    Session run;
+    run.host.files[u"C:\\support\\go.lsp"] = kPointModeGo;
+    const auto outcome = run.Eval(u"(load \"go\")");
+    ASSERT_FALSE(outcome.error) << vr::Utf8FromText(*outcome.error);
+    ASSERT_EQ(run.host.entities.size(), 2u);
+    EXPECT_EQ(run.host.entities[0].type, EntityType::Point);
+    EXPECT_EQ(run.host.entities[0].start, (Point3{10, 20, 0}));
+    EXPECT_EQ(run.host.entities[1].start, (Point3{30, 40, 0}));
+    ASSERT_EQ(run.host.loads.size(), 1u);
+    EXPECT_EQ(run.host.loads[0].second, Text(u"C:\\support\\go.lsp"));
+}
+
+TEST(StandinInterpreter, LineModeWorkedExampleMakesTwoLines) {
+    Session run;
+    run.host.files[u"C:\\support\\go.lsp"] =
+        u"(setq enlist1 nil)\r\n"
+        u"(setq enlist1 (append enlist1  '(((0 . \"LINE\")(10 0 0)(11 100 0))) "
+        u"'(((0 . \"LINE\")(10 100 0)(11 100 50))))\r\n"
+        u")\r\n(setq n nil)\r\n(foreach n enlist1 (entmake n))\r\n;(setq enlist1 nil)\r\n";
+    ASSERT_FALSE(run.Eval(u"(load \"go\")").error);
+    ASSERT_EQ(run.host.entities.size(), 2u);
+    EXPECT_EQ(run.host.entities[0].type, EntityType::Line);
+    EXPECT_EQ(run.host.entities[0].start, (Point3{0, 0, 0}));
+    EXPECT_EQ(run.host.entities[0].end, (Point3{100, 0, 0}));
+    EXPECT_EQ(run.host.entities[1].start, (Point3{100, 0, 0}));
+    EXPECT_EQ(run.host.entities[1].end, (Point3{100, 50, 0}));
+}
+
+TEST(StandinInterpreter, TextWorkedExampleAsksForPointsAndPlacesTexts) {
+    Session run;
+    run.host.files[u"C:\\support\\go.lsp"] =
+        u"(setq pos (getpoint \"ABC 文字描画点をクリックしてください。\"))\r\n"
+        u"(command \"text\" pos 2.5 0 \"ABC\")\r\n"
+        u"(princ  \"\\n\")\r\n"
+        u"(setq pos (getpoint \"North wall 文字描画点をクリックしてください。\"))\r\n"
+        u"(command \"text\" pos 2.5 0 \"North wall\")\r\n"
+        u"(princ  \"\\n\")\r\n";
+    run.host.points = {{1, 2, 0}, {3, 4, 0}};
+    ASSERT_FALSE(run.Eval(u"(load \"go\")").error);
+    EXPECT_EQ(run.host.prompts,
+              (std::vector<Text>{u"ABC 文字描画点をクリックしてください。",
+                                 u"North wall 文字描画点をクリックしてください。"}));
+    ASSERT_EQ(run.host.entities.size(), 2u);
+    EXPECT_EQ(run.host.entities[0].type, EntityType::SingleLineText);
+    EXPECT_EQ(run.host.entities[0].text, u"ABC");
+    EXPECT_EQ(run.host.entities[0].start, (Point3{1, 2, 0}));
+    EXPECT_EQ(run.host.entities[0].height, 2.5);
+    EXPECT_EQ(run.host.entities[0].rotation, 0);
+    EXPECT_EQ(run.host.entities[1].text, u"North wall");
+    EXPECT_EQ(run.host.printed, u"\n\n");
+}
+
+TEST(StandinInterpreter, CancelledPointStopsTheLoad) {
+    Session run;
+    run.host.files[u"C:\\support\\go.lsp"] =
+        u"(setq pos (getpoint \"A\"))\r\n(command \"text\" pos 2.5 0 \"A\")\r\n";
+    const auto outcome = run.Eval(u"(load \"go\")");
+    ASSERT_TRUE(outcome.error);
+    EXPECT_EQ(*outcome.error, u"Function cancelled");
+    EXPECT_TRUE(run.host.entities.empty());
+}
+
+TEST(StandinInterpreter, RequestFileSetsTheFourVariables) {
+    Session run;
+    run.host.files[u"C:\\support\\excel_fname.lsp"] =
+        u"(setq expr \"+1\")\r\n(setq row \"12\")\r\n"
+        u"(setq col \"5\")\r\n"
+        u"(setq excelfnam \"C:/data/book1.xlsm\")\r\n";
+    ASSERT_FALSE(run.Eval(u"(load \"excel_fname\")").error);
+    EXPECT_EQ(Prin1Text(run.lisp.Get(u"EXPR")), u"\"+1\"");
+    EXPECT_EQ(Prin1Text(run.lisp.Get(u"ROW")), u"\"12\"");
+    EXPECT_EQ(Prin1Text(run.lisp.Get(u"COL")), u"\"5\"");
+    EXPECT_EQ(Prin1Text(run.lisp.Get(u"EXCELFNAM")), u"\"C:/data/book1.xlsm\"");
+}
+
+TEST(StandinInterpreter, ReadErrorInALoadedFileKeepsTheFormsBeforeIt) {
+    Session run;
+    run.host.files[u"C:\\support\\x.lsp"] = u"(setq a 1)\r\n(entmake '((0 . \"POINT\")(10 1 1 "
+                                            u"0)))\r\n(setq b \"open)\r\n(setq c 3)\r\n";
+    const auto outcome = run.Eval(u"(load \"x\")");
+    ASSERT_TRUE(outcome.error);
+    EXPECT_EQ(*outcome.error, u"malformed string on input (line 5, column 1)");
+    EXPECT_EQ(Prin1Text(run.lisp.Get(u"A")), u"1");
+    EXPECT_EQ(run.host.entities.size(), 1u);
+    EXPECT_EQ(run.lisp.Get(u"C"), nullptr);
+}
+
+TEST(StandinInterpreter, TextCommandRejectsWrongAnswers) {
+    const std::pair<Text, Text> cases[] = {
+        {u"(command \"text\" '(0 0) 2.5 0)", u"TEXT: incomplete input, command cancelled"},
+        {u"(command \"text\" '(0 0) 2.5 0 x \"A\")", u"TEXT: too many answers, command cancelled"},
+        {u"(command \"text\" nil 2.5 0 \"A\")", u"TEXT: invalid start point nil"},
+        {u"(command \"text\" '(0 0) 0 0 \"A\")", u"TEXT: invalid height 0"},
+        {u"(command \"text\" '(0 0) 2.5 0 5)", u"TEXT: invalid text 5"},
+    };
+    for (const auto& [source, message] : cases) {
+        Session run;
+        const auto outcome = run.Eval(source);
+        ASSERT_TRUE(outcome.error) << vr::Utf8FromText(source);
+        EXPECT_EQ(*outcome.error, message);
+        EXPECT_TRUE(run.host.entities.empty());
+    }
+    Session run;
+    EXPECT_FALSE(run.Eval(u"(command \"_.TEXT\" '(1 2) \"3\" \"90\" \"表\")").error);
+    ASSERT_EQ(run.host.entities.size(), 1u);
+    EXPECT_EQ(run.host.entities[0].height, 3);
+    EXPECT_EQ(run.host.entities[0].rotation, 90);
+}
+
+} // namespace
+} // namespace standin::lisp
