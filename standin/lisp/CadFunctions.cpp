@@ -134,7 +134,10 @@ void DefineCadFunctions(Interpreter& lisp) {
     });
     lisp.Define(u"print", [](Interpreter& l, const Args& a) -> ValuePtr {
         const ValuePtr value = a.empty() ? nullptr : a[0];
-        l.Host().Print(u"\n" + Prin1Text(value) + u" ");
+        Text line = u"\n";
+        line += Prin1Text(value);
+        line += u' ';
+        l.Host().Print(line);
         return value;
     });
     lisp.Define(u"terpri", [](Interpreter& l, const Args&) -> ValuePtr {
