@@ -12,9 +12,8 @@ Journal::~Journal() {
 
 bool Journal::Open(vr::TextView path) {
     const std::wstring wide(path.begin(), path.end());
-    file_ = CreateFileW(wide.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                        nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH,
-                        nullptr);
+    file_ = CreateFileW(wide.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
     return file_ != INVALID_HANDLE_VALUE;
 }
 

@@ -136,18 +136,16 @@ HWND StandinApp::CreateCommandArea(HWND parent, int controlId, bool history) {
     if (history) {
         historyBox_ = CreateWindowExW(
             0, L"EDIT", L"",
-            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
-            0, 0, 10, 10, area, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-            instance_, nullptr);
+            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY, 0, 0,
+            10, 10, area, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance_,
+            nullptr);
         SendMessageW(historyBox_, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_), FALSE);
     } else {
-        promptLabel_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0,
-                                       10, 10, area,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPromptLabelId)),
-                                       instance_, nullptr);
+        promptLabel_ = CreateWindowExW(
+            0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 10, 10, area,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPromptLabelId)), instance_, nullptr);
         input_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 10,
-                                 10, area,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                                 10, area, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
                                  instance_, nullptr);
         SendMessageW(promptLabel_, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_), FALSE);
         SendMessageW(input_, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_), FALSE);
@@ -165,9 +163,9 @@ bool StandinApp::Create() {
     Text title = options_.mainCaption;
     title += options_.noDash ? u" [" : u" - [";
     title += options_.drawing + u"]";
-    main_ = CreateWindowExW(0, kMainClass, Wide(title).c_str(),
-                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 80, 60, 800, 600, nullptr,
-                            nullptr, instance_, nullptr);
+    main_ =
+        CreateWindowExW(0, kMainClass, Wide(title).c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                        80, 60, 800, 600, nullptr, nullptr, instance_, nullptr);
     if (!main_) {
         return false;
     }
@@ -179,8 +177,7 @@ bool StandinApp::Create() {
         // Owned by the main window, as the CAD's text window is: it stays
         // above its owner and is met first when the windows are listed.
         textWindow_ = CreateWindowExW(
-            0, kTextClass,
-            Wide(options_.textCaption + u" - " + options_.drawing).c_str(),
+            0, kTextClass, Wide(options_.textCaption + u" - " + options_.drawing).c_str(),
             WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 890, 60, 380, 400, main_, nullptr, instance_,
             nullptr);
         textCommandArea_ = CreateCommandArea(textWindow_, options_.textHistCtrlId, true);
@@ -253,7 +250,8 @@ void StandinApp::LayoutCommandArea(HWND area) {
         MoveWindow(historyBox_, 0, client.top, width, client.bottom - client.top, TRUE);
         return;
     }
-    const int inputTop = std::max(static_cast<int>(client.top), static_cast<int>(client.bottom) - kInputHeight);
+    const int inputTop =
+        std::max(static_cast<int>(client.top), static_cast<int>(client.bottom) - kInputHeight);
     MoveWindow(promptLabel_, 2, client.top, width - 4, inputTop - client.top, TRUE);
     MoveWindow(input_, 0, inputTop, width, kInputHeight, TRUE);
 }
@@ -272,7 +270,8 @@ void StandinApp::OnInputCharacters(TextView characters) {
             continue;
         }
         if (awaitingPoint_) {
-            journal_.Write(JsonLine("execute").Add("line", action.line).AddBool("pointRequest", true));
+            journal_.Write(
+                JsonLine("execute").Add("line", action.line).AddBool("pointRequest", true));
             if (const auto point = ParsePoint(action.line)) {
                 AppendHistory(action.line + u"\r\n");
                 pointAnswer_ = *point;
@@ -533,11 +532,11 @@ void StandinApp::OnHistoryCommand() {
 }
 
 void StandinApp::OnCommandAreaClick(HWND area, POINT client) {
-    journal_.Write(JsonLine("click")
-                       .Add("window", TextView(area == textCommandArea_ ? u"textCommandArea"
-                                                                       : u"commandArea"))
-                       .Add("x", static_cast<long long>(client.x))
-                       .Add("y", static_cast<long long>(client.y)));
+    journal_.Write(
+        JsonLine("click")
+            .Add("window", TextView(area == textCommandArea_ ? u"textCommandArea" : u"commandArea"))
+            .Add("x", static_cast<long long>(client.x))
+            .Add("y", static_cast<long long>(client.y)));
     if (area == mainCommandArea_) {
         SetFocus(input_);
     }
@@ -597,8 +596,9 @@ void StandinApp::PaintDrawing(HWND window) {
     HDC dc = BeginPaint(window, &paint);
     const View view = CurrentView();
     auto toScreen = [&](const Point3& p) {
-        return POINT{static_cast<LONG>(std::lround((p.x - view.originX) * view.scale)),
-                     static_cast<LONG>(std::lround(view.height - (p.y - view.originY) * view.scale))};
+        return POINT{
+            static_cast<LONG>(std::lround((p.x - view.originX) * view.scale)),
+            static_cast<LONG>(std::lround(view.height - (p.y - view.originY) * view.scale))};
     };
     HPEN pen = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
     HGDIOBJ oldPen = SelectObject(dc, pen);
@@ -622,11 +622,10 @@ void StandinApp::PaintDrawing(HWND window) {
         }
         case EntityType::SingleLineText: {
             const int pixels = std::max(8, static_cast<int>(std::lround(e.height * view.scale)));
-            HFONT font = CreateFontW(-pixels, 0, static_cast<int>(e.rotation * 10),
-                                     static_cast<int>(e.rotation * 10), FW_NORMAL, FALSE, FALSE,
-                                     FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                                     CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH,
-                                     L"MS Gothic");
+            HFONT font = CreateFontW(
+                -pixels, 0, static_cast<int>(e.rotation * 10), static_cast<int>(e.rotation * 10),
+                FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, L"MS Gothic");
             HGDIOBJ oldFont = SelectObject(dc, font);
             const std::wstring text = Wide(e.text);
             TextOutW(dc, a.x, a.y, text.c_str(), static_cast<int>(text.size()));
@@ -658,13 +657,13 @@ void StandinApp::SaveDxf() {
         return;
     }
     const std::string bytes = WriteDxf(entities_);
-    HANDLE file = CreateFileW(Wide(options_.dxf).c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(Wide(options_.dxf).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
-    const bool saved = file != INVALID_HANDLE_VALUE &&
-                       WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                                 nullptr) &&
-                       written == bytes.size();
+    const bool saved =
+        file != INVALID_HANDLE_VALUE &&
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
     if (file != INVALID_HANDLE_VALUE) {
         CloseHandle(file);
     }
@@ -763,8 +762,7 @@ LRESULT CALLBACK StandinApp::CommandAreaProc(HWND window, UINT message, WPARAM w
     }
 }
 
-LRESULT CALLBACK StandinApp::DrawingProc(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
+LRESULT CALLBACK StandinApp::DrawingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     StandinApp* app = g_app;
     switch (message) {
     case WM_PAINT:
@@ -823,16 +821,16 @@ LRESULT CALLBACK StandinApp::InputProc(HWND window, UINT message, WPARAM wParam,
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH:
         if (InSendMessageEx(nullptr) & ISMEX_SEND) {
-            app->journal_.Write(
-                JsonLine("read").Add("message", TextView(message == WM_GETTEXT ? u"WM_GETTEXT"
-                                                                               : u"WM_GETTEXTLENGTH")));
+            app->journal_.Write(JsonLine("read").Add(
+                "message", TextView(message == WM_GETTEXT ? u"WM_GETTEXT" : u"WM_GETTEXTLENGTH")));
         }
         break;
     case WM_LBUTTONDOWN:
-        app->journal_.Write(JsonLine("click")
-                                .Add("window", TextView(u"input"))
-                                .Add("x", static_cast<long long>(static_cast<short>(LOWORD(lParam))))
-                                .Add("y", static_cast<long long>(static_cast<short>(HIWORD(lParam)))));
+        app->journal_.Write(
+            JsonLine("click")
+                .Add("window", TextView(u"input"))
+                .Add("x", static_cast<long long>(static_cast<short>(LOWORD(lParam))))
+                .Add("y", static_cast<long long>(static_cast<short>(HIWORD(lParam)))));
         break;
     case WM_SETFOCUS:
         app->journal_.Write(JsonLine("focus").Add("window", TextView(u"input")));
