@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/NonCopyable.h"
 #include "text/Text.h"
 
 #include <cstdint>
@@ -11,28 +12,18 @@ namespace vr {
 // mirrors one platform call, so that a recording fake can show the exact
 // order of calls and the Win32 implementation can forward one to one.
 
-class NonCopyable {
-  protected:
-    NonCopyable() = default;
-    ~NonCopyable() = default;
+class Desktop;
+class ToolMainWindow;
 
-  public:
-    NonCopyable(const NonCopyable&) = delete;
-    NonCopyable& operator=(const NonCopyable&) = delete;
-};
-
-// Window manager, input, clipboard and timing calls that the job makes.
-class Desktop : NonCopyable {
-  public:
-    virtual ~Desktop() = default;
-    virtual void Sleep(std::uint32_t milliseconds) noexcept = 0;
-};
-
-// Whole-file reads. nullopt when the file is missing or cannot be read.
+// Whole-file reads and writes.
 class FileAccess : NonCopyable {
   public:
     virtual ~FileAccess() = default;
+    // nullopt when the file is missing or cannot be read.
     [[nodiscard]] virtual std::optional<Bytes> ReadWholeFile(TextView path) = 0;
+    // Writes a temporary file in the same folder and lets it replace the
+    // file, so that a failure part-way leaves the old file whole.
+    [[nodiscard]] virtual bool ReplaceWholeFile(TextView path, BytesView bytes) = 0;
 };
 
 // GetPrivateProfileStringA: all texts in the ANSI code page; stores at most
@@ -59,6 +50,7 @@ struct ToolServices {
     FileAccess& files;
     ProfileAccess& profiles;
     MessageBoxes& messages;
+    ToolMainWindow& mainWindow;
 };
 
 } // namespace vr

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "discovery/CadInstances.h"
+#include "platform/Desktop.h"
 #include "platform/Services.h"
 #include "settings/ToolSettings.h"
 #include "startup/DelayFactor.h"
 #include "startup/Failure.h"
+#include "window/ToolMainWindow.h"
 
 #include <cstdint>
 #include <functional>
@@ -24,6 +27,7 @@ struct ToolRun {
     std::int16_t delayFactor = kDefaultDelayFactor;
     Text settingsFolder;
     ToolSettings settings;
+    DiscoveryState discovery;
 };
 
 using ToolJob = std::function<Outcome(ToolRun&)>;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Desktop.h"
 #include "platform/Services.h"
 #include "startup/Failure.h"
 

@@ -21,7 +21,10 @@ void Journal::Write(const JsonLine& line) {
     if (file_ == INVALID_HANDLE_VALUE) {
         return;
     }
-    const std::string text = line.Finish();
+    // Every event carries the time it happened, so that the order of events
+    // across programs can be told.
+    std::string text = line.Finish();
+    text.insert(text.size() - 2, ",\"tick\":" + std::to_string(GetTickCount()));
     DWORD written = 0;
     WriteFile(file_, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }

@@ -305,6 +305,7 @@ void StandinApp::OnPaste() {
     }
     std::string bytes;
     bool hasText = false;
+    const int formats = CountClipboardFormats();
     if (HANDLE data = GetClipboardData(CF_TEXT)) {
         if (const auto* text = static_cast<const char*>(GlobalLock(data))) {
             bytes.assign(text, strnlen(text, GlobalSize(data)));
@@ -317,7 +318,8 @@ void StandinApp::OnPaste() {
     journal_.Write(JsonLine("paste")
                        .Add("text", TextView(text))
                        .Add("bytes", static_cast<long long>(bytes.size()))
-                       .AddBool("hasText", hasText));
+                       .AddBool("hasText", hasText)
+                       .Add("formats", static_cast<long long>(formats)));
     OnInputCharacters(text);
 }
 

@@ -4,5 +4,7 @@
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    vr::RunToolProcess(u"gaugeread", vr::RunToolJob);
+    // So far this tool runs its start-up and loads its settings; its job
+    // with the CAD follows.
+    vr::RunToolProcess(u"gaugeread", vr::LoadSettingsStep);
 }

@@ -1,8 +1,11 @@
+#include "PointLineScript.h"
 #include "job/RunToolJob.h"
 #include "platform/win32/ToolProcess.h"
 
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    vr::RunToolProcess(u"pinmark", vr::RunToolJob);
+    const vr::ToolJobSpec spec{vr::pinmark::WritePointLineScript, vr::pinmark::PinmarkLoadCommand(),
+                               true};
+    vr::RunToolProcess(u"pinmark", [&](vr::ToolRun& run) { return vr::RunToolJob(run, spec); });
 }

@@ -1,5 +1,6 @@
 #include "platform/win32/ToolProcess.h"
 
+#include "platform/win32/FrmMain.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Services.h"
 #include "startup/ProgramFolder.h"
@@ -27,7 +28,8 @@ void RunToolProcess(TextView toolName, const ToolJob& job) {
     Win32FileAccess files;
     Win32ProfileAccess profiles;
     Win32MessageBoxes messages;
-    ToolRun run{ToolServices{desktop, files, profiles, messages}, Text(toolName),
+    FrmMain mainWindow;
+    ToolRun run{ToolServices{desktop, files, profiles, messages, mainWindow}, Text(toolName),
                 RunningProgramFolder()};
     const int exitCode = RunEntrySequence(run, job);
     ExitProcess(static_cast<UINT>(exitCode));

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/Desktop.h"
+#include "text/Text.h"
+
+#include <vector>
+
+namespace vr {
+
+// One running CAD process and the windows found in it.
+struct CadInstance {
+    Text DocumentName;
+    Hwnd MainWindow = 0;
+    Hwnd MainCommandWindow = 0;
+    Hwnd TextWindow = 0;
+    Hwnd TextCommandWindow = 0;
+};
+
+// The process-wide results of discovery. Row 0 of the table is never used;
+// LastCommandWindow survives every reset of the table.
+struct DiscoveryState {
+    std::vector<CadInstance> InstanceTable{CadInstance{}};
+    Hwnd LastCommandWindow = 0;
+};
+
+// The title of a window read by bytes in the ANSI code page; empty when it
+// has none.
+[[nodiscard]] Text GetWindowCaption(Desktop& desktop, Hwnd window);
+
+// The drawing name cut from a CAD main window title: from the third
+// character after the first "-" to the end, without the last character.
+[[nodiscard]] Text DocumentNameFromTitle(TextView title);
+
+} // namespace vr
