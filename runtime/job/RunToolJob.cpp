@@ -101,14 +101,13 @@ Outcome JobSequence::FindTarget() {
 }
 
 Outcome JobSequence::Key(std::uint16_t key, bool up) {
-    if (!up) {
-        keysDown_.push_back(key);
-    }
     if (!SendKeyEvent(desktop_, key, up)) {
         return Failure{CadNotRespondingMessage(u"キー入力")};
     }
     if (up) {
         std::erase(keysDown_, key);
+    } else {
+        keysDown_.push_back(key); // released again if the job stops
     }
     return ShortWait();
 }

@@ -14,6 +14,7 @@ inline constexpr std::size_t kMaxDataLines = 100;
 struct PointList {
     bool pointMode = false; // the mode line is exactly "node"
     std::vector<Text> points;
+    friend bool operator==(const PointList&, const PointList&) = default;
 };
 
 // Why senten.txt could not be used.

@@ -1,0 +1,165 @@
+#include "JobWorld.h"
+#include "TestText.h"
+#include "discovery/DiscoverCadInstances.h"
+
+#include <gtest/gtest.h>
+
+namespace vr {
+namespace {
+
+using test::JobWorld;
+
+struct Discovered {
+    std::vector<std::pair<Text, std::uint32_t>> entries;
+    int selected;
+};
+
+Discovered Discover(JobWorld& world) {
+    EXPECT_FALSE(LoadSettingsStep(world.run));
+    DiscoverCadInstances(world.run);
+    return {world.fake.mainWindow.entries, world.fake.mainWindow.selected};
+}
+
+TEST(Discovery, OneCadIsListedAndSelectedAfterTheLoadStepsOwnSearch) {
+    JobWorld world;
+    const Discovered found = Discover(world);
+    ASSERT_EQ(found.entries.size(), 1u);
+    EXPECT_EQ(found.entries[0].first, u"a.dwg");
+    // The load step's search filled row 1; this search's row is row 2.
+    EXPECT_EQ(found.entries[0].second, 2u);
+    EXPECT_EQ(found.selected, 0);
+    const auto& table = world.run.discovery.InstanceTable;
+    ASSERT_EQ(table.size(), 3u);
+    EXPECT_EQ(table[2].MainWindow, JobWorld::kMain);
+    EXPECT_EQ(table[2].MainCommandWindow, JobWorld::kMainCommand);
+    EXPECT_EQ(table[2].TextWindow, JobWorld::kText);
+    EXPECT_EQ(table[2].TextCommandWindow, JobWorld::kTextCommand);
+    EXPECT_EQ(world.run.discovery.LastCommandWindow, JobWorld::kMainCommand);
+    // The load step read the command line into txtGet.
+    EXPECT_EQ(world.fake.mainWindow.txtGet, u"Command: LINE");
+
+    // A later search (the window exists now) starts again at row 1.
+    DiscoverCadInstances(world.run);
+    EXPECT_EQ(world.fake.mainWindow.entries.at(0).second, 1u);
+    EXPECT_EQ(world.run.discovery.InstanceTable.size(), 2u);
+}
+
+TEST(Discovery, TwoCadsAreListedInSnapshotOrderAndTheLastSelected) {
+    JobWorld world;
+    world.AddSecondCad();
+    const Discovered found = Discover(world);
+    ASSERT_EQ(found.entries.size(), 2u);
+    EXPECT_EQ(found.entries[0], (std::pair<Text, std::uint32_t>{u"a.dwg", 3}));
+    EXPECT_EQ(found.entries[1], (std::pair<Text, std::uint32_t>{u"C:\\work\\b.dwg", 4}));
+    EXPECT_EQ(found.selected, 1);
+    EXPECT_EQ(world.run.discovery.InstanceTable[4].MainWindow, 0x300u);
+    EXPECT_EQ(world.run.discovery.LastCommandWindow, 0x310u);
+}
+
+TEST(Discovery, NothingIsSelectedWithoutAMatchingProcess) {
+    const std::pair<const char*, std::string> cases[] = {
+        {"case differs", "ACAD.EXE"},
+        {"other program", "notepad.exe"},
+        {"name is a prefix", "acad2.exe"},
+    };
+    for (const auto& [name, exe] : cases) {
+        JobWorld world;
+        world.fake.desktop.processes.back().exeFile = exe;
+        const Discovered found = Discover(world);
+        EXPECT_TRUE(found.entries.empty()) << name;
+        EXPECT_EQ(found.selected, -1) << name;
+        EXPECT_EQ(world.fake.mainWindow.txtGet, u"txtGet") << name;
+    }
+}
+
+TEST(Discovery, WindowRulesFollowTheTitles) {
+    struct Case {
+        const char* name;
+        std::function<void(JobWorld&)> arrange;
+        Text document;
+        Hwnd mainWindow, mainCommand, textWindow;
+    };
+    auto& kMain = JobWorld::kMain;
+    const Case cases[] = {
+        {"both prefixes: main only",
+         [](JobWorld& w) {
+             w.fake.desktop.windows[JobWorld::kText].title = "CAD 2024 Text - x";
+             w.fake.profiles.Set("C:\\Tools\\ZuDuv.ini", "Main", "TextCaption", "CAD 2024");
+         },
+         u"a.dwg", kMain, JobWorld::kMainCommand, 0},
+        {"two main windows: the later wins",
+         [](JobWorld& w) {
+             w.fake.desktop.windows[JobWorld::kText].title = "CAD 2024 - [first.dwg]";
+         },
+         u"a.dwg", kMain, JobWorld::kMainCommand, 0},
+        {"main without command area keeps the earlier one",
+         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMainCommand].title = "Other"; },
+         u"a.dwg", kMain, JobWorld::kTextCommand, JobWorld::kText},
+        {"empty main caption takes every titled window",
+         [](JobWorld& w) {
+             w.fake.profiles.Set("C:\\Tools\\ZuDuv.ini", "Main", "MainCaption", "");
+         },
+         u"a.dwg", kMain, JobWorld::kMainCommand, 0},
+        {"dash among the last four characters",
+         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].title = "CAD 2024 -[a]"; }, u"",
+         kMain, JobWorld::kMainCommand, JobWorld::kText},
+        {"no dash loses two characters and the last",
+         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].title = "CAD 2024 [a.dwg]"; },
+         u"D 2024 [a.dwg", kMain, JobWorld::kMainCommand, JobWorld::kText},
+        {"empty command caption takes the first untitled descendant",
+         [](JobWorld& w) {
+             w.fake.profiles.Set("C:\\Tools\\ZuDuv.ini", "Main", "CommandCaption", "");
+         },
+         u"a.dwg", kMain, JobWorld::kMainInput, JobWorld::kText},
+        {"untitled windows are passed over",
+         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].title = ""; }, u"", 0, 0,
+         JobWorld::kText},
+    };
+    for (const Case& c : cases) {
+        JobWorld world;
+        c.arrange(world);
+        Discover(world);
+        const CadInstance& row = world.run.discovery.InstanceTable.back();
+        EXPECT_EQ(row.DocumentName, c.document) << c.name;
+        EXPECT_EQ(row.MainWindow, c.mainWindow) << c.name;
+        EXPECT_EQ(row.MainCommandWindow, c.mainCommand) << c.name;
+        EXPECT_EQ(row.TextWindow, c.textWindow) << c.name;
+    }
+}
+
+TEST(Discovery, DocumentNameFromTitle) {
+    const std::pair<Text, Text> cases[] = {
+        {u"CAD 2020 - [Drawing1.dwg]", u"Drawing1.dwg"},
+        {u"CAD 2020 - [C:\\図面\\表.dwg]", u"C:\\図面\\表.dwg"},
+        {u"AB-x]", u""},
+        {u"A-", u""},
+        {u"", u""},
+        {u"NoDashTitle", u"DashTitl"},
+        {u"X - [a-b.dwg]", u"a-b.dwg"},
+    };
+    for (const auto& [title, name] : cases) {
+        EXPECT_EQ(DocumentNameFromTitle(title), name) << Utf8FromText(title);
+    }
+}
+
+TEST(Discovery, WindowCaptionIsReadByBytes) {
+    test::RecordingDesktop desktop;
+    desktop.windows[1] = {"\x95\x5c\x83\x5c - [\x90\x7d.dwg]", {}, {}};
+    desktop.windows[2] = {"", {}, {}};
+    EXPECT_EQ(GetWindowCaption(desktop, 1), u"表ソ - [図.dwg]");
+    EXPECT_EQ(GetWindowCaption(desktop, 2), u"");
+    EXPECT_EQ(desktop.Count("GetWindowTextA(0x2)"), 0u);
+}
+
+TEST(Discovery, ReadControlTextGivesOneSpaceWithoutAControl) {
+    JobWorld world;
+    auto& desktop = world.fake.desktop;
+    EXPECT_EQ(ReadControlText(desktop, JobWorld::kMainCommand, 1001), u"Command: LINE");
+    EXPECT_EQ(ReadControlText(desktop, JobWorld::kMainCommand, 9999), u" ");
+    EXPECT_EQ(ReadControlText(desktop, 0, 1001), u" ");
+    desktop.failures["SendMessageTimeoutA"] = -1; // a CAD that does not answer
+    EXPECT_EQ(ReadControlText(desktop, JobWorld::kMainCommand, 1001), u" ");
+}
+
+} // namespace
+} // namespace vr

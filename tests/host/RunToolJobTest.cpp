@@ -1,0 +1,254 @@
+#include "JobWorld.h"
+#include "TestText.h"
+#include "job/JobInput.h"
+#include "job/JobMessages.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+namespace vr {
+namespace {
+
+using test::JobWorld;
+using Calls = std::vector<std::string>;
+
+const Calls kWholeRun = {
+    "AcquireRunLock(10000)",
+    "GetCursorPos",
+    "GetClipCursor",
+    "IsWindow(0x100)",
+    "IsWindow(0x110)",
+    "IsIconic(0x100)",
+    "SetForegroundWindow(0x100)",
+    "GetWindowRect(0x110)",
+    "SetWindowPos(0x100,-1,3)",
+    "SetCursorPos(405,565)",
+    "ClipCursor(100,500,711,631)",
+    "SetCursorPos(405,565)",
+    "MouseEvent(2)",
+    "Sleep(35)",
+    "MouseEvent(4)",
+    "Sleep(35)",
+    "OpenClipboard(0x900)",
+    "EmptyClipboard",
+    "CloseClipboard",
+    "PumpMessages",
+    "Sleep(60)",
+    "ToolStep",
+    "OpenClipboard(0x900)",
+    "EmptyClipboard",
+    "SetClipboardText(<ESC>(load \"go\")<CR><LF>)",
+    "CloseClipboard",
+    "PumpMessages",
+    "Sleep(60)",
+    "SetCursorPos(405,565)",
+    "MapVirtualKeyA(17,0)",
+    "SendInput(1,17,29,1,0,0)",
+    "Sleep(35)",
+    "MapVirtualKeyA(86,0)",
+    "SendInput(1,86,47,1,0,0)",
+    "Sleep(35)",
+    "MapVirtualKeyA(86,0)",
+    "SendInput(1,86,47,3,0,0)",
+    "Sleep(35)",
+    "MapVirtualKeyA(17,0)",
+    "SendInput(1,17,29,3,0,0)",
+    "Sleep(35)",
+    "OpenClipboard(0x900)",
+    "EmptyClipboard",
+    "CloseClipboard",
+    "PumpMessages",
+    "Sleep(60)",
+    "ClipCursor(0,0,1280,1024)",
+    "SetCursorPos(10,20)",
+    "SetWindowPos(0x100,-2,67)",
+};
+
+TEST(RunToolJob, WholeRunMakesTheCallsInOrder) {
+    JobWorld world;
+    EXPECT_FALSE(RunToolJob(world.run, world.Spec()));
+    EXPECT_EQ(world.fake.desktop.JobCalls(), kWholeRun);
+    EXPECT_FALSE(world.fake.desktop.clipboardHasText);
+    EXPECT_EQ(world.fake.desktop.cursor, (ScreenPoint{10, 20}));
+}
+
+TEST(RunToolJob, MinimizedCadIsRestoredByOpenIconOnly) {
+    JobWorld world;
+    world.fake.desktop.windows[JobWorld::kMain].iconic = true;
+    EXPECT_FALSE(RunToolJob(world.run, world.Spec()));
+    Calls expected = kWholeRun;
+    *std::find(expected.begin(), expected.end(), "SetForegroundWindow(0x100)") = "OpenIcon(0x100)";
+    EXPECT_EQ(world.fake.desktop.JobCalls(), expected);
+}
+
+TEST(RunToolJob, WithoutSecondEmptyingTheLoadCommandStaysOnTheClipboard) {
+    JobWorld world;
+    EXPECT_FALSE(RunToolJob(world.run, world.Spec(false)));
+    EXPECT_EQ(world.fake.desktop.clipboard, "\x1b(load \"go\")\r\n");
+    EXPECT_EQ(world.fake.desktop.Count("PumpMessages"), 2u);
+}
+
+TEST(RunToolJob, WaitsAreSixShortAndThreeLongAtEveryFactor) {
+    struct Case {
+        std::int16_t factor;
+        bool emptyAfterPaste;
+        std::vector<std::uint32_t> sleeps;
+    };
+    const Case cases[] = {
+        {1, true, {7, 7, 12, 12, 7, 7, 7, 7, 12}},
+        {5, true, {35, 35, 60, 60, 35, 35, 35, 35, 60}},
+        {20, true, {140, 140, 240, 240, 140, 140, 140, 140, 240}},
+        {5, false, {35, 35, 60, 60, 35, 35, 35, 35}},
+    };
+    for (const Case& c : cases) {
+        JobWorld world;
+        world.run.delayFactor = c.factor;
+        EXPECT_FALSE(RunToolJob(world.run, world.Spec(c.emptyAfterPaste)));
+        EXPECT_EQ(world.fake.desktop.sleeps, c.sleeps) << c.factor;
+        const auto total = std::accumulate(c.sleeps.begin(), c.sleeps.end(), 0u);
+        EXPECT_EQ(total, static_cast<std::uint32_t>(c.factor) * (c.emptyAfterPaste ? 78u : 66u));
+    }
+}
+
+TEST(RunToolJob, ClickPointRoundsTowardsMinusInfinity) {
+    const std::pair<ScreenRect, ScreenPoint> cases[] = {
+        {{100, 500, 711, 631}, {405, 565}},
+        {{-5, -5, 0, 0}, {-3, -3}},
+        {{-6, -4, 1, 1}, {-3, -2}},
+        {{-2147483647 - 1, 0, -2147483647 - 1, 1}, {-2147483647 - 1, 0}},
+        {{2147483646, 2147483647, 2147483647, 2147483647}, {2147483646, 2147483647}},
+    };
+    for (const auto& [rect, point] : cases) {
+        EXPECT_EQ(ClickPoint(rect), point) << rect.left << "," << rect.right;
+    }
+}
+
+TEST(RunToolJob, CallThatFailsAFewTimesIsRetried) {
+    struct Case {
+        std::string failing;
+        std::string call;
+        std::size_t attempts;
+        std::size_t pumps; // 3 in a run that fails nowhere
+    };
+    const Case cases[] = {
+        {"SetForegroundWindow", "SetForegroundWindow(0x100)", 4, 3},
+        {"SetWindowPos(-1)", "SetWindowPos(0x100,-1,3)", 4, 6},
+        {"SetCursorPos", "SetCursorPos(405,565)", 3 + 3, 6},
+        {"SendInput(86/1)", "SendInput(1,86,47,1,0,0)", 4, 3},
+    };
+    for (const Case& c : cases) {
+        JobWorld world;
+        world.fake.desktop.failures[c.failing] = 3;
+        EXPECT_FALSE(RunToolJob(world.run, world.Spec())) << c.failing;
+        EXPECT_EQ(world.fake.desktop.Count(c.call), c.attempts) << c.failing;
+        EXPECT_EQ(world.fake.desktop.Count("PumpMessages"), c.pumps) << c.failing;
+    }
+}
+
+// The calls after the last one with the prefix.
+Calls After(const Calls& calls, const std::string& prefix) {
+    auto last = std::find_if(calls.rbegin(), calls.rend(),
+                             [&](const std::string& c) { return c.rfind(prefix, 0) == 0; });
+    return Calls(last.base(), calls.end());
+}
+
+TEST(RunToolJob, CallThatNeverSucceedsIsBoundedAndTheDesktopPutBack) {
+    JobWorld world;
+    world.fake.desktop.failures["SendInput(86/1)"] = -1;
+    const Outcome outcome = RunToolJob(world.run, world.Spec());
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->message, CadNotRespondingMessage(u"キー入力"));
+    // Bounded: about one attempt per millisecond of the fake clock.
+    EXPECT_LE(world.fake.desktop.Count("SendInput(1,86,47,1,0,0)"), 3001u);
+    // Ctrl released, confinement and cursor restored, topmost cleared.
+    EXPECT_EQ(
+        After(world.fake.desktop.JobCalls(), "SendInput(1,86,47,1,0,0)"),
+        (Calls{"MapVirtualKeyA(17,0)", "SendInput(1,17,29,3,0,0)", "ClipCursor(0,0,1280,1024)",
+               "SetCursorPos(10,20)", "SetWindowPos(0x100,-2,67)"}));
+    EXPECT_EQ(world.fake.desktop.Count("ToolStep"), 1u);
+}
+
+TEST(RunToolJob, ToolStepFailurePutsTheDesktopBackAndPastesNothing) {
+    JobWorld world;
+    world.toolStepFailure = Failure{u"senten.txt が空です"};
+    const Outcome outcome = RunToolJob(world.run, world.Spec());
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->message, u"senten.txt が空です");
+    EXPECT_EQ(
+        After(world.fake.desktop.JobCalls(), "ToolStep"),
+        (Calls{"ClipCursor(0,0,1280,1024)", "SetCursorPos(10,20)", "SetWindowPos(0x100,-2,67)"}));
+    EXPECT_EQ(world.fake.desktop.Count("SendInput"), 0u);
+}
+
+TEST(RunToolJob, MessageComesAfterTheDesktopIsBack) {
+    JobWorld world;
+    world.fake.files.files[u"C:\\Tools\\delay.dat"] = "5";
+    world.fake.desktop.failures["SetWindowPos(-1)"] = -1;
+    const auto spec = world.Spec();
+    EXPECT_EQ(RunEntrySequence(world.run, [&](ToolRun& r) { return RunToolJob(r, spec); }), 1);
+    // Stopped at the topmost step: only the topmost state needed putting back.
+    EXPECT_EQ(After(world.fake.desktop.JobCalls(), "SetWindowPos(0x100,-1,3)"),
+              (Calls{"PumpMessages", "SetWindowPos(0x100,-2,67)", "MessageBox(pinmark)"}));
+    EXPECT_EQ(world.fake.messages.shown.at(0).text,
+              CadNotRespondingMessage(u"ウィンドウを最前面にする"));
+}
+
+TEST(RunToolJob, StopsWithoutTouchingTheDesktopWhenTheTargetIsNotUsable) {
+    struct Case {
+        const char* name;
+        std::function<void(JobWorld&)> arrange;
+        Text message;
+    };
+    const Case cases[] = {
+        {"no CAD running", [](JobWorld& w) { w.fake.desktop.processes.pop_back(); },
+         NoCadFoundMessage(u"acad")},
+        {"name differs in case",
+         [](JobWorld& w) { w.fake.desktop.processes.back().exeFile = "ACAD.EXE"; },
+         NoCadFoundMessage(u"acad")},
+        {"no main window",
+         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].title = "Other"; },
+         NoMainWindowMessage(u"acad", u"CAD 2024")},
+        {"no command area",
+         [](JobWorld& w) {
+             w.fake.desktop.windows[JobWorld::kMainCommand].title = "x";
+             w.fake.desktop.windows[JobWorld::kTextCommand].title = "x";
+         },
+         NoCommandAreaMessage(u"Command Line")},
+        {"main window gone", [](JobWorld& w) { w.fake.desktop.failures["IsWindow(0x100)"] = -1; },
+         CadWindowGoneMessage()},
+        {"another tool running",
+         [](JobWorld& w) { w.fake.desktop.runLock = RunLockResult::TimedOut; },
+         AnotherToolRunningMessage()},
+    };
+    for (const Case& c : cases) {
+        JobWorld world;
+        c.arrange(world);
+        const Outcome outcome = RunToolJob(world.run, world.Spec());
+        ASSERT_TRUE(outcome) << c.name;
+        EXPECT_EQ(outcome->message, c.message) << c.name;
+        for (const char* touch :
+             {"SetForegroundWindow", "OpenIcon", "SetWindowPos", "SetCursorPos", "ClipCursor",
+              "MouseEvent", "OpenClipboard", "SendInput", "ToolStep"}) {
+            EXPECT_EQ(world.fake.desktop.Count(touch), 0u) << c.name << ": " << touch;
+        }
+    }
+}
+
+TEST(RunToolJob, BusyClipboardIsBoundedAndReported) {
+    JobWorld world;
+    world.fake.desktop.failures["OpenClipboard"] = -1;
+    const Outcome outcome = RunToolJob(world.run, world.Spec());
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->message, ClipboardBusyMessage());
+    EXPECT_EQ(world.fake.desktop.Count("ToolStep"), 0u);
+    EXPECT_EQ(world.fake.desktop.JobCalls().back(), "SetWindowPos(0x100,-2,67)");
+}
+
+TEST(RunToolJob, LoadCommandIsTheFourteenCharacters) {
+    EXPECT_EQ(LoadCommandFor(u"go"), u"\x1b(load \"go\")\r\n");
+    EXPECT_EQ(LoadCommandFor(u"go").size(), 14u);
+}
+
+} // namespace
+} // namespace vr
