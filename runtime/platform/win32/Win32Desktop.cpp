@@ -1,7 +1,8 @@
 #include "platform/win32/Win32Services.h"
 
-#include <tlhelp32.h>
 #include <windows.h>
+
+#include <tlhelp32.h> // after windows.h, which it needs
 
 #include <cstring>
 

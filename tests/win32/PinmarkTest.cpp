@@ -1,0 +1,240 @@
+// pinmark end to end under Wine against the stand-in CAD.
+#include "StandinDriver.h"
+#include "job/JobMessages.h"
+
+#include <windows.h>
+
+#include <tlhelp32.h> // after windows.h, which it needs
+
+#include <gtest/gtest.h>
+
+namespace vr {
+namespace {
+
+using test::ScratchFolder;
+using test::StandinCad;
+
+constexpr char kSettings[] = "[Main]\r\n"
+                             "ACADName=acad\r\n"
+                             "CommandCaption=Command Line\r\n"
+                             "MainCaption=StandIn CAD 2024\r\n"
+                             "TextCaption=StandIn CAD Text Window\r\n"
+                             "MainCmdCtrlID=1001\r\n"
+                             "TextCmdCtrlID=1002\r\n"
+                             "MainHistCtrlID=1003\r\n"
+                             "TextHistCtrlID=1004\r\n";
+
+// The desktop as a user left it before the tool ran.
+struct DesktopState {
+    POINT cursor{};
+    RECT clip{};
+};
+
+DesktopState PrepareDesktop() {
+    // The cursor stays where the display has it: under Wine a position set
+    // by a program without a window can be taken back by the X pointer.
+    ClipCursor(nullptr);
+    test::SetClipboardBytes("the user's text");
+    DesktopState state;
+    GetCursorPos(&state.cursor);
+    GetClipCursor(&state.clip);
+    return state;
+}
+
+void ExpectDesktopPutBack(const DesktopState& before, HWND cad) {
+    POINT cursor{};
+    RECT clip{};
+    // Wine's X11 layer reports pointer warps back a moment later; allow the
+    // position a short time to settle.
+    const DWORD start = GetTickCount();
+    do {
+        Sleep(20);
+        GetCursorPos(&cursor);
+    } while ((cursor.x != before.cursor.x || cursor.y != before.cursor.y) &&
+             GetTickCount() - start < 1000);
+    GetClipCursor(&clip);
+    EXPECT_EQ(cursor.x, before.cursor.x);
+    EXPECT_EQ(cursor.y, before.cursor.y);
+    EXPECT_TRUE(EqualRect(&clip, &before.clip));
+    if (cad && IsWindow(cad)) {
+        EXPECT_EQ(GetWindowLongW(cad, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    }
+}
+
+struct ToolFolder {
+    explicit ToolFolder(const std::wstring& name, const std::string& senten,
+                        const std::string& delay = "5\r\n")
+        : folder(name) {
+        folder.CopyTool(L"pinmark.exe");
+        folder.Write(L"delay.dat", delay);
+        folder.Write(L"ZuDuv.ini", kSettings);
+        folder.Write(L"senten.txt", senten);
+    }
+    [[nodiscard]] std::wstring Support() const { return L"--support \"" + folder.Path() + L"\""; }
+    [[nodiscard]] test::ProcessRun Run() const {
+        return test::RunAndWatch(folder.File(L"pinmark.exe"), 30000);
+    }
+    ScratchFolder folder;
+};
+
+TEST(Pinmark, PointModeDrawsPointsAndPutsTheDesktopBack) {
+    const ToolFolder tool(L"pinmark-points", "node\r\n10,20,0\r\n30,40,0\r\n50,60\r\n");
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support());
+    ASSERT_TRUE(cad.Ready());
+    const DesktopState before = PrepareDesktop();
+    const test::ProcessRun run = tool.Run();
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_TRUE(run.dialogs.empty());
+
+    const auto& journal = cad.Journal();
+    EXPECT_TRUE(journal.WaitFor({"\"event\":\"click\"", "\"window\":\"commandArea\""}));
+    EXPECT_TRUE(journal.WaitFor(
+        {"{\"event\":\"paste\",\"text\":\"\\u001b(load \\\"go\\\")\\r\\n\",\"bytes\":14"}));
+    EXPECT_TRUE(journal.WaitFor({"\"type\":\"POINT\"", "\"x\":10,\"y\":20,\"z\":0"}));
+    EXPECT_TRUE(journal.WaitFor({"\"type\":\"POINT\"", "\"x\":30,\"y\":40,\"z\":0"}));
+    EXPECT_TRUE(journal.WaitFor({"\"type\":\"POINT\"", "\"x\":50,\"y\":60,\"z\":0"}));
+    EXPECT_EQ(journal.Count("\"event\":\"entity\""), 3u);
+    EXPECT_EQ(journal.Count("\"event\":\"error\""), 0u);
+    // The key events carry the extended-key flag.
+    EXPECT_TRUE(journal.WaitFor({"\"vk\":86,\"down\":true,\"extended\":true"}));
+
+    ExpectDesktopPutBack(before, cad.Main());
+    EXPECT_EQ(test::ClipboardBytes(), std::nullopt); // emptied, the user's text is gone
+}
+
+TEST(Pinmark, LineModeDrawsAChainOfLines) {
+    const ToolFolder tool(L"pinmark-lines", "line\r\n0,0\r\n100,0\r\n100,50\r\n");
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support());
+    ASSERT_TRUE(cad.Ready());
+    const DesktopState before = PrepareDesktop();
+    const test::ProcessRun run = tool.Run();
+    ASSERT_TRUE(run.exited);
+    EXPECT_TRUE(run.dialogs.empty());
+    const auto& journal = cad.Journal();
+    EXPECT_TRUE(journal.WaitFor({"\"type\":\"LINE\"", "\"x\":0,\"y\":0", "\"x2\":100,\"y2\":0"}));
+    EXPECT_TRUE(
+        journal.WaitFor({"\"type\":\"LINE\"", "\"x\":100,\"y\":0", "\"x2\":100,\"y2\":50"}));
+    EXPECT_EQ(journal.Count("\"event\":\"entity\""), 2u);
+    ExpectDesktopPutBack(before, cad.Main());
+}
+
+TEST(Pinmark, MinimizedCadIsRestoredAndUsed) {
+    const ToolFolder tool(L"pinmark-minimized", "node\r\n1,1\r\n");
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support() + L" --minimized");
+    ASSERT_TRUE(cad.Ready());
+    ASSERT_TRUE(IsIconic(cad.Main()));
+    const test::ProcessRun run = tool.Run();
+    ASSERT_TRUE(run.exited);
+    EXPECT_TRUE(run.dialogs.empty());
+    EXPECT_FALSE(IsIconic(cad.Main()));
+    EXPECT_TRUE(cad.Journal().WaitFor({"\"type\":\"POINT\"", "\"x\":1,\"y\":1"}));
+}
+
+// The process ids in the order the platform's snapshot lists them.
+std::vector<DWORD> SnapshotOrder() {
+    std::vector<DWORD> ids;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry)) {
+        ids.push_back(entry.th32ProcessID);
+    }
+    CloseHandle(snapshot);
+    return ids;
+}
+
+TEST(Pinmark, TheLastCadFoundIsDriven) {
+    const ToolFolder tool(L"pinmark-two", "node\r\n7,7\r\n");
+    const ScratchFolder other(L"pinmark-two-other");
+    StandinCad first(tool.folder, L"acad.exe", tool.Support() + L" --drawing a.dwg");
+    StandinCad second(other, L"acad.exe", tool.Support() + L" --drawing b.dwg");
+    ASSERT_TRUE(first.Ready());
+    ASSERT_TRUE(second.Ready());
+    const std::vector<DWORD> order = SnapshotOrder();
+    const auto firstAt = std::find(order.begin(), order.end(), first.ProcessId());
+    const auto secondAt = std::find(order.begin(), order.end(), second.ProcessId());
+    const StandinCad& last = firstAt > secondAt ? first : second;
+    const StandinCad& other2 = firstAt > secondAt ? second : first;
+
+    const test::ProcessRun run = tool.Run();
+    ASSERT_TRUE(run.exited);
+    EXPECT_TRUE(run.dialogs.empty());
+    EXPECT_TRUE(last.Journal().WaitFor({"\"type\":\"POINT\"", "\"x\":7,\"y\":7"}));
+    EXPECT_EQ(other2.Journal().Count("\"event\":\"paste\""), 0u);
+}
+
+TEST(Pinmark, NoCadRunningTellsTheUserAndTouchesNothing) {
+    const ToolFolder tool(L"pinmark-nocad", "node\r\n1,1\r\n");
+    const DesktopState before = PrepareDesktop();
+    const test::ProcessRun run = tool.Run();
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.exitCode, 1u);
+    ASSERT_EQ(run.dialogs.size(), 1u);
+    EXPECT_EQ(run.dialogs[0].caption, L"pinmark");
+    EXPECT_EQ(run.dialogs[0].text, test::Wide(NoCadFoundMessage(u"acad")));
+    EXPECT_EQ(GetFileAttributesW(tool.folder.File(L"go.lsp").c_str()), INVALID_FILE_ATTRIBUTES);
+    ExpectDesktopPutBack(before, nullptr);
+    EXPECT_EQ(test::ClipboardBytes(), std::optional<std::string>("the user's text"));
+}
+
+TEST(Pinmark, BadSentenIsReportedAndGoLspKept) {
+    const ToolFolder tool(L"pinmark-bad", "");
+    tool.folder.Write(L"go.lsp", "(princ \"old\")\r\n");
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support());
+    ASSERT_TRUE(cad.Ready());
+    const DesktopState before = PrepareDesktop();
+    const test::ProcessRun run = tool.Run();
+    ASSERT_TRUE(run.exited);
+    ASSERT_EQ(run.dialogs.size(), 1u);
+    EXPECT_NE(run.dialogs[0].text.find(L"senten.txt が空です"), std::wstring::npos);
+    EXPECT_EQ(cad.Journal().Count("\"event\":\"paste\""), 0u);
+    ExpectDesktopPutBack(before, cad.Main());
+    HANDLE file = CreateFileW(tool.folder.File(L"go.lsp").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    char content[64] = {};
+    DWORD read = 0;
+    ReadFile(file, content, sizeof content - 1, &read, nullptr);
+    CloseHandle(file);
+    EXPECT_STREQ(content, "(princ \"old\")\r\n");
+}
+
+TEST(Pinmark, JapaneseFolderAndText) {
+    const ToolFolder tool(L"表ソ図面", "\x90\xfc\r\n0,0\r\n5,5\r\n"); // mode line 線: lines
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support());
+    ASSERT_TRUE(cad.Ready());
+    const test::ProcessRun run = tool.Run();
+    ASSERT_TRUE(run.exited);
+    EXPECT_TRUE(run.dialogs.empty());
+    EXPECT_TRUE(cad.Journal().WaitFor({"\"event\":\"load\"", "表ソ図面"}));
+    EXPECT_TRUE(cad.Journal().WaitFor({"\"type\":\"LINE\"", "\"x2\":5,\"y2\":5"}));
+}
+
+TEST(Pinmark, HungCadEndsWithinTheBoundsWithTheDesktopBack) {
+    const ToolFolder tool(L"pinmark-hung", "node\r\n1,1\r\n");
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support() + L" --hang-after 1 --hang-for 8000");
+    ASSERT_TRUE(cad.Ready());
+    ASSERT_TRUE(cad.Journal().WaitFor({"\"event\":\"hang\""}));
+    const DesktopState before = PrepareDesktop();
+    const DWORD start = GetTickCount();
+    const test::ProcessRun run = tool.Run();
+    ASSERT_TRUE(run.exited);
+    EXPECT_LT(GetTickCount() - start, 20000u);
+    ExpectDesktopPutBack(before, cad.Main());
+}
+
+TEST(Pinmark, CadThatExitsMidRunEndsWithinTheBounds) {
+    const ToolFolder tool(L"pinmark-exits", "node\r\n1,1\r\n", "40\r\n");
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support() + L" --exit-after 1500");
+    ASSERT_TRUE(cad.Ready());
+    const DesktopState before = PrepareDesktop();
+    const DWORD start = GetTickCount();
+    const test::ProcessRun run = tool.Run();
+    ASSERT_TRUE(run.exited);
+    EXPECT_LT(GetTickCount() - start, 20000u);
+    ExpectDesktopPutBack(before, nullptr);
+}
+
+} // namespace
+} // namespace vr
