@@ -75,6 +75,14 @@ std::optional<std::string> JournalFile::WaitFor(const std::vector<std::string>& 
     }
 }
 
+std::string JournalFile::Dump() const {
+    std::string all = "journal:\n";
+    for (const std::string& line : Lines()) {
+        all += line + "\n";
+    }
+    return all;
+}
+
 std::size_t JournalFile::Count(const std::string& part) const {
     std::size_t count = 0;
     for (const std::string& line : Lines()) {
@@ -148,12 +156,18 @@ std::optional<std::string> ClipboardBytes() {
 }
 
 void ClickAt(POINT screen) {
-    SetCursorPos(screen.x, screen.y);
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
+    // The move travels in the same input stream as the click: under Wine a
+    // SetCursorPos of a program without a window can be taken back by the X
+    // pointer before the click is made.
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT inputs[3] = {};
+    inputs[0].type = inputs[1].type = inputs[2].type = INPUT_MOUSE;
+    inputs[0].mi.dx = MulDiv(screen.x, 65536, width) + 1;
+    inputs[0].mi.dy = MulDiv(screen.y, 65536, height) + 1;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, inputs, sizeof(INPUT));
 }
 
 void PressCtrlV() {

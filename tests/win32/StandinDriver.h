@@ -17,6 +17,8 @@ class JournalFile {
     [[nodiscard]] std::optional<std::string> WaitFor(const std::vector<std::string>& parts,
                                                      DWORD timeoutMs = 5000) const;
     [[nodiscard]] std::size_t Count(const std::string& part) const;
+    // Every line, for a failure's report.
+    [[nodiscard]] std::string Dump() const;
     [[nodiscard]] const std::wstring& Path() const { return path_; }
 
   private:
