@@ -90,7 +90,8 @@ TEST(Pinmark, PointModeDrawsPointsAndPutsTheDesktopBack) {
     const auto& journal = cad.Journal();
     EXPECT_TRUE(journal.WaitFor({"\"event\":\"click\"", "\"window\":\"commandArea\""}));
     EXPECT_TRUE(journal.WaitFor(
-        {"{\"event\":\"paste\",\"text\":\"\\u001b(load \\\"go\\\")\\r\\n\",\"bytes\":14"}));
+        {"{\"event\":\"paste\",\"text\":\"\\u001b(load \\\"go\\\")\\r\\n\",\"bytes\":14"}))
+        << journal.Dump();
     EXPECT_TRUE(journal.WaitFor({"\"type\":\"POINT\"", "\"x\":10,\"y\":20,\"z\":0"}));
     EXPECT_TRUE(journal.WaitFor({"\"type\":\"POINT\"", "\"x\":30,\"y\":40,\"z\":0"}));
     EXPECT_TRUE(journal.WaitFor({"\"type\":\"POINT\"", "\"x\":50,\"y\":60,\"z\":0"}));
