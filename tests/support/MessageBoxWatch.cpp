@@ -86,6 +86,7 @@ int main(int argc, char** argv) {
         return Usage();
     }
     PROCESS_INFORMATION process{};
+    const DWORD started = GetTickCount();
     if (std::strcmp(argv[i], "--pid") == 0) {
         if (i + 1 >= argc) {
             return Usage();
@@ -111,7 +112,8 @@ int main(int argc, char** argv) {
     }
     const vr::test::ProcessRun run =
         vr::test::WatchProcess(process, timeoutMs, PrintDialog, holdMs);
-    std::printf("{\"exited\":%s,\"exitCode\":%lu}\n", run.exited ? "true" : "false", run.exitCode);
+    std::printf("{\"exited\":%s,\"exitCode\":%lu,\"elapsedMs\":%lu}\n",
+                run.exited ? "true" : "false", run.exitCode, GetTickCount() - started);
     CloseHandle(process.hProcess);
     return run.exited ? 0 : 1;
 }
