@@ -24,8 +24,8 @@ int main(int argc, char** argv) {
     vr::Win32ProfileAccess profiles;
     vr::Win32MessageBoxes messages;
     vr::FrmMain mainWindow;
-    vr::ToolRun run{vr::ToolServices{desktop, files, profiles, messages, mainWindow},
-                    u"benchmark", vr::Text(folder.begin(), folder.end())};
+    vr::ToolRun run{vr::ToolServices{desktop, files, profiles, messages, mainWindow}, u"benchmark",
+                    vr::Text(folder.begin(), folder.end())};
     if (vr::LoadSettingsStep(run)) {
         std::fputs("settings could not be read\n", stderr);
         return 1;
@@ -35,14 +35,15 @@ int main(int argc, char** argv) {
     QueryPerformanceCounter(&start);
     vr::DiscoverCadInstances(run);
     QueryPerformanceCounter(&end);
-    const double first = 1000.0 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+    const double first =
+        1000.0 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
     QueryPerformanceCounter(&start);
     for (int i = 0; i < rounds; ++i) {
         vr::DiscoverCadInstances(run);
     }
     QueryPerformanceCounter(&end);
-    const double later = 1000.0 * double(end.QuadPart - start.QuadPart) /
-                         double(frequency.QuadPart) / rounds;
+    const double later =
+        1000.0 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart) / rounds;
     std::printf("{\"cads\":%d,\"firstMs\":%.2f,\"laterMeanMs\":%.2f}\n",
                 mainWindow.cmbFileName().Count(), first, later);
     return 0;
