@@ -3,7 +3,13 @@
 
 namespace vr {
 
-int RunEntrySequence(ToolRun& run, const ToolJob& job) {
+int RunEntrySequence(ToolRun& run, const ToolJob& job, const ToolJob& beforeDelay) {
+    if (beforeDelay) {
+        if (const Outcome outcome = beforeDelay(run)) {
+            run.services.messages.ShowMessage(run.toolName, outcome->message);
+            return 1;
+        }
+    }
     const std::optional<std::int16_t> factor =
         ReadDelayFactor(run.services.files, run.programFolder);
     if (factor) {

@@ -32,10 +32,12 @@ struct ToolRun {
 
 using ToolJob = std::function<Outcome(ToolRun&)>;
 
-// The entry sequence of a tool: reads delay.dat into the delay factor (on any
-// failure one message and the default), runs the job once, and reports a
-// failure of the job once. Returns the process exit code: 0 when the job
-// succeeded, 1 when it stopped with a failure.
-[[nodiscard]] int RunEntrySequence(ToolRun& run, const ToolJob& job);
+// The entry sequence of a tool: a step of the tool's own that comes first
+// (gaugeread's command line; none for the others), then delay.dat into the
+// delay factor (on any failure one message and the default), then the job
+// once. A failure is reported once. Returns the process exit code: 0 when
+// the job succeeded, 1 when it stopped with a failure.
+[[nodiscard]] int RunEntrySequence(ToolRun& run, const ToolJob& job,
+                                   const ToolJob& beforeDelay = nullptr);
 
 } // namespace vr

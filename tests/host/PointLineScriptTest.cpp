@@ -12,10 +12,10 @@ const Bytes kTail =
     ")\r\n)\r\n(setq n nil)\r\n(foreach n enlist1 (entmake n))\r\n;(setq enlist1 nil)\r\n";
 
 Bytes Script(BytesView senten) {
-    const auto read = ReadPointList(senten);
-    EXPECT_TRUE(std::holds_alternative<PointList>(read)) << testing::PrintToString(senten);
-    return std::holds_alternative<PointList>(read) ? PointLineScript(std::get<PointList>(read))
-                                                   : Bytes();
+    const auto read = SplitInputLines(senten, kMaxDataLines);
+    EXPECT_TRUE(std::holds_alternative<InputLines>(read)) << testing::PrintToString(senten);
+    return std::holds_alternative<InputLines>(read) ? PointLineScript(std::get<InputLines>(read))
+                                                    : Bytes();
 }
 
 TEST(PointLineScript, WorkedExamplesByteForByte) {
@@ -70,10 +70,10 @@ Bytes Lines(std::size_t count, const Bytes& mode) {
 }
 
 TEST(PointLineScript, AtMostOneHundredDataLines) {
-    EXPECT_TRUE(std::holds_alternative<PointList>(ReadPointList(Lines(100, "line"))));
-    EXPECT_EQ(ReadPointList(Lines(101, "line")),
-              (std::variant<PointList, PointListFault>(PointListFault::TooManyLines)));
-    EXPECT_EQ(ReadPointList(""), (std::variant<PointList, PointListFault>(PointListFault::Empty)));
+    using Read = std::variant<InputLines, InputFault>;
+    EXPECT_TRUE(std::holds_alternative<InputLines>(SplitInputLines(Lines(100, "line"), 100)));
+    EXPECT_EQ(SplitInputLines(Lines(101, "line"), 100), Read(InputFault::TooManyLines));
+    EXPECT_EQ(SplitInputLines("", 100), Read(InputFault::Empty));
     const Bytes script = Script(Lines(100, "line"));
     std::size_t items = 0;
     for (std::size_t at = 0; (at = script.find("\"LINE\"", at)) != Bytes::npos; ++at) {

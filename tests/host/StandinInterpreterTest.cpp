@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 namespace standin::lisp {
 namespace {
 
@@ -205,6 +208,50 @@ TEST(StandinInterpreter, TextCommandRejectsWrongAnswers) {
     ASSERT_EQ(run.host.entities.size(), 1u);
     EXPECT_EQ(run.host.entities[0].height, 3);
     EXPECT_EQ(run.host.entities[0].rotation, 90);
+}
+
+} // namespace
+} // namespace standin::lisp
+
+namespace standin::lisp {
+namespace {
+
+Text SourceFile(const std::string& relative) {
+    std::ifstream file(std::string(VR_SOURCE_DIR) + "/" + relative, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    return vr::TextFromUtf8(content.str());
+}
+
+TEST(CadSideRoutines, ShowTheRequestThatGaugereadWrote) {
+    struct Case {
+        const char* routine;
+        bool requestPresent;
+        Text printed;
+    };
+    const Case cases[] = {
+        {"qv", true, u"\n寸法値の依頼（相対）: 式 +1  行 12  列 5  ブック C:/data/book1.xlsm"},
+        {"qvpos", true, u"\n寸法値の依頼（絶対）: 式 +1  行 12  列 5  ブック C:/data/book1.xlsm"},
+        {"qv", false,
+         u"\nexcel_fname.lsp が見つかりません。ツールのフォルダをサポートファイルの検索パスに"
+         u"追加してください。"},
+    };
+    for (const Case& c : cases) {
+        test::FakeCadHost host;
+        Interpreter lisp(host);
+        const std::string name = c.routine;
+        host.files[u"C:\\support\\" + Text(name.begin(), name.end()) + u".lsp"] =
+            SourceFile("dist/cad/" + name + ".lsp");
+        if (c.requestPresent) {
+            host.files[u"C:\\support\\excel_fname.lsp"] =
+                u"(setq expr \"+1\")\r\n(setq row \"12\")\r\n(setq col \"5\")\r\n"
+                u"(setq excelfnam \"C:/data/book1.xlsm\")\r\n";
+        }
+        const auto outcome =
+            lisp.EvaluateText(u"(load \"" + Text(name.begin(), name.end()) + u"\")");
+        EXPECT_FALSE(outcome.error) << vr::Utf8FromText(outcome.error.value_or(u""));
+        EXPECT_EQ(host.printed, c.printed) << c.routine;
+    }
 }
 
 } // namespace

@@ -1,10 +1,11 @@
+#include "TextPlacementScript.h"
 #include "job/RunToolJob.h"
 #include "platform/win32/ToolProcess.h"
 
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    // So far this tool runs its start-up and loads its settings; its job
-    // with the CAD follows.
-    vr::RunToolProcess(u"labelpen", vr::LoadSettingsStep);
+    const vr::ToolJobSpec spec{vr::labelpen::WriteTextPlacementScript, vr::LoadCommandFor(u"go"),
+                               true};
+    vr::RunToolProcess(u"labelpen", [&](vr::ToolRun& run) { return vr::RunToolJob(run, spec); });
 }

@@ -23,7 +23,12 @@ Text RunningProgramFolder() {
     }
 }
 
-void RunToolProcess(TextView toolName, const ToolJob& job) {
+Text ProcessCommandLine() {
+    const wchar_t* commandLine = GetCommandLineW();
+    return FromWide(commandLine, wcslen(commandLine));
+}
+
+void RunToolProcess(TextView toolName, const ToolJob& job, const ToolJob& beforeDelay) {
     Win32Desktop desktop;
     Win32FileAccess files;
     Win32ProfileAccess profiles;
@@ -31,7 +36,7 @@ void RunToolProcess(TextView toolName, const ToolJob& job) {
     FrmMain mainWindow;
     ToolRun run{ToolServices{desktop, files, profiles, messages, mainWindow}, Text(toolName),
                 RunningProgramFolder()};
-    const int exitCode = RunEntrySequence(run, job);
+    const int exitCode = RunEntrySequence(run, job, beforeDelay);
     ExitProcess(static_cast<UINT>(exitCode));
 }
 

@@ -1,0 +1,128 @@
+#include "DimensionRequest.h"
+#include "FakeServices.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+namespace vr::gaugeread {
+namespace {
+
+TEST(DimensionRequest, WorkedExampleByteForByte) {
+    const auto request = SplitRequest(u"+1 12 5 C:\\data\\book1.xlsm");
+    ASSERT_TRUE(request);
+    EXPECT_EQ(RequestFile(*request), "(setq expr \"+1\")\r\n"
+                                     "(setq row \"12\")\r\n"
+                                     "(setq col \"5\")\r\n"
+                                     "(setq excelfnam \"C:/data/book1.xlsm\")\r\n");
+    EXPECT_EQ(RoutineFor(request->expression), u"qv");
+}
+
+TEST(DimensionRequest, RoutineChoice) {
+    const std::pair<Text, Text> cases[] = {
+        {u"+1", u"qv"},  {u"-3", u"qv"},     {u"3", u"qvpos"},   {u"=3", u"qvpos"},
+        {u"", u"qvpos"}, {u"＋1", u"qvpos"}, {u" -1", u"qvpos"},
+    };
+    for (const auto& [expression, routine] : cases) {
+        EXPECT_EQ(RoutineFor(expression), routine) << Utf8FromText(expression);
+    }
+}
+
+TEST(DimensionRequest, FieldsSplitAtSingleSpaces) {
+    struct Case {
+        Text arguments;
+        std::optional<Request> request;
+    };
+    const Case cases[] = {
+        {u"+1 12 5 C:\\a.xlsm", Request{u"+1", u"12", u"5", u"C:\\a.xlsm"}},
+        {u"+1  12 5 C:\\a.xlsm", Request{u"+1", u"", u"12", u"5"}},
+        {u" 3 1 1 x.xlsm", Request{u"", u"3", u"1", u"1"}},
+        {u"1 2 3 a.xlsm extra more", Request{u"1", u"2", u"3", u"a.xlsm"}},
+        {u"1 2 3 C:\\My Books\\a.xlsm", Request{u"1", u"2", u"3", u"C:\\My"}},
+        {u"1 2 3 \"C:\\My Books\\a.xlsm\"", Request{u"1", u"2", u"3", u"C:\\My Books\\a.xlsm"}},
+        {u"1 2 3 \"C:\\open quote", Request{u"1", u"2", u"3", u"C:\\open quote"}},
+        {u"1 2 3 ", Request{u"1", u"2", u"3", u""}},
+        {u"\"1 2\" 3 4 b", Request{u"\"1", u"2\"", u"3", u"4"}}, // quotes mean nothing here
+        {u"1 2 3", std::nullopt},
+        {u"1 2", std::nullopt},
+        {u"", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SplitRequest(c.arguments), c.request) << Utf8FromText(c.arguments);
+    }
+}
+
+TEST(DimensionRequest, PathsAndValuesInTheFile) {
+    const std::pair<Request, Bytes> cases[] = {
+        {{u"5", u"1", u"2", u"\\\\server\\share\\b.xlsm"},
+         "(setq excelfnam \"//server/share/b.xlsm\")\r\n"},
+        // 表 keeps its second byte 0x5C; a real backslash after it becomes "/".
+        {{u"5", u"1", u"2", u"C:\\表\\b.xlsm"}, "(setq excelfnam \"C:/\x95\x5c/b.xlsm\")\r\n"},
+        {{u"5", u"1", u"2", u"C:\\a\"b.xlsm"}, "(setq excelfnam \"C:/a\\\"b.xlsm\")\r\n"},
+    };
+    for (const auto& [request, lastLine] : cases) {
+        const Bytes file = RequestFile(request);
+        EXPECT_EQ(file.substr(file.find("(setq excelfnam")), lastLine);
+    }
+    // Values are strings, escaped like any text in a string literal.
+    const Bytes file = RequestFile({u"a\"b\\c", u"12", u"5", u"x"});
+    EXPECT_EQ(file.substr(0, file.find("(setq col")),
+              "(setq expr \"a\\\"b\\\\c\")\r\n(setq row \"12\")\r\n");
+}
+
+TEST(DimensionRequest, ArgumentTextFollowsTheProgramName) {
+    const std::pair<Text, Text> cases[] = {
+        {u"\"C:\\T\\gaugeread.exe\" +1 12 5 x", u"+1 12 5 x"},
+        {u"gaugeread.exe +1 12 5 x", u"+1 12 5 x"},
+        {u"\"C:\\My Tools\\gaugeread.exe\"  3 1 1 x", u" 3 1 1 x"},
+        {u"gaugeread.exe", u""},
+        {u"\"C:\\T\\gaugeread.exe\"", u""},
+    };
+    for (const auto& [commandLine, arguments] : cases) {
+        EXPECT_EQ(ArgumentText(commandLine), arguments) << Utf8FromText(commandLine);
+    }
+}
+
+TEST(DimensionRequest, RunStopsBeforeDelayAndDesktopWithTooFewFields) {
+    test::FakeToolServices fake;
+    ToolRun run{fake.Services(), u"gaugeread", u"C:\\T"};
+    fake.files.files[u"C:\\T\\excel_fname.lsp"] = "old";
+    Request request;
+    int jobs = 0;
+    const int exitCode = RunEntrySequence(
+        run,
+        [&](ToolRun&) -> Outcome {
+            ++jobs;
+            return kSucceeded;
+        },
+        [&](ToolRun& r) { return WriteRequest(r, u"gaugeread.exe 1 2 3", request); });
+    EXPECT_EQ(exitCode, 1);
+    EXPECT_EQ(jobs, 0);
+    EXPECT_TRUE(fake.files.reads.empty()); // delay.dat not read
+    EXPECT_EQ(fake.files.files.at(u"C:\\T\\excel_fname.lsp"), "old");
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(fake.messages.shown[0].caption, u"gaugeread");
+    EXPECT_EQ(fake.messages.shown[0].text,
+              u"gaugeread に渡された値が足りません。式・行・列・ブックのパスの4つを空白で区切って"
+              u"指定してください。\n受け取った値: 「1 2 3」");
+    EXPECT_EQ(fake.desktop.calls, (std::vector<std::string>{"MessageBox(gaugeread)"}));
+}
+
+TEST(DimensionRequest, RequestIsWrittenBeforeTheDelayFileIsRead) {
+    test::FakeToolServices fake;
+    ToolRun run{fake.Services(), u"gaugeread", u"C:\\T"};
+    Request request;
+    const int exitCode = RunEntrySequence(
+        run,
+        [&](ToolRun&) -> Outcome {
+            EXPECT_EQ(fake.files.writes, std::vector<Text>{u"C:\\T\\excel_fname.lsp"});
+            EXPECT_EQ(fake.files.reads, std::vector<Text>{u"C:\\T\\delay.dat"});
+            return kSucceeded;
+        },
+        [&](ToolRun& r) { return WriteRequest(r, u"g.exe -3 1 1 x.xlsm", request); });
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(request.expression, u"-3");
+    EXPECT_TRUE(fake.files.files.count(u"C:\\T\\excel_fname.lsp"));
+}
+
+} // namespace
+} // namespace vr::gaugeread

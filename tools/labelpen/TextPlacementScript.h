@@ -1,0 +1,32 @@
+#pragma once
+
+#include "files/ToolFiles.h"
+#include "startup/ToolRun.h"
+
+#include <variant>
+
+namespace vr::labelpen {
+
+inline constexpr std::size_t kMaxItems = 100;
+
+// The parameter line split at its first space: the answers to the text
+// command's height and rotation prompts, written as they stand.
+struct TextParameters {
+    Text height;
+    Text angle;
+};
+
+// nullopt when the line holds no space.
+[[nodiscard]] std::optional<TextParameters> SplitParameterLine(TextView line);
+
+// go.lsp for the items: for each, a prompt that names it and asks for its
+// point, the text command, and a line break on the command line; CR LF, in
+// the ANSI code page; empty for no items. Items are escaped for the string
+// literals they stand in.
+[[nodiscard]] Bytes TextPlacementScript(const TextParameters& parameters,
+                                        const std::vector<Text>& items);
+
+// The tool step: mojidata.txt beside the program into go.lsp beside it.
+[[nodiscard]] Outcome WriteTextPlacementScript(ToolRun& run);
+
+} // namespace vr::labelpen
