@@ -89,6 +89,20 @@ TEST(RunToolJob, WithoutSecondEmptyingTheLoadCommandStaysOnTheClipboard) {
     EXPECT_EQ(world.fake.desktop.Count("PumpMessages"), 2u);
 }
 
+TEST(RunToolJob, GaugereadHasNoToolStepAndNoSecondEmptying) {
+    JobWorld world;
+    EXPECT_FALSE(RunToolJob(world.run, ToolJobSpec{nullptr, LoadCommandFor(u"qvpos"), false}));
+    Calls expected = kWholeRun;
+    std::erase(expected, "ToolStep");
+    *std::find(expected.begin(), expected.end(), "SetClipboardText(<ESC>(load \"go\")<CR><LF>)") =
+        "SetClipboardText(<ESC>(load \"qvpos\")<CR><LF>)";
+    // Step 17 (the last open/empty/close, pump and long wait) is left out.
+    const auto last = std::find(expected.rbegin(), expected.rend(), "OpenClipboard(0x900)");
+    expected.erase(std::prev(last.base()), std::prev(last.base()) + 5);
+    EXPECT_EQ(world.fake.desktop.JobCalls(), expected);
+    EXPECT_EQ(world.fake.desktop.clipboard, "\x1b(load \"qvpos\")\r\n");
+}
+
 TEST(RunToolJob, WaitsAreSixShortAndThreeLongAtEveryFactor) {
     struct Case {
         std::int16_t factor;

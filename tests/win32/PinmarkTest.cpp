@@ -1,5 +1,5 @@
 // pinmark end to end under Wine against the stand-in CAD.
-#include "StandinDriver.h"
+#include "ToolBed.h"
 #include "job/JobMessages.h"
 
 #include <windows.h>
@@ -11,74 +11,16 @@
 namespace vr {
 namespace {
 
+using test::DesktopState;
+using test::ExpectDesktopPutBack;
+using test::PrepareDesktop;
 using test::ScratchFolder;
 using test::StandinCad;
-
-constexpr char kSettings[] = "[Main]\r\n"
-                             "ACADName=acad\r\n"
-                             "CommandCaption=Command Line\r\n"
-                             "MainCaption=StandIn CAD 2024\r\n"
-                             "TextCaption=StandIn CAD Text Window\r\n"
-                             "MainCmdCtrlID=1001\r\n"
-                             "TextCmdCtrlID=1002\r\n"
-                             "MainHistCtrlID=1003\r\n"
-                             "TextHistCtrlID=1004\r\n";
-
-// The desktop as a user left it before the tool ran.
-struct DesktopState {
-    POINT cursor{};
-    RECT clip{};
-};
-
-DesktopState PrepareDesktop() {
-    // The cursor stays where the display has it: under Wine a position set
-    // by a program without a window can be taken back by the X pointer.
-    ClipCursor(nullptr);
-    test::SetClipboardBytes("the user's text");
-    DesktopState state;
-    GetCursorPos(&state.cursor);
-    GetClipCursor(&state.clip);
-    return state;
-}
-
-void ExpectDesktopPutBack(const DesktopState& before, HWND cad) {
-    POINT cursor{};
-    RECT clip{};
-    // Wine's X11 layer reports pointer warps back a moment later; allow the
-    // position a short time to settle.
-    const DWORD start = GetTickCount();
-    do {
-        Sleep(20);
-        GetCursorPos(&cursor);
-    } while ((cursor.x != before.cursor.x || cursor.y != before.cursor.y) &&
-             GetTickCount() - start < 1000);
-    GetClipCursor(&clip);
-    EXPECT_EQ(cursor.x, before.cursor.x);
-    EXPECT_EQ(cursor.y, before.cursor.y);
-    EXPECT_TRUE(EqualRect(&clip, &before.clip));
-    if (cad && IsWindow(cad)) {
-        EXPECT_EQ(GetWindowLongW(cad, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-    }
-}
-
-struct ToolFolder {
-    explicit ToolFolder(const std::wstring& name, const std::string& senten,
-                        const std::string& delay = "5\r\n")
-        : folder(name) {
-        folder.CopyTool(L"pinmark.exe");
-        folder.Write(L"delay.dat", delay);
-        folder.Write(L"ZuDuv.ini", kSettings);
-        folder.Write(L"senten.txt", senten);
-    }
-    [[nodiscard]] std::wstring Support() const { return L"--support \"" + folder.Path() + L"\""; }
-    [[nodiscard]] test::ProcessRun Run() const {
-        return test::RunAndWatch(folder.File(L"pinmark.exe"), 30000);
-    }
-    ScratchFolder folder;
-};
+using test::ToolFolder;
 
 TEST(Pinmark, PointModeDrawsPointsAndPutsTheDesktopBack) {
-    const ToolFolder tool(L"pinmark-points", "node\r\n10,20,0\r\n30,40,0\r\n50,60\r\n");
+    const ToolFolder tool(L"pinmark-points", L"pinmark", L"senten.txt",
+                          "node\r\n10,20,0\r\n30,40,0\r\n50,60\r\n");
     StandinCad cad(tool.folder, L"acad.exe", tool.Support());
     ASSERT_TRUE(cad.Ready());
     const DesktopState before = PrepareDesktop();
@@ -105,7 +47,8 @@ TEST(Pinmark, PointModeDrawsPointsAndPutsTheDesktopBack) {
 }
 
 TEST(Pinmark, LineModeDrawsAChainOfLines) {
-    const ToolFolder tool(L"pinmark-lines", "line\r\n0,0\r\n100,0\r\n100,50\r\n");
+    const ToolFolder tool(L"pinmark-lines", L"pinmark", L"senten.txt",
+                          "line\r\n0,0\r\n100,0\r\n100,50\r\n");
     StandinCad cad(tool.folder, L"acad.exe", tool.Support());
     ASSERT_TRUE(cad.Ready());
     const DesktopState before = PrepareDesktop();
@@ -121,7 +64,7 @@ TEST(Pinmark, LineModeDrawsAChainOfLines) {
 }
 
 TEST(Pinmark, MinimizedCadIsRestoredAndUsed) {
-    const ToolFolder tool(L"pinmark-minimized", "node\r\n1,1\r\n");
+    const ToolFolder tool(L"pinmark-minimized", L"pinmark", L"senten.txt", "node\r\n1,1\r\n");
     StandinCad cad(tool.folder, L"acad.exe", tool.Support() + L" --minimized");
     ASSERT_TRUE(cad.Ready());
     ASSERT_TRUE(IsIconic(cad.Main()));
@@ -147,7 +90,7 @@ std::vector<DWORD> SnapshotOrder() {
 }
 
 TEST(Pinmark, TheLastCadFoundIsDriven) {
-    const ToolFolder tool(L"pinmark-two", "node\r\n7,7\r\n");
+    const ToolFolder tool(L"pinmark-two", L"pinmark", L"senten.txt", "node\r\n7,7\r\n");
     const ScratchFolder other(L"pinmark-two-other");
     StandinCad first(tool.folder, L"acad.exe", tool.Support() + L" --drawing a.dwg");
     StandinCad second(other, L"acad.exe", tool.Support() + L" --drawing b.dwg");
@@ -167,7 +110,7 @@ TEST(Pinmark, TheLastCadFoundIsDriven) {
 }
 
 TEST(Pinmark, NoCadRunningTellsTheUserAndTouchesNothing) {
-    const ToolFolder tool(L"pinmark-nocad", "node\r\n1,1\r\n");
+    const ToolFolder tool(L"pinmark-nocad", L"pinmark", L"senten.txt", "node\r\n1,1\r\n");
     const DesktopState before = PrepareDesktop();
     const test::ProcessRun run = tool.Run();
     ASSERT_TRUE(run.exited);
@@ -181,7 +124,7 @@ TEST(Pinmark, NoCadRunningTellsTheUserAndTouchesNothing) {
 }
 
 TEST(Pinmark, BadSentenIsReportedAndGoLspKept) {
-    const ToolFolder tool(L"pinmark-bad", "");
+    const ToolFolder tool(L"pinmark-bad", L"pinmark", L"senten.txt", "");
     tool.folder.Write(L"go.lsp", "(princ \"old\")\r\n");
     StandinCad cad(tool.folder, L"acad.exe", tool.Support());
     ASSERT_TRUE(cad.Ready());
@@ -202,7 +145,8 @@ TEST(Pinmark, BadSentenIsReportedAndGoLspKept) {
 }
 
 TEST(Pinmark, JapaneseFolderAndText) {
-    const ToolFolder tool(L"表ソ図面", "\x90\xfc\r\n0,0\r\n5,5\r\n"); // mode line 線: lines
+    const ToolFolder tool(L"表ソ図面", L"pinmark", L"senten.txt",
+                          "\x90\xfc\r\n0,0\r\n5,5\r\n"); // mode line 線: lines
     StandinCad cad(tool.folder, L"acad.exe", tool.Support());
     ASSERT_TRUE(cad.Ready());
     const test::ProcessRun run = tool.Run();
@@ -213,7 +157,7 @@ TEST(Pinmark, JapaneseFolderAndText) {
 }
 
 TEST(Pinmark, HungCadEndsWithinTheBoundsWithTheDesktopBack) {
-    const ToolFolder tool(L"pinmark-hung", "node\r\n1,1\r\n");
+    const ToolFolder tool(L"pinmark-hung", L"pinmark", L"senten.txt", "node\r\n1,1\r\n");
     StandinCad cad(tool.folder, L"acad.exe", tool.Support() + L" --hang-after 1 --hang-for 8000");
     ASSERT_TRUE(cad.Ready());
     ASSERT_TRUE(cad.Journal().WaitFor({"\"event\":\"hang\""}));
@@ -226,7 +170,7 @@ TEST(Pinmark, HungCadEndsWithinTheBoundsWithTheDesktopBack) {
 }
 
 TEST(Pinmark, CadThatExitsMidRunEndsWithinTheBounds) {
-    const ToolFolder tool(L"pinmark-exits", "node\r\n1,1\r\n", "40\r\n");
+    const ToolFolder tool(L"pinmark-exits", L"pinmark", L"senten.txt", "node\r\n1,1\r\n", "40\r\n");
     StandinCad cad(tool.folder, L"acad.exe", tool.Support() + L" --exit-after 1500");
     ASSERT_TRUE(cad.Ready());
     const DesktopState before = PrepareDesktop();

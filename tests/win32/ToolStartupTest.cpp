@@ -73,7 +73,11 @@ TEST(ToolStartup, EveryToolCaptionsItsMessageWithItsName) {
     for (const std::wstring tool : {L"pinmark", L"labelpen", L"gaugeread"}) {
         const ScratchFolder folder(L"caption");
         folder.CopyTool(tool + L".exe");
-        const ProcessRun run = test::RunAndWatch(folder.File(tool + L".exe"));
+        const PROCESS_INFORMATION process =
+            test::StartProgram(folder.File(tool + L".exe"), L"+1 12 5 book.xlsm");
+        const ProcessRun run = test::WatchProcess(process, 20000);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
         ASSERT_TRUE(run.exited);
         ASSERT_GE(run.dialogs.size(), 1u) << test::ToUtf8(tool);
         ExpectToolMessage(run.dialogs[0], tool, kDelayMessage);
@@ -114,15 +118,29 @@ TEST(ToolStartup, ToolAtADriveRootFindsBothFiles) {
                                                     u"&H100000000")));
 }
 
-TEST(ToolStartup, GoodSettingsEndQuietly) {
-    const ScratchFolder folder(L"quiet");
+TEST(ToolStartup, GaugereadWritesItsRequestEvenWhenNoCadRuns) {
+    const ScratchFolder folder(L"request");
     folder.CopyTool(L"gaugeread.exe");
     folder.Write(L"delay.dat", "5\r\n");
     folder.Write(L"ZuDuv.ini", "[Main]\r\nACADName=acad\r\nMainCmdCtrlID=1001\r\n");
-    const ProcessRun run = test::RunAndWatch(folder.File(L"gaugeread.exe"));
+    const PROCESS_INFORMATION process =
+        test::StartProgram(folder.File(L"gaugeread.exe"), L"-3 1 1 C:\\b.xlsm");
+    const ProcessRun run = test::WatchProcess(process, 20000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
     ASSERT_TRUE(run.exited);
-    EXPECT_EQ(run.exitCode, 0u);
-    EXPECT_TRUE(run.dialogs.empty());
+    EXPECT_EQ(run.exitCode, 1u);
+    ASSERT_EQ(run.dialogs.size(), 1u);
+    ExpectToolMessage(run.dialogs[0], L"gaugeread", Wide(NoCadFoundMessage(u"acad")));
+    HANDLE file = CreateFileW(folder.File(L"excel_fname.lsp").c_str(), GENERIC_READ,
+                              FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    char content[256] = {};
+    DWORD read = 0;
+    ReadFile(file, content, sizeof content - 1, &read, nullptr);
+    CloseHandle(file);
+    EXPECT_STREQ(content, "(setq expr \"-3\")\r\n(setq row \"1\")\r\n(setq col \"1\")\r\n"
+                          "(setq excelfnam \"C:/b.xlsm\")\r\n");
 }
 
 } // namespace

@@ -1,0 +1,118 @@
+// labelpen and gaugeread end to end under Wine against the stand-in CAD.
+#include "BuildPaths.h"
+#include "ToolBed.h"
+
+#include <gtest/gtest.h>
+
+namespace vr {
+namespace {
+
+using test::ExpectDesktopPutBack;
+using test::PrepareDesktop;
+using test::StandinCad;
+using test::ToolFolder;
+
+TEST(Labelpen, PlacesEachItemAtItsPointWithHeightAndAngle) {
+    const ToolFolder tool(L"labelpen-items", L"labelpen", L"mojidata.txt",
+                          test::Cp932(u"3.5 90\r\nABC\r\n橋脚 表ソ\r\n12\" pipe\r\n"));
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support() + L" --points 1,2;3,4;5,6");
+    ASSERT_TRUE(cad.Ready());
+    const test::DesktopState before = PrepareDesktop();
+    const test::ProcessRun run = tool.Run();
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_TRUE(run.dialogs.empty());
+    const auto& journal = cad.Journal();
+    EXPECT_TRUE(journal.WaitFor(
+        {"\"event\":\"prompt\"", "\"text\":\"橋脚 表ソ 文字描画点をクリックしてください。\""}))
+        << journal.Dump();
+    EXPECT_TRUE(journal.WaitFor({"\"type\":\"TEXT\"", "\"x\":1,\"y\":2", "\"height\":3.5",
+                                 "\"rotation\":90", "\"text\":\"ABC\""}));
+    EXPECT_TRUE(
+        journal.WaitFor({"\"type\":\"TEXT\"", "\"x\":3,\"y\":4", "\"text\":\"橋脚 表ソ\""}));
+    EXPECT_TRUE(
+        journal.WaitFor({"\"type\":\"TEXT\"", "\"x\":5,\"y\":6", "\"text\":\"12\\\" pipe\""}));
+    EXPECT_EQ(journal.Count("\"event\":\"error\""), 0u);
+    ExpectDesktopPutBack(before, cad.Main());
+    EXPECT_EQ(test::ClipboardBytes(), std::nullopt);
+}
+
+TEST(Labelpen, ParameterLineWithoutASpaceIsReported) {
+    const ToolFolder tool(L"labelpen-bad", L"labelpen", L"mojidata.txt", "2.5\r\nA\r\n");
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support());
+    ASSERT_TRUE(cad.Ready());
+    const test::DesktopState before = PrepareDesktop();
+    const test::ProcessRun run = tool.Run();
+    ASSERT_TRUE(run.exited);
+    ASSERT_EQ(run.dialogs.size(), 1u);
+    EXPECT_EQ(run.dialogs[0].caption, L"labelpen");
+    EXPECT_NE(run.dialogs[0].text.find(L"空白がありません"), std::wstring::npos);
+    EXPECT_EQ(cad.Journal().Count("\"event\":\"paste\""), 0u);
+    ExpectDesktopPutBack(before, cad.Main());
+}
+
+std::wstring DistSupport() {
+    std::wstring dist = kToolsDir;
+    dist = dist.substr(0, dist.rfind(L"\\win32\\tools")) + L"\\dist";
+    return L" --support \"" + dist + L"\"";
+}
+
+TEST(Gaugeread, LoadsTheRoutineForTheExpressionAndLeavesItOnTheClipboard) {
+    struct Case {
+        std::wstring arguments;
+        const char* routine;
+        std::vector<std::string> printed; // what the routine shows, piece by piece
+    };
+    const Case cases[] = {
+        {L"+1 12 5 C:\\data\\book1.xlsm",
+         "qv",
+         {"\\n寸法値の依頼（相対）: 式 ", "+1", "12", "5", "C:/data/book1.xlsm"}},
+        {L"5 3 4 \"C:\\My Books\\表.xlsm\"",
+         "qvpos",
+         {"\\n寸法値の依頼（絶対）: 式 ", "5", "3", "4", "C:/My Books/表.xlsm"}},
+    };
+    for (const Case& c : cases) {
+        const ToolFolder tool(L"gaugeread", L"gaugeread", L"", "");
+        StandinCad cad(tool.folder, L"acad.exe", tool.Support() + DistSupport());
+        ASSERT_TRUE(cad.Ready());
+        const test::DesktopState before = PrepareDesktop();
+        const test::ProcessRun run = tool.Run(c.arguments);
+        ASSERT_TRUE(run.exited);
+        EXPECT_EQ(run.exitCode, 0u);
+        EXPECT_TRUE(run.dialogs.empty());
+        const auto& journal = cad.Journal();
+        const std::string routine = c.routine;
+        EXPECT_TRUE(
+            journal.WaitFor({"\"event\":\"execute\",\"line\":\"(load \\\"" + routine + "\\\")\""}))
+            << journal.Dump();
+        EXPECT_TRUE(journal.WaitFor({"\"event\":\"load\"", "excel_fname.lsp"}));
+        for (const std::string& piece : c.printed) {
+            EXPECT_TRUE(journal.WaitFor({"{\"event\":\"print\",\"text\":\"" + piece + "\""}))
+                << piece << "\n"
+                << journal.Dump();
+        }
+        ExpectDesktopPutBack(before, cad.Main());
+        EXPECT_EQ(test::ClipboardBytes(), "\x1b(load \"" + routine + "\")\r\n");
+    }
+}
+
+TEST(Gaugeread, TooFewFieldsWriteNothingAndTouchNothing) {
+    const ToolFolder tool(L"gaugeread-few", L"gaugeread", L"", "");
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support());
+    ASSERT_TRUE(cad.Ready());
+    const test::DesktopState before = PrepareDesktop();
+    const test::ProcessRun run = tool.Run(L"+1 12 5");
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.exitCode, 1u);
+    ASSERT_EQ(run.dialogs.size(), 1u);
+    EXPECT_EQ(run.dialogs[0].caption, L"gaugeread");
+    EXPECT_NE(run.dialogs[0].text.find(L"受け取った値: 「+1 12 5」"), std::wstring::npos);
+    EXPECT_EQ(GetFileAttributesW(tool.folder.File(L"excel_fname.lsp").c_str()),
+              INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(cad.Journal().Count("\"event\":\"click\""), 0u);
+    ExpectDesktopPutBack(before, cad.Main());
+    EXPECT_EQ(test::ClipboardBytes(), std::optional<std::string>("the user's text"));
+}
+
+} // namespace
+} // namespace vr

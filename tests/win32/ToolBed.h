@@ -1,0 +1,83 @@
+#pragma once
+
+// What the end-to-end tests of the tools share: an installed tool folder and
+// the desktop state before and after a run.
+#include "StandinDriver.h"
+
+#include <gtest/gtest.h>
+
+namespace vr::test {
+
+inline constexpr char kSettings[] = "[Main]\r\n"
+                                    "ACADName=acad\r\n"
+                                    "CommandCaption=Command Line\r\n"
+                                    "MainCaption=StandIn CAD 2024\r\n"
+                                    "TextCaption=StandIn CAD Text Window\r\n"
+                                    "MainCmdCtrlID=1001\r\n"
+                                    "TextCmdCtrlID=1002\r\n"
+                                    "MainHistCtrlID=1003\r\n"
+                                    "TextHistCtrlID=1004\r\n";
+
+// The desktop as a user left it before the tool ran.
+struct DesktopState {
+    POINT cursor{};
+    RECT clip{};
+};
+
+inline DesktopState PrepareDesktop() {
+    // The cursor stays where the display has it: under Wine a position set
+    // by a program without a window can be taken back by the X pointer.
+    ClipCursor(nullptr);
+    SetClipboardBytes("the user's text");
+    DesktopState state;
+    GetCursorPos(&state.cursor);
+    GetClipCursor(&state.clip);
+    return state;
+}
+
+inline void ExpectDesktopPutBack(const DesktopState& before, HWND cad) {
+    POINT cursor{};
+    RECT clip{};
+    // Wine's X11 layer reports pointer warps back a moment later; allow the
+    // position a short time to settle.
+    const DWORD start = GetTickCount();
+    do {
+        Sleep(20);
+        GetCursorPos(&cursor);
+    } while ((cursor.x != before.cursor.x || cursor.y != before.cursor.y) &&
+             GetTickCount() - start < 1000);
+    GetClipCursor(&clip);
+    EXPECT_EQ(cursor.x, before.cursor.x);
+    EXPECT_EQ(cursor.y, before.cursor.y);
+    EXPECT_TRUE(EqualRect(&clip, &before.clip));
+    if (cad && IsWindow(cad)) {
+        EXPECT_EQ(GetWindowLongW(cad, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    }
+}
+
+// A folder set up as a user's installation of one tool: the program, its
+// settings for the stand-in CAD, delay.dat and its input file.
+struct ToolFolder {
+    ToolFolder(const std::wstring& name, const std::wstring& tool, const std::wstring& inputName,
+               const std::string& input, const std::string& delay = "5\r\n")
+        : folder(name), exe(tool + L".exe") {
+        folder.CopyTool(exe);
+        folder.Write(L"delay.dat", delay);
+        folder.Write(L"ZuDuv.ini", kSettings);
+        if (!inputName.empty()) {
+            folder.Write(inputName, input);
+        }
+    }
+    [[nodiscard]] std::wstring Support() const { return L"--support \"" + folder.Path() + L"\""; }
+    [[nodiscard]] ProcessRun Run(const std::wstring& arguments = L"") const {
+        const PROCESS_INFORMATION process = StartProgram(folder.File(exe), arguments);
+        ProcessRun run = WatchProcess(process, 30000);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        return run;
+    }
+    ScratchFolder folder;
+    std::wstring exe;
+};
+
+} // namespace vr::test
