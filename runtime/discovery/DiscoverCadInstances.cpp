@@ -2,6 +2,7 @@
 
 #include "settings/BaseNameOf.h"
 #include "text/AnsiText.h"
+#include "window/MainWindowOperations.h"
 
 #include <algorithm>
 
@@ -47,21 +48,12 @@ void ExamineTopLevelWindow(ToolRun& run, Hwnd window) {
     }
 }
 
+// frmMain's load step: CADSearch, then Get when that selected an instance.
 void RunMainWindowLoadStep(ToolRun& run) {
-    DiscoverCadInstances(run);
-    InstanceList& list = run.services.mainWindow.cmbFileName();
-    const int selected = list.SelectedIndex();
-    if (selected < 0) {
-        return;
+    CadSearch(run);
+    if (run.services.mainWindow.cmbFileName().SelectedIndex() >= 0) {
+        Get(run);
     }
-    // Get: the command line of the selected instance into txtGet.
-    const std::uint32_t row = list.ItemData(selected);
-    if (row >= run.discovery.InstanceTable.size()) {
-        return;
-    }
-    const CadInstance& instance = run.discovery.InstanceTable[row];
-    run.services.mainWindow.SetTxtGet(ReadControlText(
-        run.services.desktop, instance.MainCommandWindow, run.settings.MainCmdCtrlID));
 }
 
 } // namespace

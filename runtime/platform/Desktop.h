@@ -4,6 +4,7 @@
 #include "text/Text.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace vr {
@@ -52,6 +53,9 @@ inline constexpr std::uint32_t kMouseLeftDown = 2;
 inline constexpr std::uint32_t kMouseLeftUp = 4;
 inline constexpr std::uint32_t kWmGetText = 0x000D;
 inline constexpr std::uint32_t kWmGetTextLength = 0x000E;
+inline constexpr std::uint32_t kWmNull = 0x0000;
+inline constexpr std::uint32_t kWmCommand = 0x0111;
+inline constexpr std::uintptr_t kCadHistoryToClipboard = 32781;
 
 enum class RunLockResult { Acquired, TimedOut };
 
@@ -107,6 +111,16 @@ class Desktop : NonCopyable {
     virtual bool SendMessageTimeoutA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
                                      std::intptr_t lParam, std::uint32_t timeoutMs,
                                      std::uintptr_t& result) = 0;
+
+    // The main window's messages to the CAD: WM_COPYDATA sent (blocking until
+    // the CAD has handled it) with dwData and the bytes, any message sent or
+    // posted, and the clipboard's plain text (nullopt when it holds none).
+    virtual void SendCopyDataA(Hwnd window, std::uintptr_t dwData, BytesView data) = 0;
+    virtual std::intptr_t SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                                       std::intptr_t lParam) = 0;
+    virtual bool PostMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                              std::intptr_t lParam) = 0;
+    [[nodiscard]] virtual std::optional<Bytes> GetClipboardText(Hwnd owner) = 0;
 
     // The lock that keeps two tool runs of the set from overlapping.
     virtual RunLockResult AcquireRunLock(std::uint32_t timeoutMs) = 0;

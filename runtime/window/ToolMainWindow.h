@@ -33,6 +33,9 @@ class ToolMainWindow : NonCopyable {
     [[nodiscard]] virtual bool CreateIfNeeded() = 0;
     [[nodiscard]] virtual InstanceList& cmbFileName() = 0;
     virtual void SetTxtGet(TextView text) = 0;
+    // frmHistory with the text, shown non-modally; created on first use and
+    // reused while it is open.
+    virtual void ShowHistory(TextView text) = 0;
     [[nodiscard]] virtual Hwnd Handle() = 0;
     // The tool's window that owns the clipboard while the job sets it. It
     // answers messages at once even while the job waits, so that a program

@@ -221,6 +221,31 @@ class RecordingDesktop final : public Desktop {
         }
         return true;
     }
+    void SendCopyDataA(Hwnd window, std::uintptr_t dwData, BytesView data) override {
+        Record("SendCopyDataA(" + Handle(window) + "," + std::to_string(dwData) + "," +
+               std::to_string(data.size()) + "," + Escaped(data) + ")");
+    }
+    std::intptr_t SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                               std::intptr_t lParam) override {
+        Record("SendMessageA(" + Handle(window) + "," + std::to_string(message) + "," +
+               std::to_string(wParam) + "," + std::to_string(lParam) + ")");
+        if (message == kWmCommand && wParam == kCadHistoryToClipboard && windows.count(window) &&
+            !windows[window].text.empty()) {
+            clipboard = windows[window].text; // the CAD copies its history
+            clipboardHasText = true;
+        }
+        return 0;
+    }
+    bool PostMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                      std::intptr_t lParam) override {
+        Record("PostMessageA(" + Handle(window) + "," + std::to_string(message) + "," +
+               std::to_string(wParam) + "," + std::to_string(lParam) + ")");
+        return true;
+    }
+    std::optional<Bytes> GetClipboardText(Hwnd owner) override {
+        Record("GetClipboardText(" + Handle(owner) + ")");
+        return clipboardHasText ? std::optional<Bytes>(clipboard) : std::nullopt;
+    }
     RunLockResult AcquireRunLock(std::uint32_t timeoutMs) override {
         Record("AcquireRunLock(" + std::to_string(timeoutMs) + ")");
         return runLock;
@@ -369,6 +394,7 @@ class FakeMainWindow final : public ToolMainWindow, public InstanceList {
     }
     InstanceList& cmbFileName() override { return *this; }
     void SetTxtGet(TextView text) override { txtGet = Text(text); }
+    void ShowHistory(TextView text) override { history.emplace_back(text); }
     Hwnd Handle() override { return created ? 0x700 : 0; }
     Hwnd ClipboardOwner() override { return 0x900; }
 
@@ -390,6 +416,7 @@ class FakeMainWindow final : public ToolMainWindow, public InstanceList {
     std::vector<std::pair<Text, std::uint32_t>> entries;
     int selected = -1;
     Text txtGet = u"txtGet";
+    std::vector<Text> history;
 };
 
 struct FakeToolServices {

@@ -226,6 +226,37 @@ bool Win32Desktop::SendMessageTimeoutA(Hwnd window, std::uint32_t message, std::
     return sent != 0;
 }
 
+void Win32Desktop::SendCopyDataA(Hwnd window, std::uintptr_t dwData, BytesView data) {
+    Bytes copy(data); // the record must point at memory that lives through the call
+    COPYDATASTRUCT record{dwData, static_cast<DWORD>(copy.size()), copy.data()};
+    ::SendMessageA(H(window), WM_COPYDATA, 1, reinterpret_cast<LPARAM>(&record));
+}
+
+std::intptr_t Win32Desktop::SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                                         std::intptr_t lParam) {
+    return ::SendMessageA(H(window), message, wParam, lParam);
+}
+
+bool Win32Desktop::PostMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                                std::intptr_t lParam) {
+    return ::PostMessageA(H(window), message, wParam, lParam) != FALSE;
+}
+
+std::optional<Bytes> Win32Desktop::GetClipboardText(Hwnd owner) {
+    if (!::IsClipboardFormatAvailable(CF_TEXT) || !::OpenClipboard(H(owner))) {
+        return std::nullopt;
+    }
+    std::optional<Bytes> text;
+    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+        if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text = Bytes(bytes, strnlen(bytes, GlobalSize(data)));
+            GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return text;
+}
+
 RunLockResult Win32Desktop::AcquireRunLock(std::uint32_t timeoutMs) {
     if (!runLock_) {
         runLock_ = CreateMutexW(nullptr, FALSE, L"Local\\VadoRariri.ToolJob");

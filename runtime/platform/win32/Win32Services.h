@@ -41,6 +41,12 @@ class Win32Desktop final : public Desktop {
     bool SendMessageTimeoutA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
                              std::intptr_t lParam, std::uint32_t timeoutMs,
                              std::uintptr_t& result) override;
+    void SendCopyDataA(Hwnd window, std::uintptr_t dwData, BytesView data) override;
+    std::intptr_t SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                               std::intptr_t lParam) override;
+    bool PostMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                      std::intptr_t lParam) override;
+    std::optional<Bytes> GetClipboardText(Hwnd owner) override;
     RunLockResult AcquireRunLock(std::uint32_t timeoutMs) override;
 
   private:
