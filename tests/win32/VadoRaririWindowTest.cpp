@@ -1,0 +1,352 @@
+// The VadoRariri window shown (vadorariri_window.exe), driven from outside
+// against the stand-in CAD.
+#include "BuildPaths.h"
+#include "ToolBed.h"
+#include "window/MainWindowLayout.h"
+#include "window/MainWindowOperations.h"
+
+#include <windows.h>
+
+#include <tlhelp32.h> // after windows.h, which it needs
+
+#include <gtest/gtest.h>
+
+namespace vr {
+namespace {
+
+using test::ScratchFolder;
+using test::StandinCad;
+
+struct FindTitle {
+    DWORD processId;
+    const wchar_t* title;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTitled(HWND window, LPARAM param) {
+    auto* find = reinterpret_cast<FindTitle*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t title[64] = {};
+    GetWindowTextW(window, title, 64);
+    if (owner == find->processId && wcscmp(title, find->title) == 0 && IsWindowVisible(window)) {
+        find->found.push_back(window);
+    }
+    return TRUE;
+}
+
+std::vector<HWND> WindowsTitled(DWORD processId, const wchar_t* title) {
+    FindTitle find{processId, title, {}};
+    EnumWindows(CollectTitled, reinterpret_cast<LPARAM>(&find));
+    return find.found;
+}
+
+// A control's text, asked of its window (another program's controls do not
+// answer GetWindowText with their contents).
+std::wstring TextOf(HWND window) {
+    wchar_t text[4096] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &copied);
+    return text;
+}
+
+// vadorariri_window.exe installed beside the stand-in's settings.
+class WindowProgram {
+  public:
+    explicit WindowProgram(const ScratchFolder& folder) {
+        const std::wstring exe = folder.File(L"vadorariri_window.exe");
+        CopyFileW(
+            (std::wstring(kStandinDir) + L"\\..\\tests\\win32\\vadorariri_window.exe").c_str(),
+            exe.c_str(), FALSE);
+        folder.Write(L"ZuDuv.ini", test::kSettings);
+        process_ = test::StartProgram(exe);
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < 10000) {
+            const auto windows = WindowsTitled(process_.dwProcessId, L"VadoRariri");
+            if (!windows.empty()) {
+                main_ = windows[0];
+                break;
+            }
+            Sleep(20);
+        }
+    }
+    ~WindowProgram() {
+        PostMessageW(main_, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(process_.hProcess, 5000) != WAIT_OBJECT_0) {
+            TerminateProcess(process_.hProcess, 99);
+        }
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+    WindowProgram(const WindowProgram&) = delete;
+    WindowProgram& operator=(const WindowProgram&) = delete;
+
+    [[nodiscard]] HWND Main() const { return main_; }
+    [[nodiscard]] HWND Control(int id) const { return GetDlgItem(main_, id); }
+    [[nodiscard]] DWORD ProcessId() const { return process_.dwProcessId; }
+    // As a click on the button or the menu item.
+    void Command(int id) const {
+        PostMessageW(main_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(Control(id)));
+    }
+    // Waits, bounded, until the control's text is the expected one.
+    [[nodiscard]] bool WaitForText(int id, const std::wstring& text) const {
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < 5000) {
+            if (TextOf(Control(id)) == text) {
+                return true;
+            }
+            Sleep(20);
+        }
+        return false;
+    }
+    [[nodiscard]] HWND WaitForHistory() const {
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < 5000) {
+            const auto windows = WindowsTitled(process_.dwProcessId, L"ﾋｽﾄﾘｰ");
+            if (!windows.empty()) {
+                return windows[0];
+            }
+            Sleep(20);
+        }
+        return nullptr;
+    }
+    [[nodiscard]] test::DialogReport TakeMessageBox() const {
+        test::DialogReport report;
+        if (HWND box = test::WaitForMessageBox(process_.dwProcessId, 5000)) {
+            Sleep(20);
+            report = test::ReadMessageBox(box);
+            (void)test::PressOk(box, 5000);
+        }
+        return report;
+    }
+
+  private:
+    PROCESS_INFORMATION process_{};
+    HWND main_ = nullptr;
+};
+
+void Type(HWND window, const std::string& text) {
+    for (const char c : text) {
+        SendMessageW(window, WM_CHAR, static_cast<WPARAM>(c), 0);
+    }
+}
+
+std::wstring HistoryText(HWND history) {
+    return TextOf(GetWindow(history, GW_CHILD));
+}
+
+// Resizes another program's window and waits, bounded, until it has laid
+// itself out (the size change reaches that program as a message).
+void ResizeAndSettle(HWND window, int width, int height) {
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    const DWORD start = GetTickCount();
+    RECT frame{};
+    do {
+        Sleep(20);
+        GetWindowRect(window, &frame);
+    } while (frame.right - frame.left != width && GetTickCount() - start < 2000);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+}
+
+TEST(VadoRaririWindow, LoadStepWithoutACadLeavesTheListEmpty) {
+    const ScratchFolder folder(L"window-nocad");
+    WindowProgram window(folder);
+    ASSERT_TRUE(window.Main());
+    EXPECT_EQ(SendMessageW(window.Control(kIdCmbFileName), CB_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(window.Control(kIdCmbFileName), CB_GETCURSEL, 0, 0), CB_ERR);
+    EXPECT_EQ(TextOf(window.Control(kIdTxtGet)), L"txtGet");
+    EXPECT_EQ(TextOf(window.Control(kIdTxtPut)), L"txtPut");
+    EXPECT_EQ(TextOf(window.Control(kIdLabel2)), L"ｺﾏﾝﾄﾞ");
+    EXPECT_EQ(TextOf(window.Control(kIdLabel3)), L"入力値");
+    // Each operation without a selected CAD says so and sends nothing.
+    for (const int id : {kIdCmdGet, kIdCmdPut, kIdCmdHistory1, kIdCmdHistory2}) {
+        window.Command(id);
+        const test::DialogReport box = window.TakeMessageBox();
+        EXPECT_EQ(box.text, test::Wide(kNoCadSelectedMessage)) << id;
+        EXPECT_EQ(box.caption, L"VadoRariri");
+        EXPECT_FALSE(box.hasIcon);
+    }
+}
+
+// The process ids in the order the platform's snapshot lists them.
+std::vector<DWORD> SnapshotOrder() {
+    std::vector<DWORD> ids;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry)) {
+        ids.push_back(entry.th32ProcessID);
+    }
+    CloseHandle(snapshot);
+    return ids;
+}
+
+TEST(VadoRaririWindow, LoadStepWithTwoCadsSelectsTheLastAndReadsItsCommandLine) {
+    const ScratchFolder folder(L"window-two");
+    const ScratchFolder other(L"window-two-other");
+    StandinCad first(folder, L"acad.exe", L"--drawing a.dwg");
+    StandinCad second(other, L"acad.exe", L"--drawing b.dwg");
+    ASSERT_TRUE(first.Ready() && second.Ready());
+    Type(first.Input(), "(first");
+    Type(second.Input(), "(second");
+    const auto order = SnapshotOrder();
+    const bool firstIsLast = std::find(order.begin(), order.end(), first.ProcessId()) >
+                             std::find(order.begin(), order.end(), second.ProcessId());
+    WindowProgram window(folder);
+    ASSERT_TRUE(window.Main());
+    EXPECT_EQ(SendMessageW(window.Control(kIdCmbFileName), CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(SendMessageW(window.Control(kIdCmbFileName), CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(TextOf(window.Control(kIdTxtGet)), firstIsLast ? L"(first" : L"(second");
+}
+
+TEST(VadoRaririWindow, PutAndEnterSendTheLineToTheCad) {
+    const ScratchFolder folder(L"window-put");
+    StandinCad cad(folder, L"acad.exe", L"");
+    ASSERT_TRUE(cad.Ready());
+    WindowProgram window(folder);
+    ASSERT_TRUE(window.Main());
+    HWND txtPut = window.Control(kIdTxtPut);
+
+    SendMessageW(txtPut, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"ABC"));
+    window.Command(kIdCmdPut);
+    EXPECT_TRUE(cad.Journal().WaitFor(
+        {"{\"event\":\"copydata\",\"dwData\":1,\"bytes\":5,\"text\":\"ABC\\r\""}));
+    EXPECT_TRUE(cad.Journal().WaitFor({"{\"event\":\"execute\",\"line\":\"ABC\""}));
+
+    SendMessageW(txtPut, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"(princ \"表ソ\")"));
+    window.Command(kIdCmdPut);
+    EXPECT_TRUE(cad.Journal().WaitFor({"\"event\":\"copydata\"", "\"bytes\":16"}));
+    EXPECT_TRUE(cad.Journal().WaitFor({"{\"event\":\"print\",\"text\":\"表ソ\""}));
+
+    // Enter does what Put does and leaves no character in the box.
+    SendMessageW(txtPut, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"XYZ"));
+    PostMessageW(txtPut, WM_CHAR, VK_RETURN, 0);
+    EXPECT_TRUE(cad.Journal().WaitFor(
+        {"{\"event\":\"copydata\",\"dwData\":1,\"bytes\":5,\"text\":\"XYZ\\r\""}));
+    EXPECT_EQ(TextOf(txtPut), L"XYZ");
+    // Put ends with Get: txtGet shows the command line after the sending.
+    Type(cad.Input(), "(pending");
+    window.Command(kIdCmdGet);
+    EXPECT_TRUE(window.WaitForText(kIdTxtGet, L"(pending"));
+}
+
+TEST(VadoRaririWindow, History1ShowsWhatTheCadCopiesOrWhatTheClipboardHolds) {
+    const ScratchFolder folder(L"window-history1");
+    StandinCad cad(folder, L"acad.exe", L"");
+    ASSERT_TRUE(cad.Ready());
+    test::SendCopyData(cad.Main(), "(setq a 42)");
+    ASSERT_TRUE(cad.Journal().WaitFor({"{\"event\":\"print\",\"text\":\"42\\n\""}));
+    WindowProgram window(folder);
+    ASSERT_TRUE(window.Main());
+    window.Command(kIdCmdHistory1);
+    HWND history = window.WaitForHistory();
+    ASSERT_TRUE(history);
+    EXPECT_NE(HistoryText(history).find(L"Command: (setq a 42)\r\n42"), std::wstring::npos);
+}
+
+TEST(VadoRaririWindow, History1WhenTheCadIgnoresTheCommand) {
+    const ScratchFolder folder(L"window-history1-ignored");
+    StandinCad cad(folder, L"acad.exe", L"--ignore-32781");
+    ASSERT_TRUE(cad.Ready());
+    WindowProgram window(folder);
+    ASSERT_TRUE(window.Main());
+    // Text already on the clipboard is what is shown.
+    ASSERT_TRUE(test::SetClipboardBytes("before"));
+    window.Command(kIdCmdHistory1);
+    HWND history = window.WaitForHistory();
+    ASSERT_TRUE(history);
+    EXPECT_EQ(HistoryText(history), L"before");
+    // No text on the clipboard: the message, the history window unchanged.
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    CloseClipboard();
+    window.Command(kIdCmdHistory1);
+    EXPECT_EQ(window.TakeMessageBox().text, test::Wide(kNotTextMessage));
+    EXPECT_EQ(HistoryText(history), L"before");
+}
+
+TEST(VadoRaririWindow, History2ReadsTheHistoryBoxOrShowsOneSpace) {
+    struct Case {
+        const wchar_t* arguments;
+        bool hasTextWindow;
+    };
+    for (const Case c : {Case{L"", true}, Case{L"--no-text-window", false}}) {
+        const ScratchFolder folder(L"window-history2");
+        StandinCad cad(folder, L"acad.exe", c.arguments);
+        ASSERT_TRUE(cad.Ready());
+        WindowProgram window(folder);
+        ASSERT_TRUE(window.Main());
+        window.Command(kIdCmdHistory2);
+        HWND history = window.WaitForHistory();
+        ASSERT_TRUE(history);
+        if (c.hasTextWindow) {
+            EXPECT_NE(HistoryText(history).find(L"StandIn CAD ready."), std::wstring::npos);
+        } else {
+            EXPECT_EQ(HistoryText(history), L" ");
+        }
+        // Used again, the one history window is reused; its box fills it.
+        window.Command(kIdCmdHistory2);
+        Sleep(200);
+        EXPECT_EQ(WindowsTitled(window.ProcessId(), L"ﾋｽﾄﾘｰ").size(), 1u);
+        ResizeAndSettle(history, 500, 300);
+        RECT client, box;
+        GetClientRect(history, &client);
+        GetWindowRect(GetWindow(history, GW_CHILD), &box);
+        EXPECT_EQ(box.right - box.left, client.right);
+        EXPECT_EQ(box.bottom - box.top, client.bottom);
+    }
+}
+
+RECT ClientRectOf(HWND control, HWND parent) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+TEST(VadoRaririWindow, WideningMovesNothingAndWidensTheThreeBoxes) {
+    const ScratchFolder folder(L"window-resize");
+    WindowProgram window(folder);
+    ASSERT_TRUE(window.Main());
+    HWND main = window.Main();
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    std::map<int, RECT> before;
+    for (const ControlSpec& spec : kMainWindowControls) {
+        before[spec.id] = ClientRectOf(window.Control(spec.id), main);
+    }
+    RECT client, frame;
+    GetClientRect(main, &client);
+    GetWindowRect(main, &frame);
+    const int widen = TwipsToPixels(1000, dpi);
+    ResizeAndSettle(main, frame.right - frame.left + widen, frame.bottom - frame.top);
+    RECT widened;
+    GetClientRect(main, &widened);
+    const int grown = widened.right - client.right;
+    ASSERT_GT(grown, 0);
+    for (const ControlSpec& spec : kMainWindowControls) {
+        const RECT now = ClientRectOf(window.Control(spec.id), main);
+        const RECT& was = before[spec.id];
+        EXPECT_EQ(now.left, was.left) << spec.name;
+        EXPECT_EQ(now.top, was.top) << spec.name;
+        const bool follows =
+            spec.id == kIdCmbFileName || spec.id == kIdTxtGet || spec.id == kIdTxtPut;
+        EXPECT_NEAR((now.right - now.left) - (was.right - was.left), follows ? grown : 0, 1)
+            << spec.name;
+    }
+    // Minimized, the client is narrower than the boxes' left edge: their
+    // widths stop at zero.
+    ShowWindow(main, SW_MINIMIZE);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+    const RECT narrow = ClientRectOf(window.Control(kIdTxtGet), main);
+    EXPECT_EQ(narrow.right - narrow.left, 0);
+}
+
+} // namespace
+} // namespace vr
