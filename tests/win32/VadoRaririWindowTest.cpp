@@ -85,6 +85,9 @@ class WindowProgram {
     [[nodiscard]] HWND Main() const { return main_; }
     [[nodiscard]] HWND Control(int id) const { return GetDlgItem(main_, id); }
     [[nodiscard]] DWORD ProcessId() const { return process_.dwProcessId; }
+    [[nodiscard]] bool WaitForExit(DWORD timeoutMs) const {
+        return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+    }
     // As a click on the button or the menu item.
     void Command(int id) const {
         PostMessageW(main_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
@@ -298,6 +301,20 @@ TEST(VadoRaririWindow, History2ReadsTheHistoryBoxOrShowsOneSpace) {
         GetWindowRect(GetWindow(history, GW_CHILD), &box);
         EXPECT_EQ(box.right - box.left, client.right);
         EXPECT_EQ(box.bottom - box.top, client.bottom);
+        // Closed by its close box it is gone; the next use creates it anew.
+        PostMessageW(history, WM_CLOSE, 0, 0);
+        const DWORD start = GetTickCount();
+        while (IsWindow(history) && GetTickCount() - start < 5000) {
+            Sleep(20);
+        }
+        EXPECT_FALSE(IsWindow(history));
+        window.Command(kIdCmdHistory2);
+        HWND again = window.WaitForHistory();
+        EXPECT_TRUE(again);
+        EXPECT_NE(again, history);
+        // End closes the main window; the unload step closes the history.
+        window.Command(kIdMnuEnd);
+        EXPECT_TRUE(window.WaitForExit(5000));
     }
 }
 
