@@ -14,7 +14,10 @@ struct ReadError {
 // before a read error and none after it.
 class Reader {
   public:
+    // The reader keeps a view of the source: it must outlive the reader.
     explicit Reader(TextView source) : source_(source) {}
+    explicit Reader(const char16_t* source) : source_(source) {}
+    explicit Reader(Text&& temporary) = delete;
 
     enum class Status { Form, End, Error };
     struct Result {
