@@ -70,6 +70,9 @@ class WindowProgram {
             }
             Sleep(20);
         }
+        // Answered once the program is in its message loop, its window laid out.
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
     }
     ~WindowProgram() {
         PostMessageW(main_, WM_CLOSE, 0, 0);
