@@ -29,7 +29,9 @@ test: test-host test-win32
 demo: win32
 	@scripts/demo
 
+# Twice: clang-format 14 does not always reach its fixed point in one pass.
 format:
+	@git ls-files -co --exclude-standard '*.cpp' '*.h' | xargs clang-format -i
 	@git ls-files -co --exclude-standard '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
