@@ -1,19 +1,13 @@
 #include "platform/win32/FrmHistory.h"
 
 #include "platform/win32/WideText.h"
+#include "platform/win32/WindowSupport.h"
 #include "window/MainWindowLayout.h"
 
 namespace vr {
 namespace {
 
 constexpr wchar_t kClassName[] = L"VadoRaririHistory";
-
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
 
 } // namespace
 
@@ -44,13 +38,7 @@ LRESULT CALLBACK FrmHistory::WindowProc(HWND window, UINT message, WPARAM wParam
 
 void FrmHistory::Create() {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kClassName;
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    RegisterClassW(&windowClass);
+    RegisterToolWindowClass(kClassName, WindowProc);
 
     const int dpi = ScreenDpi();
     RECT frame{0, 0, TwipsToPixels(kHistoryClientWidthTwips, dpi),

@@ -1,6 +1,7 @@
 #include "platform/win32/FrmMain.h"
 
 #include "platform/win32/WideText.h"
+#include "platform/win32/WindowSupport.h"
 #include "window/MainWindowLayout.h"
 #include "window/MainWindowOperations.h"
 
@@ -99,18 +100,8 @@ bool FrmMain::CreateIfNeeded() {
         return false;
     }
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kClassName;
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
-    RegisterClassW(&windowClass);
-
-    HDC screen = GetDC(nullptr);
-    dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    RegisterToolWindowClass(kClassName, WindowProc);
+    dpi_ = ScreenDpi();
 
     HMENU menuBar = CreateMenu();
     HMENU file = CreatePopupMenu();
