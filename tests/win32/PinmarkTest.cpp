@@ -156,6 +156,33 @@ TEST(Pinmark, JapaneseFolderAndText) {
     EXPECT_TRUE(cad.Journal().WaitFor({"\"type\":\"LINE\"", "\"x2\":5,\"y2\":5"}));
 }
 
+TEST(Pinmark, TwoRunsAtOnceTakeTurns) {
+    const ToolFolder tool(L"pinmark-turns", L"pinmark", L"senten.txt", "node\r\n2,2\r\n");
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support());
+    ASSERT_TRUE(cad.Ready());
+    const PROCESS_INFORMATION first = test::StartProgram(tool.folder.File(L"pinmark.exe"));
+    const PROCESS_INFORMATION second = test::StartProgram(tool.folder.File(L"pinmark.exe"));
+    const test::ProcessRun firstRun = test::WatchProcess(first, 30000);
+    const test::ProcessRun secondRun = test::WatchProcess(second, 30000);
+    for (const PROCESS_INFORMATION& process : {first, second}) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    EXPECT_TRUE(firstRun.exited && secondRun.exited);
+    EXPECT_TRUE(firstRun.dialogs.empty() && secondRun.dialogs.empty());
+    // Both load commands arrived whole, one after the other.
+    EXPECT_TRUE(cad.Journal().WaitFor({"\"type\":\"POINT\"", "\"x\":2,\"y\":2"}));
+    const DWORD start = GetTickCount();
+    while (cad.Journal().Count("\"event\":\"entity\"") < 2 && GetTickCount() - start < 5000) {
+        Sleep(20);
+    }
+    EXPECT_EQ(
+        cad.Journal().Count("{\"event\":\"paste\",\"text\":\"\\u001b(load \\\"go\\\")\\r\\n\""), 2u)
+        << cad.Journal().Dump();
+    EXPECT_EQ(cad.Journal().Count("\"event\":\"entity\""), 2u);
+    EXPECT_EQ(cad.Journal().Count("\"event\":\"error\""), 0u);
+}
+
 TEST(Pinmark, HungCadEndsWithinTheBoundsWithTheDesktopBack) {
     const ToolFolder tool(L"pinmark-hung", L"pinmark", L"senten.txt", "node\r\n1,1\r\n");
     StandinCad cad(tool.folder, L"acad.exe", tool.Support() + L" --hang-after 1 --hang-for 8000");
