@@ -32,8 +32,8 @@ namespace {
 // so that a stop part-way can put exactly that back.
 class JobSequence {
   public:
-    JobSequence(ToolRun& run, const ToolJobSpec& spec)
-        : run_(run), spec_(spec), desktop_(run.services.desktop) {}
+    JobSequence(ToolRun& run, const ToolJobPlan& plan)
+        : run_(run), plan_(plan), desktop_(run.services.desktop) {}
 
     Outcome Run() {
         Outcome outcome = Steps();
@@ -57,7 +57,7 @@ class JobSequence {
     void PutDesktopBack();
 
     ToolRun& run_;
-    const ToolJobSpec& spec_;
+    const ToolJobPlan& plan_;
     Desktop& desktop_;
     ScreenPoint savedCursor_;
     ScreenRect savedClip_;
@@ -180,13 +180,13 @@ Outcome JobSequence::Steps() {
         return failed;
     }
     // 13. The tool's own step.
-    if (spec_.toolStep) {
-        if (Outcome failed = spec_.toolStep(run_)) {
+    if (plan_.toolStep) {
+        if (Outcome failed = plan_.toolStep(run_)) {
             return failed;
         }
     }
     // 14. The load command on the clipboard.
-    if (!SetClipboardTextNow(desktop_, owner, EncodeAnsi(spec_.loadCommand))) {
+    if (!SetClipboardTextNow(desktop_, owner, EncodeAnsi(plan_.loadCommand))) {
         return Failure{ClipboardBusyMessage()};
     }
     desktop_.PumpMessages();
@@ -205,7 +205,7 @@ Outcome JobSequence::Steps() {
         }
     }
     // 17. The clipboard emptied again.
-    if (spec_.emptyClipboardAfterPaste) {
+    if (plan_.emptyClipboardAfterPaste) {
         if (!EmptyClipboardNow(desktop_, owner)) {
             return Failure{ClipboardBusyMessage()};
         }
@@ -259,8 +259,8 @@ void JobSequence::PutDesktopBack() {
 
 } // namespace
 
-Outcome RunToolJob(ToolRun& run, const ToolJobSpec& spec) {
-    return JobSequence(run, spec).Run();
+Outcome RunToolJob(ToolRun& run, const ToolJobPlan& plan) {
+    return JobSequence(run, plan).Run();
 }
 
 } // namespace vr

@@ -9,7 +9,7 @@ namespace vr {
 inline constexpr std::uint32_t kRunLockTimeoutMs = 10000;
 
 // What makes one tool's job its own.
-struct ToolJobSpec {
+struct ToolJobPlan {
     // Writes the tool's script file once the CAD has been clicked; empty for
     // a tool without one.
     std::function<Outcome(ToolRun&)> toolStep;
@@ -25,7 +25,7 @@ struct ToolJobSpec {
 // The job of a tool process: settings, discovery, raising and clicking the
 // CAD, the tool step, the paste, and the desktop put back as it was. A job
 // that stops part-way puts the desktop back first, then reports.
-[[nodiscard]] Outcome RunToolJob(ToolRun& run, const ToolJobSpec& spec);
+[[nodiscard]] Outcome RunToolJob(ToolRun& run, const ToolJobPlan& plan);
 
 // The load command for a file name without folder or extension: escape,
 // (load "name"), CR LF.

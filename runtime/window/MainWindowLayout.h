@@ -16,7 +16,7 @@ enum class ControlKind { DropDownList, Label, TextBox, Button };
 
 // One control of frmMain as designed: positions and sizes in twips, and its
 // place in the keyboard's tab order.
-struct ControlSpec {
+struct ControlDesign {
     const char* name;
     ControlKind kind;
     TextView text;
@@ -43,7 +43,7 @@ inline constexpr int kMainClientWidthTwips = 4740;
 inline constexpr int kMainClientHeightTwips = 3120;
 inline constexpr int kTextBoxLeftTwips = 720;
 
-inline constexpr std::array<ControlSpec, 9> kMainWindowControls{{
+inline constexpr std::array<ControlDesign, 9> kMainWindowControls{{
     {"cmbFileName", ControlKind::DropDownList, u"", 0, 0, 4695, 300, 7, kIdCmbFileName},
     {"Label2", ControlKind::Label, u"ｺﾏﾝﾄﾞ", 0, 2040, 615, 255, 4, kIdLabel2},
     {"txtGet", ControlKind::TextBox, u"txtGet", 720, 2025, 3975, 270, 2, kIdTxtGet},

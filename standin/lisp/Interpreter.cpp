@@ -161,7 +161,7 @@ ValuePtr Interpreter::Eval(const ValuePtr& form) {
     if (head && head->kind == Kind::Symbol) {
         name = head->text;
         bool handled = false;
-        ValuePtr result = EvalSpecial(name, form->cdr, handled);
+        ValuePtr result = EvalKeywordForm(name, form->cdr, handled);
         if (handled) {
             return result;
         }
@@ -251,7 +251,7 @@ const Text& SymbolName(const ValuePtr& value, TextView context) {
 
 } // namespace
 
-ValuePtr Interpreter::EvalSpecial(const Text& name, const ValuePtr& args, bool& handled) {
+ValuePtr Interpreter::EvalKeywordForm(const Text& name, const ValuePtr& args, bool& handled) {
     handled = true;
     const std::vector<ValuePtr> items = ListItems(args);
     if (name == u"QUOTE" || name == u"FUNCTION") {

@@ -43,7 +43,7 @@ class Interpreter {
     [[noreturn]] static void Fail(Text message);
 
   private:
-    [[nodiscard]] ValuePtr EvalSpecial(const Text& name, const ValuePtr& args, bool& handled);
+    [[nodiscard]] ValuePtr EvalKeywordForm(const Text& name, const ValuePtr& args, bool& handled);
     [[nodiscard]] ValuePtr EvalBody(const ValuePtr& forms);
     [[nodiscard]] ValuePtr CallUser(const UserFunction& function,
                                     const std::vector<ValuePtr>& args);

@@ -47,8 +47,8 @@ struct JobWorld {
     }
 
     // The pinmark job with a tool step that only records itself.
-    ToolJobSpec Spec(bool emptyAfterPaste = true) {
-        return ToolJobSpec{[this](ToolRun&) -> Outcome {
+    ToolJobPlan Plan(bool emptyAfterPaste = true) {
+        return ToolJobPlan{[this](ToolRun&) -> Outcome {
                                fake.desktop.Record("ToolStep");
                                return toolStepFailure;
                            },

@@ -51,7 +51,7 @@ TEST(MainWindow, WidthsFollowTheClientWidthAndNeverGoNegative) {
 
 TEST(MainWindow, ControlTableKeepsItsTabOrder) {
     std::set<int> orders;
-    for (const ControlSpec& control : kMainWindowControls) {
+    for (const ControlDesign& control : kMainWindowControls) {
         orders.insert(control.tabOrder);
     }
     EXPECT_EQ(orders, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));

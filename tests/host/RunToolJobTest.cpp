@@ -67,7 +67,7 @@ const Calls kWholeRun = {
 
 TEST(RunToolJob, WholeRunMakesTheCallsInOrder) {
     JobWorld world;
-    EXPECT_FALSE(RunToolJob(world.run, world.Spec()));
+    EXPECT_FALSE(RunToolJob(world.run, world.Plan()));
     EXPECT_EQ(world.fake.desktop.JobCalls(), kWholeRun);
     EXPECT_FALSE(world.fake.desktop.clipboardHasText);
     EXPECT_EQ(world.fake.desktop.cursor, (ScreenPoint{10, 20}));
@@ -76,7 +76,7 @@ TEST(RunToolJob, WholeRunMakesTheCallsInOrder) {
 TEST(RunToolJob, MinimizedCadIsRestoredByOpenIconOnly) {
     JobWorld world;
     world.fake.desktop.windows[JobWorld::kMain].iconic = true;
-    EXPECT_FALSE(RunToolJob(world.run, world.Spec()));
+    EXPECT_FALSE(RunToolJob(world.run, world.Plan()));
     Calls expected = kWholeRun;
     *std::find(expected.begin(), expected.end(), "SetForegroundWindow(0x100)") = "OpenIcon(0x100)";
     EXPECT_EQ(world.fake.desktop.JobCalls(), expected);
@@ -84,14 +84,14 @@ TEST(RunToolJob, MinimizedCadIsRestoredByOpenIconOnly) {
 
 TEST(RunToolJob, WithoutSecondEmptyingTheLoadCommandStaysOnTheClipboard) {
     JobWorld world;
-    EXPECT_FALSE(RunToolJob(world.run, world.Spec(false)));
+    EXPECT_FALSE(RunToolJob(world.run, world.Plan(false)));
     EXPECT_EQ(world.fake.desktop.clipboard, "\x1b(load \"go\")\r\n");
     EXPECT_EQ(world.fake.desktop.Count("PumpMessages"), 2u);
 }
 
 TEST(RunToolJob, GaugereadHasNoToolStepAndNoSecondEmptying) {
     JobWorld world;
-    EXPECT_FALSE(RunToolJob(world.run, ToolJobSpec{nullptr, LoadCommandFor(u"qvpos"), false}));
+    EXPECT_FALSE(RunToolJob(world.run, ToolJobPlan{nullptr, LoadCommandFor(u"qvpos"), false}));
     Calls expected = kWholeRun;
     std::erase(expected, "ToolStep");
     *std::find(expected.begin(), expected.end(), "SetClipboardText(<ESC>(load \"go\")<CR><LF>)") =
@@ -118,7 +118,7 @@ TEST(RunToolJob, WaitsAreSixShortAndThreeLongAtEveryFactor) {
     for (const Case& c : cases) {
         JobWorld world;
         world.run.delayFactor = c.factor;
-        EXPECT_FALSE(RunToolJob(world.run, world.Spec(c.emptyAfterPaste)));
+        EXPECT_FALSE(RunToolJob(world.run, world.Plan(c.emptyAfterPaste)));
         EXPECT_EQ(world.fake.desktop.sleeps, c.sleeps) << c.factor;
         const auto total = std::accumulate(c.sleeps.begin(), c.sleeps.end(), 0u);
         EXPECT_EQ(total, static_cast<std::uint32_t>(c.factor) * (c.emptyAfterPaste ? 78u : 66u));
@@ -154,7 +154,7 @@ TEST(RunToolJob, CallThatFailsAFewTimesIsRetried) {
     for (const Case& c : cases) {
         JobWorld world;
         world.fake.desktop.failures[c.failing] = 3;
-        EXPECT_FALSE(RunToolJob(world.run, world.Spec())) << c.failing;
+        EXPECT_FALSE(RunToolJob(world.run, world.Plan())) << c.failing;
         EXPECT_EQ(world.fake.desktop.Count(c.call), c.attempts) << c.failing;
         EXPECT_EQ(world.fake.desktop.Count("PumpMessages"), c.pumps) << c.failing;
     }
@@ -170,7 +170,7 @@ Calls After(const Calls& calls, const std::string& prefix) {
 TEST(RunToolJob, CallThatNeverSucceedsIsBoundedAndTheDesktopPutBack) {
     JobWorld world;
     world.fake.desktop.failures["SendInput(86/1)"] = -1;
-    const Outcome outcome = RunToolJob(world.run, world.Spec());
+    const Outcome outcome = RunToolJob(world.run, world.Plan());
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->message, CadNotRespondingMessage(u"キー入力"));
     // Bounded: about one attempt per millisecond of the fake clock.
@@ -186,7 +186,7 @@ TEST(RunToolJob, CallThatNeverSucceedsIsBoundedAndTheDesktopPutBack) {
 TEST(RunToolJob, ToolStepFailurePutsTheDesktopBackAndPastesNothing) {
     JobWorld world;
     world.toolStepFailure = Failure{u"senten.txt が空です"};
-    const Outcome outcome = RunToolJob(world.run, world.Spec());
+    const Outcome outcome = RunToolJob(world.run, world.Plan());
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->message, u"senten.txt が空です");
     EXPECT_EQ(
@@ -199,8 +199,8 @@ TEST(RunToolJob, MessageComesAfterTheDesktopIsBack) {
     JobWorld world;
     world.fake.files.files[u"C:\\Tools\\delay.dat"] = "5";
     world.fake.desktop.failures["SetWindowPos(-1)"] = -1;
-    const auto spec = world.Spec();
-    EXPECT_EQ(RunEntrySequence(world.run, [&](ToolRun& r) { return RunToolJob(r, spec); }), 1);
+    const auto plan = world.Plan();
+    EXPECT_EQ(RunEntrySequence(world.run, [&](ToolRun& r) { return RunToolJob(r, plan); }), 1);
     // Stopped at the topmost step: only the topmost state needed putting back.
     EXPECT_EQ(After(world.fake.desktop.JobCalls(), "SetWindowPos(0x100,-1,3)"),
               (Calls{"PumpMessages", "SetWindowPos(0x100,-2,67)", "MessageBox(pinmark)"}));
@@ -238,7 +238,7 @@ TEST(RunToolJob, StopsWithoutTouchingTheDesktopWhenTheTargetIsNotUsable) {
     for (const Case& c : cases) {
         JobWorld world;
         c.arrange(world);
-        const Outcome outcome = RunToolJob(world.run, world.Spec());
+        const Outcome outcome = RunToolJob(world.run, world.Plan());
         ASSERT_TRUE(outcome) << c.name;
         EXPECT_EQ(outcome->message, c.message) << c.name;
         for (const char* touch :
@@ -252,7 +252,7 @@ TEST(RunToolJob, StopsWithoutTouchingTheDesktopWhenTheTargetIsNotUsable) {
 TEST(RunToolJob, BusyClipboardIsBoundedAndReported) {
     JobWorld world;
     world.fake.desktop.failures["OpenClipboard"] = -1;
-    const Outcome outcome = RunToolJob(world.run, world.Spec());
+    const Outcome outcome = RunToolJob(world.run, world.Plan());
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->message, ClipboardBusyMessage());
     EXPECT_EQ(world.fake.desktop.Count("ToolStep"), 0u);

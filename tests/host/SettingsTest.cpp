@@ -181,7 +181,7 @@ TEST(LoadSettingsStep, StopsTheJobOnAnOverflowingValue) {
     FakeToolServices fake;
     fake.profiles.Set(kIniPath, "Main", "MainCmdCtrlID", "99999999999");
     ToolRun run{fake.Services(), u"pinmark", u"C:\\Tools"};
-    const Outcome outcome = RunToolJob(run, ToolJobSpec{});
+    const Outcome outcome = RunToolJob(run, ToolJobPlan{});
     ASSERT_TRUE(outcome);
     EXPECT_NE(outcome->message.find(u"MainCmdCtrlID"), Text::npos);
     EXPECT_NE(outcome->message.find(u"99999999999"), Text::npos);

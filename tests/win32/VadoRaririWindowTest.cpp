@@ -337,8 +337,8 @@ TEST(VadoRaririWindow, WideningMovesNothingAndWidensTheThreeBoxes) {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
     std::map<int, RECT> before;
-    for (const ControlSpec& spec : kMainWindowControls) {
-        before[spec.id] = ClientRectOf(window.Control(spec.id), main);
+    for (const ControlDesign& design : kMainWindowControls) {
+        before[design.id] = ClientRectOf(window.Control(design.id), main);
     }
     RECT client, frame;
     GetClientRect(main, &client);
@@ -349,15 +349,15 @@ TEST(VadoRaririWindow, WideningMovesNothingAndWidensTheThreeBoxes) {
     GetClientRect(main, &widened);
     const int grown = widened.right - client.right;
     ASSERT_GT(grown, 0);
-    for (const ControlSpec& spec : kMainWindowControls) {
-        const RECT now = ClientRectOf(window.Control(spec.id), main);
-        const RECT& was = before[spec.id];
-        EXPECT_EQ(now.left, was.left) << spec.name;
-        EXPECT_EQ(now.top, was.top) << spec.name;
+    for (const ControlDesign& design : kMainWindowControls) {
+        const RECT now = ClientRectOf(window.Control(design.id), main);
+        const RECT& was = before[design.id];
+        EXPECT_EQ(now.left, was.left) << design.name;
+        EXPECT_EQ(now.top, was.top) << design.name;
         const bool follows =
-            spec.id == kIdCmbFileName || spec.id == kIdTxtGet || spec.id == kIdTxtPut;
+            design.id == kIdCmbFileName || design.id == kIdTxtGet || design.id == kIdTxtPut;
         EXPECT_NEAR((now.right - now.left) - (was.right - was.left), follows ? grown : 0, 1)
-            << spec.name;
+            << design.name;
     }
     // Minimized, the client is narrower than the boxes' left edge: their
     // widths stop at zero.

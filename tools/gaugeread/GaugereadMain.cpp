@@ -13,9 +13,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         return vr::gaugeread::WriteRequest(run, commandLine, request);
     };
     const auto job = [&](vr::ToolRun& run) {
-        const vr::ToolJobSpec spec{
+        const vr::ToolJobPlan plan{
             nullptr, vr::LoadCommandFor(vr::gaugeread::RoutineFor(request.expression)), false};
-        return vr::RunToolJob(run, spec);
+        return vr::RunToolJob(run, plan);
     };
     vr::RunToolProcess(u"gaugeread", job, writeRequest);
 }

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    const vr::ToolJobSpec spec{vr::labelpen::WriteTextPlacementScript, vr::LoadCommandFor(u"go"),
+    const vr::ToolJobPlan plan{vr::labelpen::WriteTextPlacementScript, vr::LoadCommandFor(u"go"),
                                true};
-    vr::RunToolProcess(u"labelpen", [&](vr::ToolRun& run) { return vr::RunToolJob(run, spec); });
+    vr::RunToolProcess(u"labelpen", [&](vr::ToolRun& run) { return vr::RunToolJob(run, plan); });
 }

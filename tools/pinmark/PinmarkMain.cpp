@@ -5,7 +5,7 @@
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    const vr::ToolJobSpec spec{vr::pinmark::WritePointLineScript, vr::pinmark::PinmarkLoadCommand(),
+    const vr::ToolJobPlan plan{vr::pinmark::WritePointLineScript, vr::pinmark::PinmarkLoadCommand(),
                                true};
-    vr::RunToolProcess(u"pinmark", [&](vr::ToolRun& run) { return vr::RunToolJob(run, spec); });
+    vr::RunToolProcess(u"pinmark", [&](vr::ToolRun& run) { return vr::RunToolJob(run, plan); });
 }

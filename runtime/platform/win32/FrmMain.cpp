@@ -117,20 +117,22 @@ bool FrmMain::CreateIfNeeded() {
                               frame.bottom - frame.top, nullptr, menuBar, instance, this);
 
     // Created in tab order: the keyboard visits child windows in z-order.
-    std::vector<ControlSpec> inTabOrder(kMainWindowControls.begin(), kMainWindowControls.end());
-    std::sort(inTabOrder.begin(), inTabOrder.end(),
-              [](const ControlSpec& a, const ControlSpec& b) { return a.tabOrder < b.tabOrder; });
+    std::vector<ControlDesign> inTabOrder(kMainWindowControls.begin(), kMainWindowControls.end());
+    std::sort(
+        inTabOrder.begin(), inTabOrder.end(),
+        [](const ControlDesign& a, const ControlDesign& b) { return a.tabOrder < b.tabOrder; });
     HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
-    for (const ControlSpec& spec : inTabOrder) {
-        const int height = spec.kind == ControlKind::DropDownList ? spec.height * 8 : spec.height;
+    for (const ControlDesign& design : inTabOrder) {
+        const int height =
+            design.kind == ControlKind::DropDownList ? design.height * 8 : design.height;
         HWND control = CreateWindowExW(
-            spec.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0, ControlClass(spec.kind),
-            WideZ(spec.text).c_str(), ControlStyle(spec.kind), TwipsToPixels(spec.left, dpi_),
-            TwipsToPixels(spec.top, dpi_), TwipsToPixels(spec.width, dpi_),
+            design.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0, ControlClass(design.kind),
+            WideZ(design.text).c_str(), ControlStyle(design.kind), TwipsToPixels(design.left, dpi_),
+            TwipsToPixels(design.top, dpi_), TwipsToPixels(design.width, dpi_),
             TwipsToPixels(height, dpi_), window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance, nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        controls_[spec.id] = control;
+        controls_[design.id] = control;
     }
     SetWindowSubclass(Control(kIdTxtPut), TxtPutProc, 1, reinterpret_cast<DWORD_PTR>(this));
     return true;
@@ -218,18 +220,18 @@ void FrmMain::OnCommand(int id) {
 
 void FrmMain::OnSize(int clientWidthPixels) {
     const MainWindowWidths widths = LayoutMainWindow(PixelsToTwips(clientWidthPixels, dpi_));
-    for (const ControlSpec& spec : kMainWindowControls) {
+    for (const ControlDesign& design : kMainWindowControls) {
         int width = 0;
-        if (spec.id == kIdCmbFileName) {
+        if (design.id == kIdCmbFileName) {
             width = widths.cmbFileName;
-        } else if (spec.id == kIdTxtGet) {
+        } else if (design.id == kIdTxtGet) {
             width = widths.txtGet;
-        } else if (spec.id == kIdTxtPut) {
+        } else if (design.id == kIdTxtPut) {
             width = widths.txtPut;
         } else {
             continue; // nothing else moves or changes size
         }
-        HWND control = Control(spec.id);
+        HWND control = Control(design.id);
         RECT rect;
         GetWindowRect(control, &rect);
         MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&rect), 2);
