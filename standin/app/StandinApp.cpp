@@ -1,6 +1,7 @@
 #include "app/StandinApp.h"
 
 #include "cad/DxfWriter.h"
+#include "platform/win32/WideText.h"
 #include "text/AnsiText.h"
 
 #include <commctrl.h>
@@ -25,14 +26,6 @@ constexpr WPARAM kHistoryToClipboard = 32781;
 constexpr int kCommandAreaHeight = 64;
 constexpr int kInputHeight = 22;
 constexpr int kPromptLabelId = 100;
-
-std::wstring Wide(TextView text) {
-    return std::wstring(text.begin(), text.end());
-}
-
-Text FromWide(const std::wstring& wide) {
-    return Text(wide.begin(), wide.end());
-}
 
 std::string Hex(const void* handle) {
     char buffer[24];
@@ -129,7 +122,7 @@ HWND StandinApp::CreateCommandArea(HWND parent, int controlId, bool history) {
     HWND area = parent;
     if (!options_.noCommandArea) {
         area = CreateWindowExW(WS_EX_CLIENTEDGE, kCommandAreaClass,
-                               Wide(options_.commandCaption).c_str(),
+                               vr::WideZ(options_.commandCaption).c_str(),
                                WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 10, 10, parent,
                                nullptr, instance_, nullptr);
     }
@@ -163,9 +156,9 @@ bool StandinApp::Create() {
     Text title = options_.mainCaption;
     title += options_.noDash ? u" [" : u" - [";
     title += options_.drawing + u"]";
-    main_ =
-        CreateWindowExW(0, kMainClass, Wide(title).c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                        80, 60, 800, 600, nullptr, nullptr, instance_, nullptr);
+    main_ = CreateWindowExW(0, kMainClass, vr::WideZ(title).c_str(),
+                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 80, 60, 800, 600, nullptr,
+                            nullptr, instance_, nullptr);
     if (!main_) {
         return false;
     }
@@ -177,7 +170,7 @@ bool StandinApp::Create() {
         // Owned by the main window, as the CAD's text window is: it stays
         // above its owner and is met first when the windows are listed.
         textWindow_ = CreateWindowExW(
-            0, kTextClass, Wide(options_.textCaption + u" - " + options_.drawing).c_str(),
+            0, kTextClass, vr::WideZ(options_.textCaption + u" - " + options_.drawing).c_str(),
             WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 890, 60, 380, 400, main_, nullptr, instance_,
             nullptr);
         textCommandArea_ = CreateCommandArea(textWindow_, options_.textHistCtrlId, true);
@@ -293,7 +286,7 @@ void StandinApp::OnInputCharacters(TextView characters) {
 }
 
 void StandinApp::ShowPendingInput() {
-    SetWindowTextW(input_, Wide(commandLine_.Pending()).c_str());
+    SetWindowTextW(input_, vr::WideZ(commandLine_.Pending()).c_str());
     const auto end = static_cast<WPARAM>(commandLine_.Pending().size());
     SendMessageW(input_, EM_SETSEL, end, static_cast<LPARAM>(end));
 }
@@ -381,7 +374,7 @@ void StandinApp::AppendHistory(TextView text) {
         const int end = GetWindowTextLengthW(historyBox_);
         SendMessageW(historyBox_, EM_SETSEL, end, end);
         SendMessageW(historyBox_, EM_REPLACESEL, FALSE,
-                     reinterpret_cast<LPARAM>(Wide(lines).c_str()));
+                     reinterpret_cast<LPARAM>(vr::WideZ(lines).c_str()));
     }
     // The command area shows the last two lines, as the CAD's does.
     std::size_t end = history_.size();
@@ -396,7 +389,7 @@ void StandinApp::AppendHistory(TextView text) {
             break;
         }
     }
-    SetWindowTextW(promptLabel_, Wide(TextView(history_).substr(start, end - start)).c_str());
+    SetWindowTextW(promptLabel_, vr::WideZ(TextView(history_).substr(start, end - start)).c_str());
 }
 
 // ---- CadHost ----
@@ -466,26 +459,26 @@ void StandinApp::AddEntity(const Entity& entity) {
 }
 
 std::optional<Text> StandinApp::FindFile(TextView name) {
-    const std::wstring wide = Wide(name);
+    const std::wstring wide = vr::WideZ(name);
     const bool hasFolder = wide.find_first_of(L"\\/:") != std::wstring::npos;
     if (hasFolder) {
         return FileExists(wide) ? std::optional<Text>(Text(name)) : std::nullopt;
     }
     for (const Text& folder : options_.supportFolders) {
-        std::wstring path = Wide(folder);
+        std::wstring path = vr::WideZ(folder);
         if (!path.empty() && path.back() != L'\\') {
             path += L'\\';
         }
         path += wide;
         if (FileExists(path)) {
-            return FromWide(path);
+            return vr::FromWide(path.data(), path.size());
         }
     }
     return std::nullopt;
 }
 
 std::optional<Text> StandinApp::ReadSource(TextView path) {
-    HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    HANDLE file = CreateFileW(vr::WideZ(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return std::nullopt;
@@ -629,7 +622,7 @@ void StandinApp::PaintDrawing(HWND window) {
                 FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                 CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, L"MS Gothic");
             HGDIOBJ oldFont = SelectObject(dc, font);
-            const std::wstring text = Wide(e.text);
+            const std::wstring text = vr::WideZ(e.text);
             TextOutW(dc, a.x, a.y, text.c_str(), static_cast<int>(text.size()));
             SelectObject(dc, oldFont);
             DeleteObject(font);
@@ -659,8 +652,8 @@ void StandinApp::SaveDxf() {
         return;
     }
     const std::string bytes = WriteDxf(entities_);
-    HANDLE file = CreateFileW(Wide(options_.dxf).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(vr::WideZ(options_.dxf).c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     const bool saved =
         file != INVALID_HANDLE_VALUE &&

@@ -5,6 +5,7 @@
 // milliseconds, then presses OK. The last line tells how the process ended.
 // For scripts and the demo; tests link the watcher directly.
 #include "MessageBoxWatcher.h"
+#include "cad/JsonLine.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,28 +14,9 @@
 
 namespace {
 
+// The journal's JSON string form, for the watcher's report.
 std::string JsonString(const std::wstring& text) {
-    std::string out = "\"";
-    for (const char c : vr::test::ToUtf8(text)) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        default:
-            out.push_back(c);
-        }
-    }
-    out += '"';
-    return out;
+    return standin::JsonString(vr::Text(text.begin(), text.end()));
 }
 
 void PrintDialog(const vr::test::DialogReport& dialog) {

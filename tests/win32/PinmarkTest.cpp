@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <tlhelp32.h> // after windows.h, which it needs
-
 #include <gtest/gtest.h>
 
 namespace vr {
@@ -75,20 +73,6 @@ TEST(Pinmark, MinimizedCadIsRestoredAndUsed) {
     EXPECT_TRUE(cad.Journal().WaitFor({"\"type\":\"POINT\"", "\"x\":1,\"y\":1"}));
 }
 
-// The process ids in the order the platform's snapshot lists them.
-std::vector<DWORD> SnapshotOrder() {
-    std::vector<DWORD> ids;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more;
-         more = Process32NextW(snapshot, &entry)) {
-        ids.push_back(entry.th32ProcessID);
-    }
-    CloseHandle(snapshot);
-    return ids;
-}
-
 TEST(Pinmark, TheLastCadFoundIsDriven) {
     const ToolFolder tool(L"pinmark-two", L"pinmark", L"senten.txt", "node\r\n7,7\r\n");
     const ScratchFolder other(L"pinmark-two-other");
@@ -96,7 +80,7 @@ TEST(Pinmark, TheLastCadFoundIsDriven) {
     StandinCad second(other, L"acad.exe", tool.Support() + L" --drawing b.dwg");
     ASSERT_TRUE(first.Ready());
     ASSERT_TRUE(second.Ready());
-    const std::vector<DWORD> order = SnapshotOrder();
+    const std::vector<DWORD> order = test::SnapshotOrder();
     const auto firstAt = std::find(order.begin(), order.end(), first.ProcessId());
     const auto secondAt = std::find(order.begin(), order.end(), second.ProcessId());
     const StandinCad& last = firstAt > secondAt ? first : second;

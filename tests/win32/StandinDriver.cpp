@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 
+#include <tlhelp32.h> // after windows.h, which it needs
+
 namespace vr::test {
 namespace {
 
@@ -123,6 +125,19 @@ bool StandinCad::Close() {
 
 StandinCad::~StandinCad() {
     Close();
+}
+
+std::vector<DWORD> SnapshotOrder() {
+    std::vector<DWORD> ids;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry)) {
+        ids.push_back(entry.th32ProcessID);
+    }
+    CloseHandle(snapshot);
+    return ids;
 }
 
 bool SetClipboardBytes(const std::string& bytes) {

@@ -51,6 +51,10 @@ class StandinCad {
     HWND main_ = nullptr, text_ = nullptr, commandArea_ = nullptr, input_ = nullptr;
 };
 
+// The process ids in the order the platform's snapshot lists them: the
+// order in which the tools find CADs.
+[[nodiscard]] std::vector<DWORD> SnapshotOrder();
+
 // Clipboard access for tests: CF_TEXT bytes exactly.
 bool SetClipboardBytes(const std::string& bytes);
 [[nodiscard]] std::optional<std::string> ClipboardBytes();

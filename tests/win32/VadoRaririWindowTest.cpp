@@ -7,8 +7,6 @@
 
 #include <windows.h>
 
-#include <tlhelp32.h> // after windows.h, which it needs
-
 #include <gtest/gtest.h>
 
 namespace vr {
@@ -177,20 +175,6 @@ TEST(VadoRaririWindow, LoadStepWithoutACadLeavesTheListEmpty) {
     }
 }
 
-// The process ids in the order the platform's snapshot lists them.
-std::vector<DWORD> SnapshotOrder() {
-    std::vector<DWORD> ids;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more;
-         more = Process32NextW(snapshot, &entry)) {
-        ids.push_back(entry.th32ProcessID);
-    }
-    CloseHandle(snapshot);
-    return ids;
-}
-
 TEST(VadoRaririWindow, LoadStepWithTwoCadsSelectsTheLastAndReadsItsCommandLine) {
     const ScratchFolder folder(L"window-two");
     const ScratchFolder other(L"window-two-other");
@@ -199,7 +183,7 @@ TEST(VadoRaririWindow, LoadStepWithTwoCadsSelectsTheLastAndReadsItsCommandLine) 
     ASSERT_TRUE(first.Ready() && second.Ready());
     Type(first.Input(), "(first");
     Type(second.Input(), "(second");
-    const auto order = SnapshotOrder();
+    const auto order = test::SnapshotOrder();
     const bool firstIsLast = std::find(order.begin(), order.end(), first.ProcessId()) >
                              std::find(order.begin(), order.end(), second.ProcessId());
     WindowProgram window(folder);
