@@ -269,11 +269,7 @@ void StandinApp::OnInputCharacters(TextView characters) {
                 AppendHistory(action.line + u"\r\n");
                 pointAnswer_ = *point;
                 awaitingPoint_ = false;
-                journal_.Write(JsonLine("getpoint")
-                                   .Add("x", point->x)
-                                   .Add("y", point->y)
-                                   .Add("z", point->z)
-                                   .Add("source", TextView(u"typed")));
+                JournalPoint(*point, u"typed");
             } else {
                 AppendHistory(action.line + u"\r\nInvalid point.\r\n");
             }
@@ -394,6 +390,14 @@ void StandinApp::AppendHistory(TextView text) {
 
 // ---- CadHost ----
 
+void StandinApp::JournalPoint(const Point3& point, TextView source) {
+    journal_.Write(JsonLine("getpoint")
+                       .Add("x", point.x)
+                       .Add("y", point.y)
+                       .Add("z", point.z)
+                       .Add("source", source));
+}
+
 void StandinApp::Print(TextView text) {
     AppendHistory(text);
     journal_.Write(JsonLine("print").Add("text", text));
@@ -406,11 +410,7 @@ std::optional<Point3> StandinApp::GetPoint(TextView prompt) {
         const Point3 point = scriptedPoints_.front();
         scriptedPoints_.pop_front();
         Print(u"\n");
-        journal_.Write(JsonLine("getpoint")
-                           .Add("x", point.x)
-                           .Add("y", point.y)
-                           .Add("z", point.z)
-                           .Add("source", TextView(u"script")));
+        JournalPoint(point, u"script");
         return point;
     }
     // Wait for a click, typed coordinates or escape, handling messages
@@ -578,11 +578,7 @@ void StandinApp::OnDrawingClick(HWND, POINT client) {
         pointAnswer_ = point;
         awaitingPoint_ = false;
         Print(u"\n");
-        journal_.Write(JsonLine("getpoint")
-                           .Add("x", point.x)
-                           .Add("y", point.y)
-                           .Add("z", point.z)
-                           .Add("source", TextView(u"click")));
+        JournalPoint(point, u"click");
     }
 }
 

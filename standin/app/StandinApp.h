@@ -59,6 +59,8 @@ class StandinApp final : public lisp::CadHost {
     void AppendHistory(TextView text);
     void ShowPendingInput();
     void SaveDxf();
+    // A point answer to getpoint, and where it came from.
+    void JournalPoint(const Point3& point, TextView source);
 
     struct View {
         double scale = 1, originX = 0, originY = 0;
