@@ -256,3 +256,65 @@ TEST(CadSideRoutines, ShowTheRequestThatGaugereadWrote) {
 
 } // namespace
 } // namespace standin::lisp
+
+namespace standin::lisp {
+namespace {
+
+TEST(CadSideRoutines, InstallDirRecordsTheFolderItWasFoundIn) {
+    test::FakeCadHost host;
+    Interpreter lisp(host);
+    host.files[u"C:\\support\\excel_install_dir.lsp"] =
+        SourceFile("dist/cad/excel_install_dir.lsp");
+    const auto loaded = lisp.EvaluateText(u"(load \"excel_install_dir\")");
+    EXPECT_FALSE(loaded.error) << vr::Utf8FromText(loaded.error.value_or(u""));
+    EXPECT_EQ(Prin1Text(lisp.Get(u"*EXCEL-INSTALL-DIR*")), u"\"C:\\\\support\"");
+    EXPECT_EQ(host.printed, u"\nExcel連携ツールのフォルダ: C:\\support");
+
+    // Run without the file on the search path: nothing recorded, and the
+    // user is told what to set up.
+    test::FakeCadHost bare;
+    Interpreter unfound(bare);
+    const auto run = unfound.EvaluateText(SourceFile("dist/cad/excel_install_dir.lsp"));
+    EXPECT_FALSE(run.error);
+    EXPECT_EQ(unfound.Get(u"*EXCEL-INSTALL-DIR*"), nullptr);
+    EXPECT_NE(bare.printed.find(u"サポート ファイル検索パス"), Text::npos);
+
+    const std::pair<Text, Text> folders[] = {
+        {u"\"C:/cad/x.lsp\"", u"\"C:/cad\""},
+        {u"\"D:\\\\表\\\\x.lsp\"", u"\"D:\\\\表\""},
+        {u"\"x.lsp\"", u"nil"},
+    };
+    for (const auto& [path, folder] : folders) {
+        const auto outcome = unfound.EvaluateText(u"(excel-install-dir-of " + path + u")");
+        EXPECT_EQ(Prin1Text(outcome.value), folder) << vr::Utf8FromText(path);
+    }
+}
+
+// The settings command's AutoLISP defines its command, and every tile it
+// names is defined in its dialog, under the dialog name it asks for.
+TEST(CadSideRoutines, SettingsCommandMatchesItsDialog) {
+    const Text lisp = SourceFile("dist/cad/gaugereadint.lsp");
+    const Text dcl = SourceFile("dist/cad/gaugereadint.dcl");
+    test::FakeCadHost host;
+    Interpreter interpreter(host);
+    const auto outcome = interpreter.EvaluateText(lisp);
+    EXPECT_FALSE(outcome.error) << vr::Utf8FromText(outcome.error.value_or(u""));
+    EXPECT_NE(interpreter.Get(u"C:GAUGEREADINT"), nullptr);
+
+    EXPECT_NE(lisp.find(u"(new_dialog \"gaugereadint\""), Text::npos);
+    EXPECT_NE(dcl.find(u"gaugereadint : dialog {"), Text::npos);
+    for (const Text key : {u"digits", u"message"}) {
+        EXPECT_NE(lisp.find(u"\"" + key + u"\""), Text::npos) << vr::Utf8FromText(key);
+        EXPECT_NE(dcl.find(u"key = \"" + key + u"\";"), Text::npos) << vr::Utf8FromText(key);
+    }
+    EXPECT_NE(dcl.find(u"ok_cancel;"), Text::npos); // the accept and cancel tiles
+    long depth = 0;
+    for (const char16_t c : dcl) {
+        depth += c == u'{' ? 1 : c == u'}' ? -1 : 0;
+        EXPECT_GE(depth, 0);
+    }
+    EXPECT_EQ(depth, 0);
+}
+
+} // namespace
+} // namespace standin::lisp

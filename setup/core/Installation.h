@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vr::setup {
+
+// Why a copy failed: the system's error number and its description.
+struct CopyFailure {
+    std::uint32_t code = 0;
+    std::u16string description;
+};
+
+// What the installation needs from Windows; one call per platform operation,
+// so that a test can record their order.
+class InstallerPlatform {
+  public:
+    virtual ~InstallerPlatform() = default;
+    // The folder the user chose in the folder browser; empty when none was.
+    [[nodiscard]] virtual std::u16string ChooseInstallFolder() = 0;
+    // The folder that holds the running installer.
+    [[nodiscard]] virtual std::u16string ProgramFolder() = 0;
+    // Whether two paths name the same folder on disk.
+    [[nodiscard]] virtual bool IsSameFolder(const std::u16string& a, const std::u16string& b) = 0;
+    virtual void SetInstallEnabled(bool enabled) = 0;
+    // Copies one file, replacing the destination.
+    [[nodiscard]] virtual std::optional<CopyFailure> CopyPayloadFile(const std::u16string& from,
+                                                                     const std::u16string& to) = 0;
+    virtual void ProcessPendingMessages() = 0;
+    // A modal box with OK only, no icon, captioned with the program's title.
+    virtual void ShowMessage(std::u16string_view text) = 0;
+    // Opens a document with its file type's default action, without waiting.
+    virtual void OpenDocument(const std::u16string& path) = 0;
+};
+
+enum class InstallOutcome { Cancelled, RefusedOwnFolder, CopyFailed, Completed };
+
+// One press of the install button: choose a folder, copy the payload in
+// order, confirm and open the guide. The program ends after any outcome.
+InstallOutcome RunInstallation(InstallerPlatform& platform);
+
+// folder + "\" + name, without doubling the backslash of a drive root such
+// as "T:\".
+[[nodiscard]] std::u16string JoinPath(std::u16string_view folder, std::u16string_view name);
+
+// The message after a failed copy: the file, the system's description and
+// number, and where it was copied from and to.
+[[nodiscard]] std::u16string CopyFailedMessage(std::u16string_view name, const CopyFailure& failure,
+                                               std::u16string_view from, std::u16string_view to);
+
+// The message when the chosen folder is the installer's own.
+[[nodiscard]] std::u16string OwnFolderMessage(std::u16string_view folder);
+
+} // namespace vr::setup

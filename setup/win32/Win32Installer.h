@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Installation.h"
+
+#include <windows.h>
+
+namespace vr::setup {
+
+// The installation's platform operations on Windows, for Form1.
+class Win32Installer final : public InstallerPlatform {
+  public:
+    Win32Installer(HWND form, HWND installButton) : form_(form), installButton_(installButton) {}
+
+    std::u16string ChooseInstallFolder() override;
+    std::u16string ProgramFolder() override;
+    bool IsSameFolder(const std::u16string& a, const std::u16string& b) override;
+    void SetInstallEnabled(bool enabled) override;
+    std::optional<CopyFailure> CopyPayloadFile(const std::u16string& from,
+                                               const std::u16string& to) override;
+    void ProcessPendingMessages() override;
+    void ShowMessage(std::u16string_view text) override;
+    void OpenDocument(const std::u16string& path) override;
+
+  private:
+    HWND form_;
+    HWND installButton_;
+};
+
+} // namespace vr::setup
