@@ -14,24 +14,17 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
-std::wstring ClassName(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-struct FindContext {
+struct TopWindows {
     DWORD processId;
-    HWND found;
+    std::vector<HWND> found;
 };
 
-BOOL CALLBACK FindDialogOfProcess(HWND window, LPARAM param) {
-    auto* context = reinterpret_cast<FindContext*>(param);
+BOOL CALLBACK CollectTopWindow(HWND window, LPARAM param) {
+    auto* context = reinterpret_cast<TopWindows*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == context->processId && IsWindowVisible(window) && ClassName(window) == L"#32770") {
-        context->found = window;
-        return FALSE;
+    if (owner == context->processId && IsWindowVisible(window)) {
+        context->found.push_back(window);
     }
     return TRUE;
 }
@@ -55,10 +48,25 @@ BOOL CALLBACK CollectControl(HWND child, LPARAM param) {
 
 } // namespace
 
-HWND FindMessageBox(DWORD processId) {
-    FindContext context{processId, nullptr};
-    EnumWindows(FindDialogOfProcess, reinterpret_cast<LPARAM>(&context));
+std::wstring ClassName(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+std::vector<HWND> VisibleTopWindows(DWORD processId) {
+    TopWindows context{processId, {}};
+    EnumWindows(CollectTopWindow, reinterpret_cast<LPARAM>(&context));
     return context.found;
+}
+
+HWND FindMessageBox(DWORD processId) {
+    for (HWND window : VisibleTopWindows(processId)) {
+        if (ClassName(window) == L"#32770") {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 DialogReport ReadMessageBox(HWND dialog) {

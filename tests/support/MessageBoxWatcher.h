@@ -24,6 +24,12 @@ struct ProcessRun {
     DWORD exitCode = 0;
 };
 
+// The visible top-level windows of a process, in z-order.
+[[nodiscard]] std::vector<HWND> VisibleTopWindows(DWORD processId);
+
+// The class name of a window.
+[[nodiscard]] std::wstring ClassName(HWND window);
+
 // The visible message box (dialog class "#32770") of the process, or null.
 [[nodiscard]] HWND FindMessageBox(DWORD processId);
 

@@ -2,6 +2,7 @@
 // browser, the message boxes, and the guide opened through the .pdf file
 // type, which the test bed hands to a recorder program.
 #include "BuildPaths.h"
+#include "Form1.h"
 #include "FormPlacement.h"
 #include "InstallPayload.h"
 #include "SetupMessages.h"
@@ -118,23 +119,13 @@ class GuideRecorder {
     }
 };
 
-struct FindForm {
-    DWORD processId;
-    HWND form;
-};
-
-BOOL CALLBACK FindFormOfProcess(HWND window, LPARAM param) {
-    auto* context = reinterpret_cast<FindForm*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    if (owner == context->processId && IsWindowVisible(window) &&
-        std::wstring(name) == L"SetupkitForm1") {
-        context->form = window;
-        return FALSE;
+HWND FormOfProcess(DWORD processId) {
+    for (HWND window : VisibleTopWindows(processId)) {
+        if (ClassName(window) == L"SetupkitForm1") {
+            return window;
+        }
     }
-    return TRUE;
+    return nullptr;
 }
 
 struct ChildSearch {
@@ -144,9 +135,7 @@ struct ChildSearch {
 
 BOOL CALLBACK FindChildOfClass(HWND child, LPARAM param) {
     auto* search = reinterpret_cast<ChildSearch*>(param);
-    wchar_t name[64] = {};
-    GetClassNameW(child, name, 64);
-    search->found = _wcsicmp(name, search->className) == 0;
+    search->found = _wcsicmp(ClassName(child).c_str(), search->className) == 0;
     return !search->found;
 }
 
@@ -162,12 +151,10 @@ class Setupkit {
     explicit Setupkit(const ScratchFolder& distribution)
         : process_(StartProgram(distribution.File(L"setupkit.exe"))) {
         const DWORD start = GetTickCount();
-        FindForm context{process_.dwProcessId, nullptr};
-        while (!context.form && GetTickCount() - start < kWaitMs) {
+        while (!form_ && GetTickCount() - start < kWaitMs) {
             Sleep(50);
-            EnumWindows(FindFormOfProcess, reinterpret_cast<LPARAM>(&context));
+            form_ = FormOfProcess(process_.dwProcessId);
         }
-        form_ = context.form;
     }
     ~Setupkit() {
         TerminateProcess(process_.hProcess, 99);
@@ -540,6 +527,33 @@ TEST(Setupkit, ShowsForm1AsDesigned) {
     }
     Sleep(300);
     SaveBitmap(form, std::wstring(kBuildDir) + L"\\setupkit-form1.bmp");
+}
+
+// Form1 built in this process, where its fonts can be read: ＭＳ Ｐゴシック
+// 12 pt in the Shift-JIS character set, the buttons bold and italic.
+TEST(Setupkit, UsesTheFontsOfTheDesign) {
+    const HWND form = setup::CreateForm1(GetModuleHandleW(nullptr));
+    ASSERT_NE(form, nullptr);
+    const int dpi = DpiOfScreen();
+    struct Expected {
+        int id;
+        LONG weight;
+        BYTE italic;
+    };
+    for (const Expected& control :
+         {Expected{kCommand1, FW_BOLD, TRUE}, Expected{kCommand2, FW_BOLD, TRUE},
+          Expected{setup::kLabel1, FW_NORMAL, FALSE}}) {
+        const auto font =
+            reinterpret_cast<HFONT>(SendMessageW(GetDlgItem(form, control.id), WM_GETFONT, 0, 0));
+        LOGFONTW logical{};
+        ASSERT_EQ(GetObjectW(font, sizeof logical, &logical), static_cast<int>(sizeof logical));
+        EXPECT_EQ(std::wstring(logical.lfFaceName), Wide(u"ＭＳ Ｐゴシック")) << control.id;
+        EXPECT_EQ(logical.lfHeight, -MulDiv(12, dpi, 72)) << control.id;
+        EXPECT_EQ(logical.lfWeight, control.weight) << control.id;
+        EXPECT_EQ(logical.lfItalic, control.italic) << control.id;
+        EXPECT_EQ(logical.lfCharSet, SHIFTJIS_CHARSET) << control.id;
+    }
+    DestroyWindow(form);
 }
 
 // The folder the build assembles is the one a user unpacks: setupkit and

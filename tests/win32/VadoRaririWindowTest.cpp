@@ -15,28 +15,16 @@ namespace {
 using test::ScratchFolder;
 using test::StandinCad;
 
-struct FindTitle {
-    DWORD processId;
-    const wchar_t* title;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectTitled(HWND window, LPARAM param) {
-    auto* find = reinterpret_cast<FindTitle*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t title[64] = {};
-    GetWindowTextW(window, title, 64);
-    if (owner == find->processId && wcscmp(title, find->title) == 0 && IsWindowVisible(window)) {
-        find->found.push_back(window);
-    }
-    return TRUE;
-}
-
 std::vector<HWND> WindowsTitled(DWORD processId, const wchar_t* title) {
-    FindTitle find{processId, title, {}};
-    EnumWindows(CollectTitled, reinterpret_cast<LPARAM>(&find));
-    return find.found;
+    std::vector<HWND> titled;
+    for (HWND window : test::VisibleTopWindows(processId)) {
+        wchar_t text[64] = {};
+        GetWindowTextW(window, text, 64);
+        if (wcscmp(text, title) == 0) {
+            titled.push_back(window);
+        }
+    }
+    return titled;
 }
 
 // A control's text, asked of its window (another program's controls do not
