@@ -138,7 +138,13 @@ std::u16string Win32Installer::ProgramFolder() {
         module.resize(module.size() * 2);
     }
     const std::size_t slash = module.find_last_of(L'\\');
-    return FromWide(module.data(), slash == std::wstring::npos ? 0 : slash);
+    std::u16string folder = FromWide(module.data(), slash == std::wstring::npos ? 0 : slash);
+    // At a drive root the folder keeps its backslash: "T:" alone would name
+    // the current folder of drive T, not its root.
+    if (folder.size() == 2 && folder[1] == u':') {
+        folder += u'\\';
+    }
+    return folder;
 }
 
 bool Win32Installer::IsSameFolder(const std::u16string& a, const std::u16string& b) {

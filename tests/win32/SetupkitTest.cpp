@@ -363,21 +363,25 @@ TEST(Setupkit, StopsAtAMissingFileAndKeepsWhatWasCopied) {
     EXPECT_EQ(guide.Opened(500), "");
 }
 
+// Also at a drive root, where the installer's folder is spelled "T:\".
 TEST(Setupkit, RefusesItsOwnFolder) {
     GuideRecorder guide;
-    const ScratchFolder distribution(L"setupkit-dist");
-    LayOutDistribution(distribution);
-    distribution.Write(L"zuduv.ini", "[Main]\r\nACADName=edited by the user\r\n");
-    const Setupkit setupkit(distribution);
-    ASSERT_NE(setupkit.Form(), nullptr);
+    for (const bool atRoot : {false, true}) {
+        const ScratchFolder distribution =
+            atRoot ? ScratchFolder::At(L"T:\\") : ScratchFolder(L"setupkit-dist");
+        LayOutDistribution(distribution);
+        distribution.Write(L"zuduv.ini", "[Main]\r\nACADName=edited by the user\r\n");
+        const Setupkit setupkit(distribution);
+        ASSERT_NE(setupkit.Form(), nullptr);
 
-    const ProcessRun run = setupkit.InstallInto(distribution.Path());
-    EXPECT_TRUE(run.exited);
-    ASSERT_EQ(run.dialogs.size(), 1u);
-    EXPECT_NE(run.dialogs[0].text.find(Wide(u"このインストーラーのあるフォルダです")),
-              std::wstring::npos);
-    EXPECT_EQ(ReadBytes(distribution.File(L"zuduv.ini")),
-              "[Main]\r\nACADName=edited by the user\r\n");
+        const ProcessRun run = setupkit.InstallInto(atRoot ? L"T:\\" : distribution.Path());
+        EXPECT_TRUE(run.exited);
+        ASSERT_EQ(run.dialogs.size(), 1u) << atRoot;
+        EXPECT_NE(run.dialogs[0].text.find(Wide(u"このインストーラーのあるフォルダです")),
+                  std::wstring::npos);
+        EXPECT_EQ(ReadBytes(distribution.File(L"zuduv.ini")),
+                  "[Main]\r\nACADName=edited by the user\r\n");
+    }
     EXPECT_EQ(guide.Opened(500), "");
 }
 
