@@ -209,8 +209,10 @@ class Setupkit {
     }
 
     // Chooses a folder and confirms it, then watches the installer to its
-    // end, pressing OK on each message box.
-    [[nodiscard]] ProcessRun InstallInto(const std::wstring& folder) const {
+    // end, pressing OK on each message box. A press of Command2 can follow
+    // at once, while the copies run.
+    [[nodiscard]] ProcessRun InstallInto(const std::wstring& folder,
+                                         bool thenCancel = false) const {
         Press(kCommand1);
         const HWND browser = WaitForBrowser();
         EXPECT_NE(browser, nullptr) << "no folder browser";
@@ -223,6 +225,9 @@ class Setupkit {
             return {};
         }
         EXPECT_TRUE(PressOk(browser, 5000));
+        if (thenCancel) {
+            Press(kCommand2);
+        }
         return Watch();
     }
 
@@ -410,6 +415,28 @@ TEST(Setupkit, EndsWithoutAWordWhenTheUserLeaves) {
         EXPECT_TRUE(run.dialogs.empty()) << static_cast<int>(leave);
     }
     EXPECT_EQ(FilesIn(distribution.Path()).size(), filesBefore);
+    EXPECT_EQ(guide.Opened(500), "");
+}
+
+// The window keeps answering during the copies: Command2 pressed while a
+// large first file is being copied ends the program after that copy.
+TEST(Setupkit, Command2DuringTheCopiesEndsAtOnce) {
+    GuideRecorder guide;
+    const ScratchFolder distribution(L"setupkit-dist");
+    LayOutDistribution(distribution);
+    const std::string large(std::size_t{128} << 20, 'x');
+    distribution.Write(PayloadName(0), large);
+    const ScratchFolder target(L"setupkit-cancelled");
+    const Setupkit setupkit(distribution);
+    ASSERT_NE(setupkit.Form(), nullptr);
+
+    const ProcessRun run = setupkit.InstallInto(target.Path(), true);
+    EXPECT_TRUE(run.exited);
+    EXPECT_TRUE(run.dialogs.empty());
+    const std::vector<std::wstring> present = FilesIn(target.Path());
+    EXPECT_GE(present.size(), 1u);
+    EXPECT_LT(present.size(), 19u);
+    EXPECT_EQ(ReadBytes(target.File(PayloadName(0))).value_or("").size(), large.size());
     EXPECT_EQ(guide.Opened(500), "");
 }
 
