@@ -6,6 +6,7 @@
 #include "FormPlacement.h"
 #include "InstallPayload.h"
 #include "SetupMessages.h"
+#include "ToolBed.h"
 #include "Win32TestSupport.h"
 
 #include <commctrl.h>
@@ -416,6 +417,62 @@ TEST(Setupkit, EndsWithoutAWordWhenTheUserLeaves) {
     }
     EXPECT_EQ(FilesIn(distribution.Path()).size(), filesBefore);
     EXPECT_EQ(guide.Opened(500), "");
+}
+
+// The folder the build assembles, installed by its own setupkit, is a working
+// installation: with the shipped zuduv.ini, pinmark draws and gaugeread's
+// request reaches the installed qv.lsp in a CAD whose executable and
+// captions are those of Japanese AutoCAD. The two samples not built yet are
+// stood in for by placeholders.
+TEST(Setupkit, InstallsTheBuiltFolderWhoseToolsThenRun) {
+    GuideRecorder guide;
+    const ScratchFolder distribution(L"setupkit-built");
+    for (const std::wstring& name : FilesIn(kDistDir)) {
+        const std::wstring source = std::wstring(kDistDir) + L"\\" + name;
+        ASSERT_TRUE(CopyFileW(source.c_str(), distribution.File(name).c_str(), FALSE));
+    }
+    for (const wchar_t* pending : {L"plotseed.dwg", L"bridgebook.xlsm"}) {
+        if (!ReadBytes(distribution.File(pending))) {
+            distribution.Write(pending, "placeholder\r\n");
+        }
+    }
+    const ScratchFolder target(Wide(u"Excel連携"));
+    {
+        const Setupkit setupkit(distribution);
+        ASSERT_NE(setupkit.Form(), nullptr);
+        ExpectCompletionOnly(setupkit.InstallInto(target.Path()));
+    }
+    EXPECT_EQ(guide.Opened(kWaitMs), OpenedLine(target.File(L"setupguide.pdf")));
+    for (std::size_t i = 0; i < setup::kInstallPayload.size(); ++i) {
+        EXPECT_EQ(ReadBytes(target.File(PayloadName(i))),
+                  ReadBytes(distribution.File(PayloadName(i))));
+    }
+
+    const ScratchFolder cadFolder(L"setupkit-cad");
+    StandinCad cad(cadFolder, L"acad.exe",
+                   L"--main-caption AutoCAD --text-caption \"" +
+                       Wide(u"AutoCAD テキスト ウィンドウ") + L"\" --command-caption \"" +
+                       Wide(u"コマンド ライン") + L"\" --support \"" + target.Path() + L"\"");
+    ASSERT_TRUE(cad.Ready());
+    target.Write(L"senten.txt", "line\r\n0,0\r\n100,0\r\n100,50\r\n");
+    const DesktopState before = PrepareDesktop();
+    const ProcessRun pinmark = RunAndWatch(target.File(L"pinmark.exe"), 30000);
+    EXPECT_TRUE(pinmark.exited);
+    EXPECT_TRUE(pinmark.dialogs.empty());
+    const JournalFile& journal = cad.Journal();
+    EXPECT_TRUE(journal.WaitFor({"\"type\":\"LINE\"", "\"x2\":100,\"y2\":50"})) << journal.Dump();
+    EXPECT_EQ(journal.Count("\"type\":\"LINE\""), 2u);
+    ExpectDesktopPutBack(before, cad.Main());
+
+    const PROCESS_INFORMATION process =
+        StartProgram(target.File(L"gaugeread.exe"), L"+1.5 12 5 C:\\data\\bridge.xlsm");
+    const ProcessRun gaugeread = WatchProcess(process, 30000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_TRUE(gaugeread.dialogs.empty());
+    EXPECT_TRUE(journal.WaitFor({"{\"event\":\"print\",\"text\":\"\\n寸法値の依頼（相対）: 式 \""}))
+        << journal.Dump();
+    EXPECT_TRUE(journal.WaitFor({"C:/data/bridge.xlsm"}));
 }
 
 // The window keeps answering during the copies: Command2 pressed while a
