@@ -422,19 +422,13 @@ TEST(Setupkit, EndsWithoutAWordWhenTheUserLeaves) {
 // The folder the build assembles, installed by its own setupkit, is a working
 // installation: with the shipped zuduv.ini, pinmark draws and gaugeread's
 // request reaches the installed qv.lsp in a CAD whose executable and
-// captions are those of Japanese AutoCAD. The two samples not built yet are
-// stood in for by placeholders.
+// captions are those of Japanese AutoCAD.
 TEST(Setupkit, InstallsTheBuiltFolderWhoseToolsThenRun) {
     GuideRecorder guide;
     const ScratchFolder distribution(L"setupkit-built");
     for (const std::wstring& name : FilesIn(kDistDir)) {
         const std::wstring source = std::wstring(kDistDir) + L"\\" + name;
         ASSERT_TRUE(CopyFileW(source.c_str(), distribution.File(name).c_str(), FALSE));
-    }
-    for (const wchar_t* pending : {L"plotseed.dwg", L"bridgebook.xlsm"}) {
-        if (!ReadBytes(distribution.File(pending))) {
-            distribution.Write(pending, "placeholder\r\n");
-        }
     }
     const ScratchFolder target(Wide(u"Excel連携"));
     {
@@ -645,15 +639,14 @@ TEST(Setupkit, UsesTheFontsOfTheDesign) {
 }
 
 // The folder the build assembles is the one a user unpacks: setupkit and
-// the payload beside it. The sample drawing and workbook are not built yet.
+// the whole payload beside it.
 TEST(InstallationFolder, HoldsThePayloadBesideSetupkit) {
     const std::wstring dist = kDistDir;
     EXPECT_TRUE(ReadBytes(dist + L"\\setupkit.exe"));
-    const std::set<std::wstring> pending = {L"plotseed.dwg", L"bridgebook.xlsm"};
     for (std::size_t i = 0; i < setup::kInstallPayload.size(); ++i) {
         const std::optional<std::string> bytes = ReadBytes(dist + L"\\" + PayloadName(i));
-        EXPECT_EQ(bytes.has_value(), !pending.contains(PayloadName(i))) << ToUtf8(PayloadName(i));
-        EXPECT_TRUE(!bytes || !bytes->empty()) << ToUtf8(PayloadName(i));
+        ASSERT_TRUE(bytes) << ToUtf8(PayloadName(i));
+        EXPECT_FALSE(bytes->empty()) << ToUtf8(PayloadName(i));
     }
     EXPECT_EQ(ReadBytes(dist + L"\\delay.dat"), "5\r\n");
 

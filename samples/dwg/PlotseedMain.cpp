@@ -1,0 +1,87 @@
+// Writes the sample drawing plotseed.dwg: the side view of a three-span
+// bridge in lines, survey points on its deck, and Japanese labels, all on
+// layer 0 in model space, in metres.
+#include "DwgWriter.h"
+
+#include <iconv.h>
+
+#include <cstdio>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using vr::samples::dwg::Drawing;
+using vr::samples::dwg::Point3;
+
+std::string Cp932(const std::string& utf8) {
+    iconv_t convert = iconv_open("CP932", "UTF-8");
+    if (convert == reinterpret_cast<iconv_t>(-1)) {
+        throw std::runtime_error("no UTF-8 to CP932 conversion");
+    }
+    std::string in = utf8;
+    std::string out(in.size() * 2 + 4, '\0');
+    char* from = in.data();
+    char* to = out.data();
+    std::size_t fromLeft = in.size();
+    std::size_t toLeft = out.size();
+    const std::size_t result = iconv(convert, &from, &fromLeft, &to, &toLeft);
+    iconv_close(convert);
+    if (result == static_cast<std::size_t>(-1)) {
+        throw std::runtime_error("a label has no CP932 form");
+    }
+    out.resize(out.size() - toLeft);
+    return out;
+}
+
+Drawing SampleBridge() {
+    Drawing drawing;
+    // Deck and the three spans' girder line, from abutment A1 to A2.
+    const Point3 deck[] = {{0, 10, 0}, {30, 10, 0}, {70, 10, 0}, {100, 10, 0}};
+    for (std::size_t i = 0; i + 1 < std::size(deck); ++i) {
+        drawing.lines.push_back({deck[i], deck[i + 1]});
+    }
+    drawing.lines.push_back({{0, 8, 0}, {100, 8, 0}});
+    // Abutments and piers.
+    const double supports[] = {0, 30, 70, 100};
+    for (const double x : supports) {
+        drawing.lines.push_back({{x, 8, 0}, {x, 0, 0}});
+    }
+    drawing.lines.push_back({{-5, 0, 0}, {105, 0, 0}}); // ground
+    // Survey points along the deck every 10 m.
+    for (int x = 0; x <= 100; x += 10) {
+        drawing.points.push_back({static_cast<double>(x), 10, 0});
+    }
+    const std::pair<Point3, const char*> labels[] = {
+        {{30, 20, 0}, "表ソ橋 側面図"}, {{-2, -4, 0}, "A1橋台"}, {{28, -4, 0}, "P1橋脚"},
+        {{68, -4, 0}, "P2橋脚"},        {{98, -4, 0}, "A2橋台"}, {{40, 12, 0}, "中央径間 L=40m"},
+    };
+    for (const auto& [at, label] : labels) {
+        drawing.texts.push_back({at, at.y == 20 ? 3.5 : 2.0, 0.0, Cp932(label)});
+    }
+    return drawing;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: plotseed_writer OUTPUT.dwg\n");
+        return 2;
+    }
+    try {
+        const std::vector<std::uint8_t> bytes = vr::samples::dwg::WriteDwgR2000(SampleBridge());
+        std::ofstream file(argv[1], std::ios::binary);
+        file.write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        if (!file) {
+            std::fprintf(stderr, "plotseed_writer: cannot write %s\n", argv[1]);
+            return 1;
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "plotseed_writer: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,191 @@
+// Writes the sample workbook bridgebook.xlsm: three sheets in Japanese whose
+// buttons run the macros of vba/, and the VBA project built from that
+// source. Usage: bridgebook_writer VBA_FOLDER WORK_FOLDER OUTPUT.xlsm
+#include "CompoundFile.h"
+#include "VbaProject.h"
+
+#include <xlsxwriter.h>
+
+#include <iconv.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using vr::samples::workbook::VbaModule;
+
+std::string ReadText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        throw std::runtime_error("cannot read " + path);
+    }
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+// UTF-8 with LF, as kept in the repository, to code page 932 with CR LF.
+std::string StoredSource(const std::string& utf8) {
+    std::string crlf;
+    for (const char c : utf8) {
+        if (c == '\n') {
+            crlf += '\r';
+        }
+        crlf += c;
+    }
+    iconv_t convert = iconv_open("CP932", "UTF-8");
+    std::string out(crlf.size() * 2 + 4, '\0');
+    char* from = crlf.data();
+    char* to = out.data();
+    std::size_t fromLeft = crlf.size();
+    std::size_t toLeft = out.size();
+    const std::size_t result = iconv(convert, &from, &fromLeft, &to, &toLeft);
+    iconv_close(convert);
+    if (result == static_cast<std::size_t>(-1)) {
+        throw std::runtime_error("VBA source has a character without a CP932 form");
+    }
+    out.resize(out.size() - toLeft);
+    return out;
+}
+
+void WriteBinary(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    if (!file) {
+        throw std::runtime_error("cannot write " + path);
+    }
+}
+
+void Check(lxw_error error, const char* what) {
+    if (error != LXW_NO_ERROR) {
+        throw std::runtime_error(std::string(what) + ": " + lxw_strerror(error));
+    }
+}
+
+struct Formats {
+    lxw_format* title;
+    lxw_format* label;
+    lxw_format* header;
+    lxw_format* input;
+    lxw_format* note;
+};
+
+lxw_worksheet* AddSheet(lxw_workbook* book, const Formats& formats, const char* name,
+                        const char* codeName, const char* title, const char* note) {
+    lxw_worksheet* sheet = workbook_add_worksheet(book, name);
+    Check(worksheet_set_vba_name(sheet, codeName), "sheet code name");
+    worksheet_set_column(sheet, 0, 0, 16, nullptr);
+    worksheet_set_column(sheet, 1, 2, 14, nullptr);
+    worksheet_set_column(sheet, 3, 3, 4, nullptr);
+    worksheet_write_string(sheet, 0, 0, title, formats.title);
+    worksheet_write_string(sheet, 1, 0, note, formats.note);
+    return sheet;
+}
+
+void AddButton(lxw_worksheet* sheet, const char* caption, const char* macro) {
+    lxw_button_options button{};
+    button.caption = const_cast<char*>(caption);
+    button.macro = const_cast<char*>(macro);
+    button.width = 160;
+    button.height = 32;
+    Check(worksheet_insert_button(sheet, 2, 4, &button), "button");
+}
+
+void WriteWorkbook(const std::string& vbaProject, const std::string& output) {
+    lxw_workbook* book = workbook_new(output.c_str());
+    if (!book) {
+        throw std::runtime_error("cannot create " + output);
+    }
+    Formats formats{};
+    formats.title = workbook_add_format(book);
+    format_set_bold(formats.title);
+    format_set_font_size(formats.title, 14);
+    formats.label = workbook_add_format(book);
+    format_set_bold(formats.label);
+    formats.header = workbook_add_format(book);
+    format_set_bold(formats.header);
+    format_set_bg_color(formats.header, 0xDCE6F1);
+    format_set_border(formats.header, LXW_BORDER_THIN);
+    formats.input = workbook_add_format(book);
+    format_set_bg_color(formats.input, 0xFFF2CC);
+    format_set_border(formats.input, LXW_BORDER_THIN);
+    formats.note = workbook_add_format(book);
+    format_set_font_color(formats.note, 0x595959);
+
+    lxw_worksheet* points =
+        AddSheet(book, formats, "座標", "Sheet1", "点・線を描く（pinmark）",
+                 "モードが node なら点、line なら線を描きます。座標は 100 行まで。");
+    worksheet_write_string(points, 2, 0, "モード", formats.label);
+    worksheet_write_string(points, 2, 1, "line", formats.input);
+    worksheet_write_string(points, 4, 0, "X", formats.header);
+    worksheet_write_string(points, 4, 1, "Y", formats.header);
+    worksheet_write_string(points, 4, 2, "Z", formats.header);
+    const double outline[][3] = {{0, 0, 0},   {0, 8, 0},   {30, 10, 0},
+                                 {70, 10, 0}, {100, 8, 0}, {100, 0, 0}};
+    for (int i = 0; i < 6; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            worksheet_write_number(points, static_cast<lxw_row_t>(5 + i), static_cast<lxw_col_t>(j),
+                                   outline[i][j], formats.input);
+        }
+    }
+    AddButton(points, "図面に描く", "DrawCoordinates");
+
+    lxw_worksheet* texts = AddSheet(book, formats, "文字", "Sheet2", "文字を置く（labelpen）",
+                                    "CAD で文字ごとに配置点をクリックします。文字は 100 行まで。");
+    worksheet_write_string(texts, 2, 0, "文字の高さ", formats.label);
+    worksheet_write_number(texts, 2, 1, 2.5, formats.input);
+    worksheet_write_string(texts, 3, 0, "角度", formats.label);
+    worksheet_write_number(texts, 3, 1, 0, formats.input);
+    worksheet_write_string(texts, 4, 0, "文字", formats.header);
+    const char* labels[] = {"A1橋台", "中央径間 L=40m", "A2橋台"};
+    for (int i = 0; i < 3; ++i) {
+        worksheet_write_string(texts, static_cast<lxw_row_t>(5 + i), 0, labels[i], formats.input);
+    }
+    AddButton(texts, "文字を置く", "PlaceTexts");
+
+    lxw_worksheet* request =
+        AddSheet(book, formats, "寸法", "Sheet3", "寸法値を依頼する（gaugeread）",
+                 "+ か - で始まる式は qv、それ以外は qvpos が受け取ります。");
+    worksheet_write_string(request, 2, 0, "式", formats.label);
+    worksheet_write_string(request, 2, 1, "+1.5", formats.input);
+    worksheet_write_string(request, 3, 0, "行", formats.label);
+    worksheet_write_number(request, 3, 1, 12, formats.input);
+    worksheet_write_string(request, 4, 0, "列", formats.label);
+    worksheet_write_number(request, 4, 1, 5, formats.input);
+    AddButton(request, "依頼する", "RequestDimension");
+
+    Check(workbook_set_vba_name(book, "ThisWorkbook"), "workbook code name");
+    Check(workbook_add_vba_project(book, vbaProject.c_str()), "VBA project");
+    Check(workbook_close(book), "workbook");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: bridgebook_writer VBA_FOLDER WORK_FOLDER OUTPUT.xlsm\n");
+        return 2;
+    }
+    try {
+        const std::string vba = argv[1];
+        std::vector<VbaModule> modules;
+        for (const char* name : {"ThisWorkbook", "Sheet1", "Sheet2", "Sheet3"}) {
+            modules.push_back({name, true, StoredSource(ReadText(vba + "/" + name + ".cls"))});
+        }
+        modules.push_back({"Module1", false, StoredSource(ReadText(vba + "/Module1.bas"))});
+        const auto streams = vr::samples::workbook::VbaProjectStreams(
+            "{5B1E2C4D-7A3F-4E19-9C2B-6D8E0F1A2B3C}", modules);
+        const std::string project = std::string(argv[2]) + "/vbaProject.bin";
+        WriteBinary(project, vr::samples::workbook::WriteCompoundFile(streams));
+        WriteWorkbook(project, argv[3]);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "bridgebook_writer: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
