@@ -373,16 +373,11 @@ BitWriter HeaderVariables(const Extents& extents, std::uint32_t handseed) {
     SpaceSettings(w, {{1e20, 1e20, 1e20}, {-1e20, -1e20, -1e20}}); // paper space: empty
     SpaceSettings(w, extents);                                     // model space
     Dimensions(w, true);
-    w.H(HardOwner(hBlockControl));
-    w.H(HardOwner(hLayerControl));
-    w.H(HardOwner(hStyleControl));
-    w.H(HardOwner(hLtypeControl));
-    w.H(HardOwner(hViewControl));
-    w.H(HardOwner(hUcsControl));
-    w.H(HardOwner(hVportControl));
-    w.H(HardOwner(hAppidControl));
-    w.H(HardOwner(hDimstyleControl));
-    w.H(HardOwner(hVpEntHdrControl));
+    for (const std::uint32_t control :
+         {hBlockControl, hLayerControl, hStyleControl, hLtypeControl, hViewControl, hUcsControl,
+          hVportControl, hAppidControl, hDimstyleControl, hVpEntHdrControl}) {
+        w.H(HardOwner(control));
+    }
     w.H(HardPointer(hGroupDictionary));
     w.H(HardPointer(hMlineStyleDictionary));
     w.H(HardPointer(hNamedObjects));

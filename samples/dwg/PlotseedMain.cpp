@@ -1,39 +1,17 @@
 // Writes the sample drawing plotseed.dwg: the side view of a three-span
 // bridge in lines, survey points on its deck, and Japanese labels, all on
 // layer 0 in model space, in metres.
+#include "Cp932Text.h"
 #include "DwgWriter.h"
-
-#include <iconv.h>
 
 #include <cstdio>
 #include <fstream>
-#include <stdexcept>
 #include <string>
 
 namespace {
 
 using vr::samples::dwg::Drawing;
 using vr::samples::dwg::Point3;
-
-std::string Cp932(const std::string& utf8) {
-    iconv_t convert = iconv_open("CP932", "UTF-8");
-    if (convert == reinterpret_cast<iconv_t>(-1)) {
-        throw std::runtime_error("no UTF-8 to CP932 conversion");
-    }
-    std::string in = utf8;
-    std::string out(in.size() * 2 + 4, '\0');
-    char* from = in.data();
-    char* to = out.data();
-    std::size_t fromLeft = in.size();
-    std::size_t toLeft = out.size();
-    const std::size_t result = iconv(convert, &from, &fromLeft, &to, &toLeft);
-    iconv_close(convert);
-    if (result == static_cast<std::size_t>(-1)) {
-        throw std::runtime_error("a label has no CP932 form");
-    }
-    out.resize(out.size() - toLeft);
-    return out;
-}
 
 Drawing SampleBridge() {
     Drawing drawing;
@@ -58,7 +36,8 @@ Drawing SampleBridge() {
         {{68, -4, 0}, "P2橋脚"},        {{98, -4, 0}, "A2橋台"}, {{40, 12, 0}, "中央径間 L=40m"},
     };
     for (const auto& [at, label] : labels) {
-        drawing.texts.push_back({at, at.y == 20 ? 3.5 : 2.0, 0.0, Cp932(label)});
+        drawing.texts.push_back(
+            {at, at.y == 20 ? 3.5 : 2.0, 0.0, vr::samples::Cp932FromUtf8(label)});
     }
     return drawing;
 }

@@ -2,11 +2,10 @@
 // buttons run the macros of vba/, and the VBA project built from that
 // source. Usage: bridgebook_writer VBA_FOLDER WORK_FOLDER OUTPUT.xlsm
 #include "CompoundFile.h"
+#include "Cp932Text.h"
 #include "VbaProject.h"
 
 #include <xlsxwriter.h>
-
-#include <iconv.h>
 
 #include <cstdio>
 #include <fstream>
@@ -37,19 +36,7 @@ std::string StoredSource(const std::string& utf8) {
         }
         crlf += c;
     }
-    iconv_t convert = iconv_open("CP932", "UTF-8");
-    std::string out(crlf.size() * 2 + 4, '\0');
-    char* from = crlf.data();
-    char* to = out.data();
-    std::size_t fromLeft = crlf.size();
-    std::size_t toLeft = out.size();
-    const std::size_t result = iconv(convert, &from, &fromLeft, &to, &toLeft);
-    iconv_close(convert);
-    if (result == static_cast<std::size_t>(-1)) {
-        throw std::runtime_error("VBA source has a character without a CP932 form");
-    }
-    out.resize(out.size() - toLeft);
-    return out;
+    return vr::samples::Cp932FromUtf8(crlf);
 }
 
 void WriteBinary(const std::string& path, const std::vector<std::uint8_t>& bytes) {
@@ -96,6 +83,57 @@ void AddButton(lxw_worksheet* sheet, const char* caption, const char* macro) {
     Check(worksheet_insert_button(sheet, 2, 4, &button), "button");
 }
 
+// 「座標」: the mode cell and the bridge outline, for pinmark.
+void AddCoordinatesSheet(lxw_workbook* book, const Formats& formats) {
+    lxw_worksheet* points =
+        AddSheet(book, formats, "座標", "Sheet1", "点・線を描く（pinmark）",
+                 "モードが node なら点、line なら線を描きます。座標は 100 行まで。");
+    worksheet_write_string(points, 2, 0, "モード", formats.label);
+    worksheet_write_string(points, 2, 1, "line", formats.input);
+    worksheet_write_string(points, 4, 0, "X", formats.header);
+    worksheet_write_string(points, 4, 1, "Y", formats.header);
+    worksheet_write_string(points, 4, 2, "Z", formats.header);
+    const double outline[][3] = {{0, 0, 0},   {0, 8, 0},   {30, 10, 0},
+                                 {70, 10, 0}, {100, 8, 0}, {100, 0, 0}};
+    for (int i = 0; i < 6; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            worksheet_write_number(points, static_cast<lxw_row_t>(5 + i), static_cast<lxw_col_t>(j),
+                                   outline[i][j], formats.input);
+        }
+    }
+    AddButton(points, "図面に描く", "DrawCoordinates");
+}
+
+// 「文字」: height, angle and three labels, for labelpen.
+void AddTextSheet(lxw_workbook* book, const Formats& formats) {
+    lxw_worksheet* texts = AddSheet(book, formats, "文字", "Sheet2", "文字を置く（labelpen）",
+                                    "CAD で文字ごとに配置点をクリックします。文字は 100 行まで。");
+    worksheet_write_string(texts, 2, 0, "文字の高さ", formats.label);
+    worksheet_write_number(texts, 2, 1, 2.5, formats.input);
+    worksheet_write_string(texts, 3, 0, "角度", formats.label);
+    worksheet_write_number(texts, 3, 1, 0, formats.input);
+    worksheet_write_string(texts, 4, 0, "文字", formats.header);
+    const char* labels[] = {"A1橋台", "中央径間 L=40m", "A2橋台"};
+    for (int i = 0; i < 3; ++i) {
+        worksheet_write_string(texts, static_cast<lxw_row_t>(5 + i), 0, labels[i], formats.input);
+    }
+    AddButton(texts, "文字を置く", "PlaceTexts");
+}
+
+// 「寸法」: expression, row and column, for gaugeread.
+void AddRequestSheet(lxw_workbook* book, const Formats& formats) {
+    lxw_worksheet* request =
+        AddSheet(book, formats, "寸法", "Sheet3", "寸法値を依頼する（gaugeread）",
+                 "+ か - で始まる式は qv、それ以外は qvpos が受け取ります。");
+    worksheet_write_string(request, 2, 0, "式", formats.label);
+    worksheet_write_string(request, 2, 1, "+1.5", formats.input);
+    worksheet_write_string(request, 3, 0, "行", formats.label);
+    worksheet_write_number(request, 3, 1, 12, formats.input);
+    worksheet_write_string(request, 4, 0, "列", formats.label);
+    worksheet_write_number(request, 4, 1, 5, formats.input);
+    AddButton(request, "依頼する", "RequestDimension");
+}
+
 void WriteWorkbook(const std::string& vbaProject, const std::string& output) {
     lxw_workbook* book = workbook_new(output.c_str());
     if (!book) {
@@ -117,47 +155,9 @@ void WriteWorkbook(const std::string& vbaProject, const std::string& output) {
     formats.note = workbook_add_format(book);
     format_set_font_color(formats.note, 0x595959);
 
-    lxw_worksheet* points =
-        AddSheet(book, formats, "座標", "Sheet1", "点・線を描く（pinmark）",
-                 "モードが node なら点、line なら線を描きます。座標は 100 行まで。");
-    worksheet_write_string(points, 2, 0, "モード", formats.label);
-    worksheet_write_string(points, 2, 1, "line", formats.input);
-    worksheet_write_string(points, 4, 0, "X", formats.header);
-    worksheet_write_string(points, 4, 1, "Y", formats.header);
-    worksheet_write_string(points, 4, 2, "Z", formats.header);
-    const double outline[][3] = {{0, 0, 0},   {0, 8, 0},   {30, 10, 0},
-                                 {70, 10, 0}, {100, 8, 0}, {100, 0, 0}};
-    for (int i = 0; i < 6; ++i) {
-        for (int j = 0; j < 3; ++j) {
-            worksheet_write_number(points, static_cast<lxw_row_t>(5 + i), static_cast<lxw_col_t>(j),
-                                   outline[i][j], formats.input);
-        }
-    }
-    AddButton(points, "図面に描く", "DrawCoordinates");
-
-    lxw_worksheet* texts = AddSheet(book, formats, "文字", "Sheet2", "文字を置く（labelpen）",
-                                    "CAD で文字ごとに配置点をクリックします。文字は 100 行まで。");
-    worksheet_write_string(texts, 2, 0, "文字の高さ", formats.label);
-    worksheet_write_number(texts, 2, 1, 2.5, formats.input);
-    worksheet_write_string(texts, 3, 0, "角度", formats.label);
-    worksheet_write_number(texts, 3, 1, 0, formats.input);
-    worksheet_write_string(texts, 4, 0, "文字", formats.header);
-    const char* labels[] = {"A1橋台", "中央径間 L=40m", "A2橋台"};
-    for (int i = 0; i < 3; ++i) {
-        worksheet_write_string(texts, static_cast<lxw_row_t>(5 + i), 0, labels[i], formats.input);
-    }
-    AddButton(texts, "文字を置く", "PlaceTexts");
-
-    lxw_worksheet* request =
-        AddSheet(book, formats, "寸法", "Sheet3", "寸法値を依頼する（gaugeread）",
-                 "+ か - で始まる式は qv、それ以外は qvpos が受け取ります。");
-    worksheet_write_string(request, 2, 0, "式", formats.label);
-    worksheet_write_string(request, 2, 1, "+1.5", formats.input);
-    worksheet_write_string(request, 3, 0, "行", formats.label);
-    worksheet_write_number(request, 3, 1, 12, formats.input);
-    worksheet_write_string(request, 4, 0, "列", formats.label);
-    worksheet_write_number(request, 4, 1, 5, formats.input);
-    AddButton(request, "依頼する", "RequestDimension");
+    AddCoordinatesSheet(book, formats);
+    AddTextSheet(book, formats);
+    AddRequestSheet(book, formats);
 
     Check(workbook_set_vba_name(book, "ThisWorkbook"), "workbook code name");
     Check(workbook_add_vba_project(book, vbaProject.c_str()), "VBA project");

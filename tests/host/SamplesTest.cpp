@@ -3,6 +3,7 @@
 // file's name order and the project-data encryption.
 #include "BitWriter.h"
 #include "CompoundFile.h"
+#include "Cp932Text.h"
 #include "DwgCrc.h"
 #include "DwgWriter.h"
 #include "OvbaCompression.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -222,6 +224,12 @@ TEST(OvbaCompression, StoresIncompressibleChunksRawAndSplitsAt4096) {
     ASSERT_TRUE(workbook::DecompressContainer(twoChunks, back));
     EXPECT_EQ(back, longText);
     EXPECT_FALSE(workbook::DecompressContainer(Bytes{0x02}, back));
+}
+
+TEST(Cp932Text, KeepsDoubleByteCharactersWhole) {
+    EXPECT_EQ(Cp932FromUtf8("表ソ A"), "\x95\x5C\x83\x5C A");
+    EXPECT_EQ(Cp932FromUtf8(""), "");
+    EXPECT_THROW((void)Cp932FromUtf8("\xF0\x9F\x98\x80"), std::runtime_error); // an emoji
 }
 
 TEST(CompoundFile, OrdersNamesByLengthThenUpperCase) {

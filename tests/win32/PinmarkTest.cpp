@@ -119,13 +119,7 @@ TEST(Pinmark, BadSentenIsReportedAndGoLspKept) {
     EXPECT_NE(run.dialogs[0].text.find(L"senten.txt が空です"), std::wstring::npos);
     EXPECT_EQ(cad.Journal().Count("\"event\":\"paste\""), 0u);
     ExpectDesktopPutBack(before, cad.Main());
-    HANDLE file = CreateFileW(tool.folder.File(L"go.lsp").c_str(), GENERIC_READ, FILE_SHARE_READ,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    char content[64] = {};
-    DWORD read = 0;
-    ReadFile(file, content, sizeof content - 1, &read, nullptr);
-    CloseHandle(file);
-    EXPECT_STREQ(content, "(princ \"old\")\r\n");
+    EXPECT_EQ(test::ReadFileBytes(tool.folder.File(L"go.lsp")), "(princ \"old\")\r\n");
 }
 
 TEST(Pinmark, JapaneseFolderAndText) {

@@ -8,6 +8,7 @@
 #include "SetupMessages.h"
 #include "ToolBed.h"
 #include "Win32TestSupport.h"
+#include "platform/win32/WindowSupport.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -33,20 +34,6 @@ std::string PayloadBytes(std::size_t index, std::string_view edition) {
     return "payload " + std::to_string(index + 1) + " " + std::string(edition) + "\r\n";
 }
 
-std::optional<std::string> ReadBytes(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return std::nullopt;
-    }
-    std::string bytes(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
-}
-
 std::vector<std::wstring> FilesIn(const std::wstring& folder) {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW found;
@@ -61,14 +48,6 @@ std::vector<std::wstring> FilesIn(const std::wstring& folder) {
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
-}
-
-std::string Ansi(const std::wstring& text) {
-    const int length =
-        WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi.data(), length, nullptr, nullptr);
-    return ansi; // with its NUL
 }
 
 // The unpacked distribution: setupkit.exe and the payload beside it, each
@@ -101,7 +80,7 @@ class GuideRecorder {
     [[nodiscard]] std::string Opened(DWORD waitMs) const {
         const DWORD start = GetTickCount();
         std::optional<std::string> log;
-        while (!(log = ReadBytes(Log())) && GetTickCount() - start < waitMs) {
+        while (!(log = ReadFileBytes(Log())) && GetTickCount() - start < waitMs) {
             Sleep(50);
         }
         return log.value_or("");
@@ -183,7 +162,8 @@ class Setupkit {
     // True once the tree's selection has moved off its first item (the
     // desktop), so that OK can never install somewhere unintended.
     [[nodiscard]] bool Select(HWND browser, const std::wstring& folder) const {
-        const std::string path = Ansi(folder);
+        std::string path = Cp932(std::u16string(folder.begin(), folder.end()));
+        path.push_back('\0');
         void* remote = VirtualAllocEx(process_.hProcess, nullptr, path.size(),
                                       MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
         if (!remote ||
@@ -254,7 +234,7 @@ void ExpectCompletionOnly(const ProcessRun& run) {
 
 void ExpectPayloadInstalled(const std::wstring& target) {
     for (std::size_t i = 0; i < setup::kInstallPayload.size(); ++i) {
-        EXPECT_EQ(ReadBytes(target + L"\\" + PayloadName(i)), PayloadBytes(i, "new"))
+        EXPECT_EQ(ReadFileBytes(target + L"\\" + PayloadName(i)), PayloadBytes(i, "new"))
             << ToUtf8(PayloadName(i));
     }
 }
@@ -294,8 +274,8 @@ TEST(Setupkit, ReplacesOlderCopiesAndLeavesOtherFilesAlone) {
 
     ExpectCompletionOnly(setupkit.InstallInto(target.Path()));
     ExpectPayloadInstalled(target.Path());
-    EXPECT_EQ(ReadBytes(target.File(L"senten.txt")), "node\r\n1,2\r\n");
-    EXPECT_EQ(ReadBytes(target.File(L"ZuDuv.ini.bak")), "[Main]\r\n");
+    EXPECT_EQ(ReadFileBytes(target.File(L"senten.txt")), "node\r\n1,2\r\n");
+    EXPECT_EQ(ReadFileBytes(target.File(L"ZuDuv.ini.bak")), "[Main]\r\n");
     EXPECT_EQ(FilesIn(target.Path()).size(), 21u);
     EXPECT_EQ(guide.Opened(kWaitMs), OpenedLine(target.File(L"setupguide.pdf")));
 }
@@ -362,7 +342,7 @@ TEST(Setupkit, StopsAtAMissingFileAndKeepsWhatWasCopied) {
     std::set<std::wstring> expected;
     for (std::size_t i = 0; i < 6; ++i) {
         expected.insert(PayloadName(i));
-        EXPECT_EQ(ReadBytes(target.File(PayloadName(i))), PayloadBytes(i, "new"));
+        EXPECT_EQ(ReadFileBytes(target.File(PayloadName(i))), PayloadBytes(i, "new"));
     }
     const std::vector<std::wstring> present = FilesIn(target.Path());
     EXPECT_EQ(std::set<std::wstring>(present.begin(), present.end()), expected);
@@ -385,7 +365,7 @@ TEST(Setupkit, RefusesItsOwnFolder) {
         ASSERT_EQ(run.dialogs.size(), 1u) << atRoot;
         EXPECT_NE(run.dialogs[0].text.find(Wide(u"このインストーラーのあるフォルダです")),
                   std::wstring::npos);
-        EXPECT_EQ(ReadBytes(distribution.File(L"zuduv.ini")),
+        EXPECT_EQ(ReadFileBytes(distribution.File(L"zuduv.ini")),
                   "[Main]\r\nACADName=edited by the user\r\n");
     }
     EXPECT_EQ(guide.Opened(500), "");
@@ -438,8 +418,8 @@ TEST(Setupkit, InstallsTheBuiltFolderWhoseToolsThenRun) {
     }
     EXPECT_EQ(guide.Opened(kWaitMs), OpenedLine(target.File(L"setupguide.pdf")));
     for (std::size_t i = 0; i < setup::kInstallPayload.size(); ++i) {
-        EXPECT_EQ(ReadBytes(target.File(PayloadName(i))),
-                  ReadBytes(distribution.File(PayloadName(i))));
+        EXPECT_EQ(ReadFileBytes(target.File(PayloadName(i))),
+                  ReadFileBytes(distribution.File(PayloadName(i))));
     }
 
     const ScratchFolder cadFolder(L"setupkit-cad");
@@ -487,7 +467,7 @@ TEST(Setupkit, Command2DuringTheCopiesEndsAtOnce) {
     const std::vector<std::wstring> present = FilesIn(target.Path());
     EXPECT_GE(present.size(), 1u);
     EXPECT_LT(present.size(), 19u);
-    EXPECT_EQ(ReadBytes(target.File(PayloadName(0))).value_or("").size(), large.size());
+    EXPECT_EQ(ReadFileBytes(target.File(PayloadName(0))).value_or("").size(), large.size());
     EXPECT_EQ(guide.Opened(500), "");
 }
 
@@ -533,13 +513,6 @@ RECT ClientRectOf(HWND control) {
     return rect;
 }
 
-int DpiOfScreen() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
 // Form1 as laid out in twips, placed at a third of the screen height and
 // topmost; its picture is saved to the build tree.
 TEST(Setupkit, ShowsForm1AsDesigned) {
@@ -548,7 +521,7 @@ TEST(Setupkit, ShowsForm1AsDesigned) {
     const Setupkit setupkit(distribution);
     const HWND form = setupkit.Form();
     ASSERT_NE(form, nullptr);
-    const int dpi = DpiOfScreen();
+    const int dpi = ScreenDpi();
     const auto px = [dpi](int twips) {
         return static_cast<int>(setup::TwipsAsPixels(twips, dpi));
     };
@@ -616,7 +589,7 @@ TEST(Setupkit, ShowsForm1AsDesigned) {
 TEST(Setupkit, UsesTheFontsOfTheDesign) {
     const HWND form = setup::CreateForm1(GetModuleHandleW(nullptr));
     ASSERT_NE(form, nullptr);
-    const int dpi = DpiOfScreen();
+    const int dpi = ScreenDpi();
     struct Expected {
         int id;
         LONG weight;
@@ -642,17 +615,18 @@ TEST(Setupkit, UsesTheFontsOfTheDesign) {
 // the whole payload beside it.
 TEST(InstallationFolder, HoldsThePayloadBesideSetupkit) {
     const std::wstring dist = kDistDir;
-    EXPECT_TRUE(ReadBytes(dist + L"\\setupkit.exe"));
+    EXPECT_TRUE(ReadFileBytes(dist + L"\\setupkit.exe"));
     for (std::size_t i = 0; i < setup::kInstallPayload.size(); ++i) {
-        const std::optional<std::string> bytes = ReadBytes(dist + L"\\" + PayloadName(i));
+        const std::optional<std::string> bytes = ReadFileBytes(dist + L"\\" + PayloadName(i));
         ASSERT_TRUE(bytes) << ToUtf8(PayloadName(i));
         EXPECT_FALSE(bytes->empty()) << ToUtf8(PayloadName(i));
     }
-    EXPECT_EQ(ReadBytes(dist + L"\\delay.dat"), "5\r\n");
+    EXPECT_EQ(ReadFileBytes(dist + L"\\delay.dat"), "5\r\n");
 
     // The shipped settings, read as the tools read them: every key present,
     // the Japanese values intact in code page 932.
-    const std::string ini = Ansi(dist + L"\\zuduv.ini");
+    const std::wstring iniPath = dist + L"\\zuduv.ini";
+    const std::string ini = Cp932(std::u16string(iniPath.begin(), iniPath.end()));
     const std::pair<const char*, std::wstring> keys[] = {
         {"ACADName", L"acad"},       {"CommandCaption", Wide(u"コマンド ライン")},
         {"MainCaption", L"AutoCAD"}, {"TextCaption", Wide(u"AutoCAD テキスト ウィンドウ")},

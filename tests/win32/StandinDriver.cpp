@@ -41,19 +41,7 @@ INPUT KeyInput(WORD key, bool up) {
 
 std::vector<std::string> JournalFile::Lines() const {
     std::vector<std::string> lines;
-    HANDLE file = CreateFileW(path_.c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return lines;
-    }
-    std::string content;
-    char chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0) {
-        content.append(chunk, read);
-    }
-    CloseHandle(file);
+    const std::string content = ReadFileBytes(path_).value_or("");
     std::size_t start = 0;
     for (std::size_t end; (end = content.find('\n', start)) != std::string::npos; start = end + 1) {
         lines.push_back(content.substr(start, end - start));

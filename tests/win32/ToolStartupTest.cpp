@@ -132,15 +132,10 @@ TEST(ToolStartup, GaugereadWritesItsRequestEvenWhenNoCadRuns) {
     EXPECT_EQ(run.exitCode, 1u);
     ASSERT_EQ(run.dialogs.size(), 1u);
     ExpectToolMessage(run.dialogs[0], L"gaugeread", Wide(NoCadFoundMessage(u"acad")));
-    HANDLE file = CreateFileW(folder.File(L"excel_fname.lsp").c_str(), GENERIC_READ,
-                              FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    char content[256] = {};
-    DWORD read = 0;
-    ReadFile(file, content, sizeof content - 1, &read, nullptr);
-    CloseHandle(file);
-    EXPECT_STREQ(content, "(setq expr \"-3\")\r\n(setq row \"1\")\r\n(setq col \"1\")\r\n"
-                          "(setq excelfnam \"C:/b.xlsm\")\r\n");
+    const std::optional<std::string> request = test::ReadFileBytes(folder.File(L"excel_fname.lsp"));
+    ASSERT_TRUE(request);
+    EXPECT_EQ(*request, "(setq expr \"-3\")\r\n(setq row \"1\")\r\n(setq col \"1\")\r\n"
+                        "(setq excelfnam \"C:/b.xlsm\")\r\n");
 }
 
 } // namespace

@@ -115,6 +115,23 @@ ProcessRun RunAndWatch(const std::wstring& exePath, DWORD timeoutMs) {
     return run;
 }
 
+std::optional<std::string> ReadFileBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::string content;
+    char chunk[4096];
+    DWORD read = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0) {
+        content.append(chunk, read);
+    }
+    CloseHandle(file);
+    return content;
+}
+
 std::wstring Wide(std::u16string_view text) {
     return std::wstring(text.begin(), text.end());
 }

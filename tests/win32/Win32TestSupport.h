@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,9 @@ class ScratchFolder {
 
 // Starts the program and watches it to the end, pressing OK on each box.
 [[nodiscard]] ProcessRun RunAndWatch(const std::wstring& exePath, DWORD timeoutMs = 20000);
+
+// The bytes of a file, or nothing when it cannot be opened.
+[[nodiscard]] std::optional<std::string> ReadFileBytes(const std::wstring& path);
 
 // Wide text from UTF-8 literals, for expectations.
 [[nodiscard]] std::wstring Wide(std::u16string_view text);
