@@ -1,0 +1,45 @@
+#pragma once
+
+#include "winsupport/core/NonCopyable.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vr {
+
+inline constexpr std::uint32_t kClipboardOpenBoundMs = 1000;
+inline constexpr std::uint32_t kClipboardOpenPauseMs = 10;
+
+// The clipboard opened for one use and closed again at the end. Another
+// program may hold it open for a moment, so the open is retried (bounded,
+// with short pauses); when it still fails, Holder() names the window that
+// has it open.
+class ClipboardGuard : NonCopyable {
+  public:
+    explicit ClipboardGuard(HWND owner, std::uint32_t boundMs = kClipboardOpenBoundMs);
+    ~ClipboardGuard();
+    [[nodiscard]] bool IsOpen() const { return open_; }
+    [[nodiscard]] HWND Holder() const { return holder_; }
+
+  private:
+    bool open_ = false;
+    HWND holder_ = nullptr;
+};
+
+// With the clipboard open: plain text (CF_TEXT, code page bytes) placed on
+// it, the memory handed to the clipboard only when everything succeeded.
+[[nodiscard]] bool PutClipboardText(std::string_view bytes);
+
+// With the clipboard open: its plain text, nullopt when it holds none or it
+// cannot be read.
+[[nodiscard]] std::optional<std::string> ClipboardText();
+
+// The title of a window, for messages that name who holds the clipboard;
+// empty when it has none.
+[[nodiscard]] std::u16string DescribeWindow(HWND window);
+
+} // namespace vr
