@@ -2,17 +2,18 @@
 
 #include "text/AnsiText.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace vr {
 
-Text GetWindowCaption(Desktop& desktop, Hwnd window) {
-    const std::int32_t length = desktop.GetWindowTextLengthA(window);
+Text GetWindowCaption(WindowTree& tree, Hwnd window) {
+    const std::int32_t length = tree.GetWindowTextLengthA(window);
     if (length <= 0) {
         return {};
     }
     std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    const std::int32_t copied = desktop.GetWindowTextA(window, buffer.data(), length + 1);
+    const std::int32_t copied = tree.GetWindowTextA(window, buffer.data(), length + 1);
     const std::size_t stored = copied > 0 ? static_cast<std::size_t>(copied) : 0;
     const BytesView bytes(buffer.data(), std::min<std::size_t>(stored, length));
     return DecodeAnsiPrefix(bytes.substr(0, bytes.find('\0')), static_cast<std::size_t>(length));

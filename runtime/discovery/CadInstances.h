@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/Desktop.h"
+#include "platform/DesktopTypes.h"
+#include "platform/WindowTree.h"
 #include "text/Text.h"
 
 #include <vector>
@@ -14,6 +15,8 @@ struct CadInstance {
     Hwnd MainCommandWindow = 0;
     Hwnd TextWindow = 0;
     Hwnd TextCommandWindow = 0;
+    // A window of the process did not answer the read of its title.
+    bool NotAnswering = false;
 };
 
 // The process-wide results of discovery. Row 0 of the table is never used;
@@ -25,7 +28,7 @@ struct DiscoveryState {
 
 // The title of a window read by bytes in the ANSI code page; empty when it
 // has none.
-[[nodiscard]] Text GetWindowCaption(Desktop& desktop, Hwnd window);
+[[nodiscard]] Text GetWindowCaption(WindowTree& tree, Hwnd window);
 
 // The drawing name cut from a CAD main window title: from the third
 // character after the first "-" to the end, without the last character.

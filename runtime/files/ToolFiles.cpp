@@ -1,20 +1,11 @@
 #include "files/ToolFiles.h"
 
-#include "startup/ProgramFolder.h"
+#include "messages/ToolMessages.h"
+#include "settings/ToolPaths.h"
 #include "text/AnsiText.h"
 #include "text/TextLines.h"
 
-#include <string>
-
 namespace vr {
-namespace {
-
-Text Number(std::size_t value) {
-    const std::string digits = std::to_string(value);
-    return Text(digits.begin(), digits.end());
-}
-
-} // namespace
 
 std::variant<InputLines, InputFault> SplitInputLines(BytesView bytes, std::size_t maxDataLines) {
     const std::vector<BytesView> lines = SplitLines(bytes);
@@ -32,31 +23,28 @@ std::variant<InputLines, InputFault> SplitInputLines(BytesView bytes, std::size_
     return input;
 }
 
-std::variant<InputLines, Failure> ReadToolInputFile(ToolRun& run, TextView fileName,
-                                                    std::size_t maxDataLines,
-                                                    TextView firstLineHint) {
-    const Text path = ToolFilePath(run.programFolder, fileName);
-    const std::optional<Bytes> bytes = run.services.files.ReadWholeFile(path);
+std::variant<InputLines, Failure> ReadToolInputFile(FileAccess& files, TextView programFolder,
+                                                    TextView fileName, TextView firstLineHint) {
+    const Text path = ToolFilePath(programFolder, fileName);
+    const std::optional<Bytes> bytes = files.ReadWholeFile(path);
     if (!bytes) {
-        return Failure{Text(fileName) + u" が見つからないか、読み込めません。\n" + path};
+        return Failure{InputFileUnreadableMessage(fileName, path)};
     }
-    auto split = SplitInputLines(*bytes, maxDataLines);
+    auto split = SplitInputLines(*bytes);
     if (const auto* fault = std::get_if<InputFault>(&split)) {
         if (*fault == InputFault::Empty) {
-            return Failure{Text(fileName) + u" が空です（" + Text(firstLineHint) + u"）。\n" +
-                           path};
+            return Failure{InputFileEmptyMessage(fileName, firstLineHint, path)};
         }
-        return Failure{Text(fileName) + u" のデータが" + Number(maxDataLines) +
-                       u"行を超えています（" + Number(maxDataLines + 2) + u"行目）。データは" +
-                       Number(maxDataLines) + u"行までにしてください。\n" + path};
+        return Failure{InputFileTooLongMessage(fileName, kMaxInputDataLines, path)};
     }
     return std::get<InputLines>(std::move(split));
 }
 
-Outcome WriteToolOutputFile(ToolRun& run, TextView fileName, BytesView bytes) {
-    const Text path = ToolFilePath(run.programFolder, fileName);
-    if (!run.services.files.ReplaceWholeFile(path, bytes)) {
-        return Failure{Text(fileName) + u" を書き込めませんでした。\n" + path};
+Outcome WriteToolOutputFile(FileAccess& files, TextView programFolder, TextView fileName,
+                            BytesView bytes) {
+    const Text path = ToolFilePath(programFolder, fileName);
+    if (!files.ReplaceWholeFile(path, bytes)) {
+        return Failure{OutputFileUnwritableMessage(fileName, path)};
     }
     return kSucceeded;
 }

@@ -1,56 +1,52 @@
 #include "job/JobInput.h"
 
-#include "job/Retry.h"
-
 namespace vr {
 namespace {
-
-constexpr std::uint32_t kExtendedKey = 1;
-constexpr std::uint32_t kKeyUp = 2;
-constexpr std::uint32_t kClipboardRetryPauseMs = 10;
-
-bool OpenClipboardBounded(Desktop& desktop, Hwnd owner) {
-    const std::uint32_t start = desktop.GetTickCount();
-    while (!desktop.OpenClipboard(owner)) {
-        if (desktop.GetTickCount() - start >= kClipboardBoundMs) {
-            return false;
-        }
-        desktop.Sleep(kClipboardRetryPauseMs);
-    }
-    return true;
-}
 
 std::int32_t FloorHalf(std::int64_t sum) {
     return static_cast<std::int32_t>(sum >= 0 ? sum / 2 : -((-sum + 1) / 2));
 }
 
+template <class Use> ClipboardResult WithClipboard(const Desktop& desktop, Hwnd owner, Use&& use) {
+    if (!RetryBounded(desktop.clock, kClipboardRetry,
+                      [&] { return desktop.clipboard.OpenClipboard(owner); })) {
+        return ClipboardResult::Busy;
+    }
+    const bool done = use();
+    // Closing fails only when the clipboard is not open; nothing to undo.
+    (void)desktop.clipboard.CloseClipboard();
+    return done ? ClipboardResult::Done : ClipboardResult::Refused;
+}
+
 } // namespace
 
-bool SendKeyEvent(Desktop& desktop, std::uint16_t virtualKey, bool up) {
+bool SendKeyEvent(const Desktop& desktop, std::uint16_t virtualKey, bool up) {
     KeyboardInputRecord record;
+    record.type = kInputKeyboard;
     record.virtualKey = virtualKey;
-    record.scanCode = static_cast<std::uint16_t>(desktop.MapVirtualKeyA(virtualKey, 0));
-    record.flags = kExtendedKey | (up ? kKeyUp : 0);
-    return RetryBounded(desktop, BetweenAttempts::Nothing,
-                        [&] { return desktop.SendInput(record) != 0; });
+    record.scanCode = static_cast<std::uint16_t>(
+        desktop.input.MapVirtualKeyA(virtualKey, kMapVirtualKeyToScanCode));
+    record.flags = kKeyExtended | (up ? kKeyUp : 0);
+    return RetryBounded(desktop.clock, kRetryWithoutPump,
+                        [&] { return desktop.input.SendInput(record) == 1; });
 }
 
-bool EmptyClipboardNow(Desktop& desktop, Hwnd owner) {
-    if (!OpenClipboardBounded(desktop, owner)) {
-        return false;
-    }
-    const bool emptied = desktop.EmptyClipboard();
-    desktop.CloseClipboard();
-    return emptied;
+bool SendMouseButton(const Desktop& desktop, std::uint32_t flags) {
+    MouseInputRecord record;
+    record.type = kInputMouse;
+    record.flags = flags;
+    return RetryBounded(desktop.clock, kRetryWithoutPump,
+                        [&] { return desktop.input.SendInput(record) == 1; });
 }
 
-bool SetClipboardTextNow(Desktop& desktop, Hwnd owner, BytesView text) {
-    if (!OpenClipboardBounded(desktop, owner)) {
-        return false;
-    }
-    const bool set = desktop.EmptyClipboard() && desktop.SetClipboardText(text);
-    desktop.CloseClipboard();
-    return set;
+ClipboardResult EmptyClipboardNow(const Desktop& desktop, Hwnd owner) {
+    return WithClipboard(desktop, owner, [&] { return desktop.clipboard.EmptyClipboard(); });
+}
+
+ClipboardResult SetClipboardTextNow(const Desktop& desktop, Hwnd owner, BytesView text) {
+    return WithClipboard(desktop, owner, [&] {
+        return desktop.clipboard.EmptyClipboard() && desktop.clipboard.SetClipboardText(text);
+    });
 }
 
 ScreenPoint ClickPoint(const ScreenRect& rect) {

@@ -2,13 +2,13 @@
 
 #include "discovery/DiscoverCadInstances.h"
 #include "job/JobInput.h"
-#include "job/JobMessages.h"
-#include "job/Retry.h"
-#include "startup/ProgramFolder.h"
+#include "messages/ToolMessages.h"
+#include "settings/ToolPaths.h"
 #include "text/AnsiText.h"
 #include "timing/DelayWait.h"
 
 #include <variant>
+#include <vector>
 
 namespace vr {
 
@@ -22,10 +22,6 @@ Outcome LoadSettingsStep(ToolRun& run) {
     return kSucceeded;
 }
 
-Text LoadCommandFor(TextView name) {
-    return u"\x1b(load \"" + Text(name) + u"\")\r\n";
-}
-
 namespace {
 
 // One run of the sequence, with what it has changed on the desktop so far,
@@ -37,34 +33,55 @@ class JobSequence {
 
     Outcome Run() {
         Outcome outcome = Steps();
-        if (outcome && touched_) {
+        if (outcome) {
             PutDesktopBack();
+        }
+        if (locked_) {
+            desktop_.runLock.ReleaseRunLock();
         }
         return outcome;
     }
 
   private:
-    Outcome ShortWait() { return DelayWait(desktop_, run_.delayFactor, kShortWait); }
-    Outcome LongWait() { return DelayWait(desktop_, run_.delayFactor, kLongWait); }
+    void ShortWait() { DelayWait(desktop_.clock, run_.delayFactor, kShortWait); }
+    void LongWait() { DelayWait(desktop_.clock, run_.delayFactor, kLongWait); }
 
-    bool Retry(BetweenAttempts between, const std::function<bool()>& attempt) {
-        return RetryBounded(desktop_, between, attempt);
+    template <class Attempt> bool Retry(const RetryPolicy& policy, Attempt&& attempt) {
+        return RetryBounded(desktop_.clock, policy, attempt);
+    }
+    bool MoveCursorTo(ScreenPoint point) {
+        return Retry(kRetryWithPump,
+                     [&] { return desktop_.cursor.SetCursorPos(point.x, point.y); });
+    }
+    bool ConfineCursor(const std::optional<ScreenRect>& rect) {
+        return Retry(kRetryWithPump, [&] { return desktop_.cursor.ClipCursor(rect); });
+    }
+    bool SetTopmost(bool topmost) {
+        return Retry(kRetryWithPump, [&] {
+            return topmost ? desktop_.windows.SetWindowPos(target_, kHwndTopmost, kSwpNoSizeNoMove)
+                           : desktop_.windows.SetWindowPos(target_, kHwndNotTopmost,
+                                                           kSwpNoSizeNoMoveShow);
+        });
     }
 
     Outcome Steps();
     Outcome FindTarget();
+    Outcome Click();
     Outcome Key(std::uint16_t key, bool up);
+    Outcome Clipboard(ClipboardResult result);
     void PutDesktopBack();
 
     ToolRun& run_;
     const ToolJobPlan& plan_;
-    Desktop& desktop_;
-    ScreenPoint savedCursor_;
-    ScreenRect savedClip_;
+    const Desktop& desktop_;
+    bool locked_ = false;
+    std::optional<ScreenPoint> savedCursor_;
+    // nullopt when the confinement could not be read: it is then released
+    // at the end rather than set to a rectangle nobody chose.
+    std::optional<ScreenRect> savedClip_;
     Hwnd target_ = 0;
     Hwnd commandWindow_ = 0;
     ScreenPoint click_;
-    bool touched_ = false;
     bool topmost_ = false;
     bool clipped_ = false;
     bool cursorMoved_ = false;
@@ -73,7 +90,7 @@ class JobSequence {
 };
 
 Outcome JobSequence::FindTarget() {
-    DiscoverCadInstances(run_);
+    DiscoverCadInstances(desktop_, run_.settings, run_.discovery, run_.window);
     InstanceList& list = run_.services.mainWindow.cmbFileName();
     const int selected = list.SelectedIndex();
     const ToolSettings& settings = run_.settings;
@@ -84,8 +101,12 @@ Outcome JobSequence::FindTarget() {
     if (row == 0 || row >= run_.discovery.InstanceTable.size()) {
         return Failure{NoCadFoundMessage(settings.ACADName)};
     }
-    target_ = run_.discovery.InstanceTable[row].MainWindow;
+    const CadInstance& cad = run_.discovery.InstanceTable[row];
+    target_ = cad.MainWindow;
     commandWindow_ = run_.discovery.LastCommandWindow;
+    if (!target_ && cad.NotAnswering) {
+        return Failure{CadNotRespondingMessage(kOperationAnswer)};
+    }
     // Checked before anything is raised: the retries below could never
     // succeed on a window that is not there.
     if (!target_) {
@@ -94,22 +115,55 @@ Outcome JobSequence::FindTarget() {
     if (!commandWindow_) {
         return Failure{NoCommandAreaMessage(settings.CommandCaption)};
     }
-    if (!desktop_.IsWindow(target_) || !desktop_.IsWindow(commandWindow_)) {
+    if (!desktop_.windows.IsWindow(target_) || !desktop_.windows.IsWindow(commandWindow_)) {
         return Failure{CadWindowGoneMessage()};
     }
+    // A CAD whose window does not answer would take the click and the keys
+    // only when it wakes, if ever: ask once, bounded, before touching it.
+    if (std::uintptr_t answer = 0; !desktop_.messaging.SendMessageTimeoutA(
+            target_, kWmNull, 0, 0, kCadAnswerTimeoutMs, answer)) {
+        return Failure{CadNotRespondingMessage(kOperationAnswer)};
+    }
+    return kSucceeded;
+}
+
+Outcome JobSequence::Click() {
+    mouseDown_ = true;
+    if (!SendMouseButton(desktop_, kMouseLeftDown)) {
+        mouseDown_ = false;
+        return Failure{CadNotRespondingMessage(kOperationClick)};
+    }
+    ShortWait();
+    if (!SendMouseButton(desktop_, kMouseLeftUp)) {
+        return Failure{CadNotRespondingMessage(kOperationClick)};
+    }
+    mouseDown_ = false;
+    ShortWait();
     return kSucceeded;
 }
 
 Outcome JobSequence::Key(std::uint16_t key, bool up) {
     if (!SendKeyEvent(desktop_, key, up)) {
-        return Failure{CadNotRespondingMessage(u"キー入力")};
+        return Failure{CadNotRespondingMessage(kOperationKeys)};
     }
     if (up) {
         std::erase(keysDown_, key);
     } else {
         keysDown_.push_back(key); // released again if the job stops
     }
-    return ShortWait();
+    ShortWait();
+    return kSucceeded;
+}
+
+Outcome JobSequence::Clipboard(ClipboardResult result) {
+    if (result == ClipboardResult::Done) {
+        desktop_.clock.PumpMessages();
+        LongWait();
+        return kSucceeded;
+    }
+    const Hwnd holder =
+        result == ClipboardResult::Busy ? desktop_.clipboard.GetOpenClipboardWindow() : Hwnd{0};
+    return Failure{ClipboardBusyMessage(holder ? GetWindowCaption(desktop_.tree, holder) : Text())};
 }
 
 Outcome JobSequence::Steps() {
@@ -117,85 +171,76 @@ Outcome JobSequence::Steps() {
     if (Outcome failed = LoadSettingsStep(run_)) {
         return failed;
     }
-    if (desktop_.AcquireRunLock(kRunLockTimeoutMs) != RunLockResult::Acquired) {
+    if (desktop_.runLock.AcquireRunLock(kRunLockTimeoutMs) != RunLockResult::Acquired) {
         return Failure{AnotherToolRunningMessage()};
     }
+    locked_ = true;
     // 2. The cursor as the user left it.
-    desktop_.GetCursorPos(savedCursor_);
-    desktop_.GetClipCursor(savedClip_);
+    if (ScreenPoint cursor; desktop_.cursor.GetCursorPos(cursor)) {
+        savedCursor_ = cursor;
+    }
+    if (ScreenRect clip; desktop_.cursor.GetClipCursor(clip)) {
+        savedClip_ = clip;
+    }
     // 3, 4. The CAD to drive.
     if (Outcome failed = FindTarget()) {
         return failed;
     }
     // 5. Bring it to the front.
-    touched_ = true;
     const bool raised =
-        desktop_.IsIconic(target_)
-            ? Retry(BetweenAttempts::Nothing, [&] { return desktop_.OpenIcon(target_); })
-            : Retry(BetweenAttempts::Nothing,
-                    [&] { return desktop_.SetForegroundWindow(target_); });
+        desktop_.windows.IsIconic(target_)
+            ? Retry(kRetryWithoutPump, [&] { return desktop_.windows.OpenIcon(target_); })
+            : Retry(kRetryWithoutPump,
+                    [&] { return desktop_.windows.SetForegroundWindow(target_); });
     if (!raised) {
-        return Failure{CadNotRespondingMessage(u"ウィンドウを前面に出す")};
+        return Failure{CadNotRespondingMessage(kOperationRaise)};
     }
-    // 6. Where to click.
+    // 6. Where to click. Without the rectangle there is nowhere to click.
     ScreenRect commandRect;
-    desktop_.GetWindowRect(commandWindow_, commandRect);
+    if (!desktop_.windows.GetWindowRect(commandWindow_, commandRect)) {
+        return Failure{CommandAreaUnreadableMessage(run_.settings.CommandCaption)};
+    }
     click_ = ClickPoint(commandRect);
     // 7. Topmost.
     topmost_ = true;
-    if (!Retry(BetweenAttempts::Pump,
-               [&] { return desktop_.SetWindowPos(target_, kHwndTopmost, kSwpNoSizeNoMove); })) {
-        return Failure{CadNotRespondingMessage(u"ウィンドウを最前面にする")};
+    if (!SetTopmost(true)) {
+        return Failure{CadNotRespondingMessage(kOperationTopmost)};
     }
     // 8-10. The cursor to the command area, confined to it.
     cursorMoved_ = true;
-    if (!Retry(BetweenAttempts::Pump, [&] { return desktop_.SetCursorPos(click_.x, click_.y); })) {
-        return Failure{CadNotRespondingMessage(u"カーソルの移動")};
+    if (!MoveCursorTo(click_)) {
+        return Failure{CadNotRespondingMessage(kOperationMoveCursor)};
     }
     clipped_ = true;
-    if (!Retry(BetweenAttempts::Pump, [&] { return desktop_.ClipCursor(commandRect); })) {
-        return Failure{CadNotRespondingMessage(u"カーソルの範囲指定")};
+    if (!ConfineCursor(commandRect)) {
+        return Failure{CadNotRespondingMessage(kOperationConfineCursor)};
     }
-    if (!Retry(BetweenAttempts::Pump, [&] { return desktop_.SetCursorPos(click_.x, click_.y); })) {
-        return Failure{CadNotRespondingMessage(u"カーソルの移動")};
+    if (!MoveCursorTo(click_)) {
+        return Failure{CadNotRespondingMessage(kOperationMoveCursor)};
     }
     // 11. One click.
-    mouseDown_ = true;
-    desktop_.MouseEvent(kMouseLeftDown);
-    if (Outcome failed = ShortWait()) {
-        return failed;
-    }
-    desktop_.MouseEvent(kMouseLeftUp);
-    mouseDown_ = false;
-    if (Outcome failed = ShortWait()) {
+    if (Outcome failed = Click()) {
         return failed;
     }
     // 12. An empty clipboard.
     const Hwnd owner = run_.services.mainWindow.ClipboardOwner();
-    if (!EmptyClipboardNow(desktop_, owner)) {
-        return Failure{ClipboardBusyMessage()};
-    }
-    desktop_.PumpMessages();
-    if (Outcome failed = LongWait()) {
+    if (Outcome failed = Clipboard(EmptyClipboardNow(desktop_, owner))) {
         return failed;
     }
     // 13. The tool's own step.
     if (plan_.toolStep) {
-        if (Outcome failed = plan_.toolStep(run_)) {
+        if (Outcome failed = plan_.toolStep(run_.services.files, run_.programFolder)) {
             return failed;
         }
     }
     // 14. The load command on the clipboard.
-    if (!SetClipboardTextNow(desktop_, owner, EncodeAnsi(plan_.loadCommand))) {
-        return Failure{ClipboardBusyMessage()};
-    }
-    desktop_.PumpMessages();
-    if (Outcome failed = LongWait()) {
+    if (Outcome failed =
+            Clipboard(SetClipboardTextNow(desktop_, owner, EncodeAnsi(plan_.loadCommand)))) {
         return failed;
     }
     // 15. Back to the click point, 16. Ctrl+V.
-    if (!Retry(BetweenAttempts::Pump, [&] { return desktop_.SetCursorPos(click_.x, click_.y); })) {
-        return Failure{CadNotRespondingMessage(u"カーソルの移動")};
+    if (!MoveCursorTo(click_)) {
+        return Failure{CadNotRespondingMessage(kOperationMoveCursor)};
     }
     for (const auto& [key, up] :
          {std::pair{kVirtualKeyControl, false}, std::pair{kVirtualKeyV, false},
@@ -206,26 +251,21 @@ Outcome JobSequence::Steps() {
     }
     // 17. The clipboard emptied again.
     if (plan_.emptyClipboardAfterPaste) {
-        if (!EmptyClipboardNow(desktop_, owner)) {
-            return Failure{ClipboardBusyMessage()};
-        }
-        desktop_.PumpMessages();
-        if (Outcome failed = LongWait()) {
+        if (Outcome failed = Clipboard(EmptyClipboardNow(desktop_, owner))) {
             return failed;
         }
     }
     // 18-20. The desktop as it was.
-    desktop_.ClipCursor(savedClip_);
+    if (!ConfineCursor(savedClip_)) {
+        return Failure{CadNotRespondingMessage(kOperationRestoreCursor)};
+    }
     clipped_ = false;
-    if (!Retry(BetweenAttempts::Pump,
-               [&] { return desktop_.SetCursorPos(savedCursor_.x, savedCursor_.y); })) {
-        return Failure{CadNotRespondingMessage(u"カーソルを元に戻す")};
+    if (savedCursor_ && !MoveCursorTo(*savedCursor_)) {
+        return Failure{CadNotRespondingMessage(kOperationRestoreCursor)};
     }
     cursorMoved_ = false;
-    if (!Retry(BetweenAttempts::Pump, [&] {
-            return desktop_.SetWindowPos(target_, kHwndNotTopmost, kSwpNoSizeNoMoveShow);
-        })) {
-        return Failure{CadNotRespondingMessage(u"最前面の解除")};
+    if (!SetTopmost(false)) {
+        return Failure{CadNotRespondingMessage(kOperationTopmostOff)};
     }
     topmost_ = false;
     return kSucceeded;
@@ -237,22 +277,19 @@ void JobSequence::PutDesktopBack() {
     }
     keysDown_.clear();
     if (mouseDown_) {
-        desktop_.MouseEvent(kMouseLeftUp);
+        (void)SendMouseButton(desktop_, kMouseLeftUp);
         mouseDown_ = false;
     }
     if (clipped_) {
-        desktop_.ClipCursor(savedClip_);
+        (void)ConfineCursor(savedClip_);
         clipped_ = false;
     }
-    if (cursorMoved_) {
-        (void)RetryBounded(desktop_, BetweenAttempts::Pump,
-                           [&] { return desktop_.SetCursorPos(savedCursor_.x, savedCursor_.y); });
-        cursorMoved_ = false;
+    if (cursorMoved_ && savedCursor_) {
+        (void)MoveCursorTo(*savedCursor_);
     }
+    cursorMoved_ = false;
     if (topmost_) {
-        (void)RetryBounded(desktop_, BetweenAttempts::Pump, [&] {
-            return desktop_.SetWindowPos(target_, kHwndNotTopmost, kSwpNoSizeNoMoveShow);
-        });
+        (void)SetTopmost(false);
         topmost_ = false;
     }
 }

@@ -1,34 +1,22 @@
 #pragma once
 
-#include "startup/ToolRun.h"
-
-#include <functional>
+#include "job/ToolJobPlan.h"
+#include "job/ToolRun.h"
 
 namespace vr {
 
 inline constexpr std::uint32_t kRunLockTimeoutMs = 10000;
-
-// What makes one tool's job its own.
-struct ToolJobPlan {
-    // Writes the tool's script file once the CAD has been clicked; empty for
-    // a tool without one.
-    std::function<Outcome(ToolRun&)> toolStep;
-    // The text pasted into the CAD command line (ANSI code page).
-    Text loadCommand;
-    // Empty the clipboard again after the paste (and wait once more).
-    bool emptyClipboardAfterPaste = true;
-};
+// How long the CAD may take to answer before the job leaves it alone.
+inline constexpr std::uint32_t kCadAnswerTimeoutMs = 2000;
 
 // Step 1 of every job: SettingsFolder and ToolSettings from ZuDuv.ini.
 [[nodiscard]] Outcome LoadSettingsStep(ToolRun& run);
 
 // The job of a tool process: settings, discovery, raising and clicking the
 // CAD, the tool step, the paste, and the desktop put back as it was. A job
-// that stops part-way puts the desktop back first, then reports.
+// that stops part-way puts the desktop back first. The run lock is released
+// before the job returns, so that no other tool waits while this one's
+// message is showing.
 [[nodiscard]] Outcome RunToolJob(ToolRun& run, const ToolJobPlan& plan);
-
-// The load command for a file name without folder or extension: escape,
-// (load "name"), CR LF.
-[[nodiscard]] Text LoadCommandFor(TextView name);
 
 } // namespace vr

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Services.h"
+#include "platform/ProfileAccess.h"
 #include "text/Text.h"
 
 namespace vr {

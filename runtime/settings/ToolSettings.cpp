@@ -1,7 +1,7 @@
 #include "settings/ToolSettings.h"
 
+#include "messages/ToolMessages.h"
 #include "settings/ReadIniString.h"
-#include "startup/RuntimeMessages.h"
 #include "text/NumberText.h"
 
 namespace vr {

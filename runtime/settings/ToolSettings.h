@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Services.h"
-#include "startup/Failure.h"
+#include "outcome/Failure.h"
+#include "platform/ProfileAccess.h"
 #include "text/Text.h"
 
 #include <cstdint>

@@ -1,17 +1,13 @@
 #include "timing/DelayWait.h"
 
-#include "startup/RuntimeMessages.h"
+#include <algorithm>
 
 namespace vr {
 
-Outcome DelayWait(Desktop& desktop, std::int16_t delayFactor, int units) {
-    const std::int32_t product = static_cast<std::int32_t>(delayFactor) * units;
-    if (product < -32768 || product > 32767) {
-        return Failure{WaitOverflowMessage(delayFactor, units)};
-    }
-    // Widened with its sign, as the platform's Sleep takes it.
-    desktop.Sleep(static_cast<std::uint32_t>(product));
-    return kSucceeded;
+void DelayWait(Clock& clock, std::int16_t delayFactor, int units) {
+    const std::int32_t factor =
+        std::clamp<std::int32_t>(delayFactor, 0, static_cast<std::int32_t>(kMaxDelayFactor));
+    clock.Sleep(static_cast<std::uint32_t>(factor * units));
 }
 
 } // namespace vr

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "platform/Desktop.h"
-#include "platform/Services.h"
-#include "startup/Failure.h"
+#include "timing/DelayFactor.h"
+#include "winsupport/core/Clock.h"
 
 #include <cstdint>
 
@@ -11,9 +10,12 @@ namespace vr {
 inline constexpr int kShortWait = 7;
 inline constexpr int kLongWait = 12;
 
-// Sleeps delayFactor x units milliseconds. The product is formed in signed
-// 16-bit arithmetic as the pacing has always been; a product that does not
-// fit is an error and nothing is slept.
-[[nodiscard]] Outcome DelayWait(Desktop& desktop, std::int16_t delayFactor, int units);
+// Every factor the entry sequence accepts keeps the longest wait within the
+// signed 16 bits in which the pacing has always been formed.
+static_assert(kMaxDelayFactor * kLongWait <= 32767);
+
+// Sleeps delayFactor x units milliseconds; processes no messages meanwhile.
+// A factor outside 0..kMaxDelayFactor is taken as the nearest one inside.
+void DelayWait(Clock& clock, std::int16_t delayFactor, int units);
 
 } // namespace vr

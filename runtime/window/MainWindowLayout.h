@@ -6,12 +6,6 @@
 
 namespace vr {
 
-inline constexpr int kTwipsPerInch = 1440;
-
-// Twips to pixels at a DPI, rounded to the nearest pixel.
-[[nodiscard]] int TwipsToPixels(int twips, int dpi);
-[[nodiscard]] int PixelsToTwips(int pixels, int dpi);
-
 enum class ControlKind { DropDownList, Label, TextBox, Button };
 
 // One control of frmMain as designed: positions and sizes in twips, and its

@@ -1,26 +1,13 @@
 #include "window/MainWindowOperations.h"
 
-#include "discovery/DiscoverCadInstances.h"
+#include "messages/WindowMessages.h"
 #include "text/AnsiText.h"
+#include "window/ReadControlText.h"
 
 namespace vr {
 namespace {
 
 constexpr std::uintptr_t kCommandLineInput = 1;
-
-// The selected instance, or null after telling the user that there is none.
-const CadInstance* SelectedInstance(ToolRun& run) {
-    InstanceList& list = TouchInstanceList(run);
-    const int selected = list.SelectedIndex();
-    if (selected >= 0) {
-        const std::uint32_t row = list.ItemData(selected);
-        if (row < run.discovery.InstanceTable.size()) {
-            return &run.discovery.InstanceTable[row];
-        }
-    }
-    run.services.messages.ShowMessage(run.toolName, kNoCadSelectedMessage);
-    return nullptr;
-}
 
 } // namespace
 
@@ -31,47 +18,70 @@ Bytes CopyDataPayload(TextView text) {
     return data;
 }
 
-void CadSearch(ToolRun& run) {
-    DiscoverCadInstances(run);
+InstanceList& MainWindowOperations::TouchInstanceList() {
+    if (mainWindow_.CreateIfNeeded()) {
+        CadSearch();
+        if (mainWindow_.cmbFileName().SelectedIndex() >= 0) {
+            Get();
+        }
+    }
+    return mainWindow_.cmbFileName();
 }
 
-void Get(ToolRun& run) {
-    if (const CadInstance* cad = SelectedInstance(run)) {
-        run.services.mainWindow.SetTxtGet(ReadControlText(
-            run.services.desktop, cad->MainCommandWindow, run.settings.MainCmdCtrlID));
+const CadInstance* MainWindowOperations::SelectedInstance() {
+    InstanceList& list = TouchInstanceList();
+    const int selected = list.SelectedIndex();
+    if (selected >= 0) {
+        const std::uint32_t row = list.ItemData(selected);
+        if (row < discovery_.InstanceTable.size()) {
+            return &discovery_.InstanceTable[row];
+        }
+    }
+    messages_.ShowMessage(caption_, kNoCadSelectedMessage);
+    return nullptr;
+}
+
+void MainWindowOperations::CadSearch() {
+    DiscoverCadInstances(desktop_, settings_, discovery_, *this);
+}
+
+void MainWindowOperations::Get() {
+    if (const CadInstance* cad = SelectedInstance()) {
+        mainWindow_.SetTxtGet(
+            ReadControlText(desktop_.messaging, cad->MainCommandWindow, settings_.MainCmdCtrlID));
     }
 }
 
-void Put(ToolRun& run, TextView text) {
-    const CadInstance* cad = SelectedInstance(run);
+void MainWindowOperations::Put(TextView text) {
+    const CadInstance* cad = SelectedInstance();
     if (!cad) {
         return;
     }
     const Hwnd target = cad->MainWindow;
-    run.services.desktop.SendCopyDataA(target, kCommandLineInput, CopyDataPayload(text));
-    run.services.desktop.PostMessageA(target, kWmNull, 0, 0);
-    Get(run);
+    desktop_.messaging.SendCopyDataA(target, kCommandLineInput, CopyDataPayload(text));
+    // Only a nudge for the CAD's message loop; the input itself was sent.
+    (void)desktop_.messaging.PostMessageA(target, kWmNull, 0, 0);
+    Get();
 }
 
-void History1(ToolRun& run) {
-    const CadInstance* cad = SelectedInstance(run);
+void MainWindowOperations::History1() {
+    const CadInstance* cad = SelectedInstance();
     if (!cad) {
         return;
     }
-    Desktop& desktop = run.services.desktop;
-    desktop.SendMessageA(cad->TextWindow, kWmCommand, kCadHistoryToClipboard, 0);
-    const std::optional<Bytes> text = desktop.GetClipboardText(run.services.mainWindow.Handle());
+    desktop_.messaging.SendMessageA(cad->TextWindow, kWmCommand, kCadHistoryToClipboard, 0);
+    const std::optional<Bytes> text = desktop_.clipboard.GetClipboardText(mainWindow_.Handle());
     if (!text) {
-        run.services.messages.ShowMessage(run.toolName, kNotTextMessage);
+        messages_.ShowMessage(caption_, kNotTextMessage);
         return;
     }
-    run.services.mainWindow.ShowHistory(DecodeAnsi(*text));
+    mainWindow_.ShowHistory(DecodeAnsi(*text));
 }
 
-void History2(ToolRun& run) {
-    if (const CadInstance* cad = SelectedInstance(run)) {
-        run.services.mainWindow.ShowHistory(ReadControlText(
-            run.services.desktop, cad->TextCommandWindow, run.settings.TextHistCtrlID));
+void MainWindowOperations::History2() {
+    if (const CadInstance* cad = SelectedInstance()) {
+        mainWindow_.ShowHistory(
+            ReadControlText(desktop_.messaging, cad->TextCommandWindow, settings_.TextHistCtrlID));
     }
 }
 

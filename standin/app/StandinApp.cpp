@@ -1,8 +1,8 @@
 #include "app/StandinApp.h"
 
 #include "cad/DxfWriter.h"
-#include "platform/win32/WideText.h"
 #include "text/AnsiText.h"
+#include "winsupport/win32/WideText.h"
 
 #include <commctrl.h>
 

@@ -86,17 +86,8 @@ TEST(DimensionRequest, RunStopsBeforeDelayAndDesktopWithTooFewFields) {
     test::FakeToolServices fake;
     ToolRun run{fake.Services(), u"gaugeread", u"C:\\T"};
     fake.files.files[u"C:\\T\\excel_fname.lsp"] = "old";
-    Request request;
-    int jobs = 0;
-    const int exitCode = RunEntrySequence(
-        run,
-        [&](ToolRun&) -> Outcome {
-            ++jobs;
-            return kSucceeded;
-        },
-        [&](ToolRun& r) { return WriteRequest(r, u"gaugeread.exe 1 2 3", request); });
+    const int exitCode = RunToolProgram(run, GaugereadPlan(u"gaugeread.exe 1 2 3"));
     EXPECT_EQ(exitCode, 1);
-    EXPECT_EQ(jobs, 0);
     EXPECT_TRUE(fake.files.reads.empty()); // delay.dat not read
     EXPECT_EQ(fake.files.files.at(u"C:\\T\\excel_fname.lsp"), "old");
     ASSERT_EQ(fake.messages.shown.size(), 1u);
@@ -107,10 +98,39 @@ TEST(DimensionRequest, RunStopsBeforeDelayAndDesktopWithTooFewFields) {
     EXPECT_EQ(fake.desktop.calls, (std::vector<std::string>{"MessageBox(gaugeread)"}));
 }
 
+TEST(DimensionRequest, PlanCarriesTheRequestAndTheRoutine) {
+    struct Case {
+        const char16_t* commandLine;
+        Bytes requestFile;
+        Text loadCommand;
+    };
+    const Case cases[] = {
+        {u"g.exe -3 1 1 x.xlsm",
+         "(setq expr \"-3\")\r\n(setq row \"1\")\r\n(setq col \"1\")\r\n"
+         "(setq excelfnam \"x.xlsm\")\r\n",
+         u"\x1b(load \"qv\")\r\n"},
+        {u"g.exe A1 2 3 \"C:\\my book.xlsm\"",
+         "(setq expr \"A1\")\r\n(setq row \"2\")\r\n(setq col \"3\")\r\n"
+         "(setq excelfnam \"C:/my book.xlsm\")\r\n",
+         u"\x1b(load \"qvpos\")\r\n"},
+    };
+    for (const Case& c : cases) {
+        const ToolPlanOrFailure plan = GaugereadPlan(c.commandLine);
+        ASSERT_TRUE(std::holds_alternative<ToolJobPlan>(plan)) << Utf8FromText(c.commandLine);
+        const ToolJobPlan& job = std::get<ToolJobPlan>(plan);
+        ASSERT_TRUE(job.requestFile);
+        EXPECT_EQ(job.requestFile->fileName, u"excel_fname.lsp");
+        EXPECT_EQ(job.requestFile->content, c.requestFile);
+        EXPECT_EQ(job.loadCommand, c.loadCommand);
+        EXPECT_FALSE(job.toolStep);
+        EXPECT_FALSE(job.emptyClipboardAfterPaste); // the load command stays on the clipboard
+    }
+}
+
 TEST(DimensionRequest, RequestIsWrittenBeforeTheDelayFileIsRead) {
     test::FakeToolServices fake;
     ToolRun run{fake.Services(), u"gaugeread", u"C:\\T"};
-    Request request;
+    const ToolJobPlan plan = std::get<ToolJobPlan>(GaugereadPlan(u"g.exe -3 1 1 x.xlsm"));
     const int exitCode = RunEntrySequence(
         run,
         [&](ToolRun&) -> Outcome {
@@ -118,9 +138,8 @@ TEST(DimensionRequest, RequestIsWrittenBeforeTheDelayFileIsRead) {
             EXPECT_EQ(fake.files.reads, std::vector<Text>{u"C:\\T\\delay.dat"});
             return kSucceeded;
         },
-        [&](ToolRun& r) { return WriteRequest(r, u"g.exe -3 1 1 x.xlsm", request); });
+        [&](ToolRun& r) { return WriteRequestFile(r, plan); });
     EXPECT_EQ(exitCode, 0);
-    EXPECT_EQ(request.expression, u"-3");
     EXPECT_TRUE(fake.files.files.count(u"C:\\T\\excel_fname.lsp"));
 }
 

@@ -16,7 +16,7 @@ struct Discovered {
 
 Discovered Discover(JobWorld& world) {
     EXPECT_FALSE(LoadSettingsStep(world.run));
-    DiscoverCadInstances(world.run);
+    world.Discover();
     return {world.fake.mainWindow.entries, world.fake.mainWindow.selected};
 }
 
@@ -39,7 +39,7 @@ TEST(Discovery, OneCadIsListedAndSelectedAfterTheLoadStepsOwnSearch) {
     EXPECT_EQ(world.fake.mainWindow.txtGet, u"Command: LINE");
 
     // A later search (the window exists now) starts again at row 1.
-    DiscoverCadInstances(world.run);
+    world.Discover();
     EXPECT_EQ(world.fake.mainWindow.entries.at(0).second, 1u);
     EXPECT_EQ(world.run.discovery.InstanceTable.size(), 2u);
 }
@@ -149,16 +149,6 @@ TEST(Discovery, WindowCaptionIsReadByBytes) {
     EXPECT_EQ(GetWindowCaption(desktop, 1), u"表ソ - [図.dwg]");
     EXPECT_EQ(GetWindowCaption(desktop, 2), u"");
     EXPECT_EQ(desktop.Count("GetWindowTextA(0x2)"), 0u);
-}
-
-TEST(Discovery, ReadControlTextGivesOneSpaceWithoutAControl) {
-    JobWorld world;
-    auto& desktop = world.fake.desktop;
-    EXPECT_EQ(ReadControlText(desktop, JobWorld::kMainCommand, 1001), u"Command: LINE");
-    EXPECT_EQ(ReadControlText(desktop, JobWorld::kMainCommand, 9999), u" ");
-    EXPECT_EQ(ReadControlText(desktop, 0, 1001), u" ");
-    desktop.failures["SendMessageTimeoutA"] = -1; // a CAD that does not answer
-    EXPECT_EQ(ReadControlText(desktop, JobWorld::kMainCommand, 1001), u" ");
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "FakeServices.h"
 #include "job/RunToolJob.h"
-#include "startup/ToolRun.h"
+#include "job/ToolRun.h"
 
 namespace vr::test {
 
@@ -48,11 +48,18 @@ struct JobWorld {
 
     // The pinmark job with a tool step that only records itself.
     ToolJobPlan Plan(bool emptyAfterPaste = true) {
-        return ToolJobPlan{[this](ToolRun&) -> Outcome {
+        return ToolJobPlan{.toolStep = [this](FileAccess&, TextView) -> Outcome {
                                fake.desktop.Record("ToolStep");
                                return toolStepFailure;
                            },
-                           LoadCommandFor(u"go"), emptyAfterPaste};
+                           .loadCommand = LoadCommandFor(u"go"),
+                           .emptyClipboardAfterPaste = emptyAfterPaste};
+    }
+
+    // A discovery as the job runs it: the run's settings, its table, and
+    // the main window's list, whose first touch runs the load step.
+    void Discover() {
+        DiscoverCadInstances(run.services.desktop, run.settings, run.discovery, run.window);
     }
 
     Outcome toolStepFailure;

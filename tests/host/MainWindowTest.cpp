@@ -1,7 +1,10 @@
 #include "JobWorld.h"
 #include "TestText.h"
+#include "messages/WindowMessages.h"
 #include "window/MainWindowLayout.h"
 #include "window/MainWindowOperations.h"
+#include "window/ReadControlText.h"
+#include "winsupport/core/Twips.h"
 
 #include <gtest/gtest.h>
 
@@ -32,11 +35,11 @@ TEST(MainWindow, TwipsBecomePixelsAtTheWindowsDpi) {
         {4740, 316, 474}, {15, 1, 2},    {0, 0, 0},     {1000, 67, 100},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(TwipsToPixels(c.twips, 96), c.at96) << c.twips;
-        EXPECT_EQ(TwipsToPixels(c.twips, 144), c.at144) << c.twips;
+        EXPECT_EQ(TwipsToPixelsInt(c.twips, 96), c.at96) << c.twips;
+        EXPECT_EQ(TwipsToPixelsInt(c.twips, 144), c.at144) << c.twips;
     }
-    EXPECT_EQ(PixelsToTwips(316, 96), 4740);
-    EXPECT_EQ(PixelsToTwips(474, 144), 4740);
+    EXPECT_EQ(PixelsToTwipsInt(316, 96), 4740);
+    EXPECT_EQ(PixelsToTwipsInt(474, 144), 4740);
 }
 
 TEST(MainWindow, WidthsFollowTheClientWidthAndNeverGoNegative) {
@@ -57,10 +60,20 @@ TEST(MainWindow, ControlTableKeepsItsTabOrder) {
     EXPECT_EQ(orders, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
 }
 
+TEST(MainWindow, ReadControlTextGivesOneSpaceWithoutAControl) {
+    JobWorld world;
+    auto& desktop = world.fake.desktop;
+    EXPECT_EQ(ReadControlText(desktop, JobWorld::kMainCommand, 1001), u"Command: LINE");
+    EXPECT_EQ(ReadControlText(desktop, JobWorld::kMainCommand, 9999), u" ");
+    EXPECT_EQ(ReadControlText(desktop, 0, 1001), u" ");
+    desktop.failures["SendMessageTimeoutA"] = -1; // a CAD that does not answer
+    EXPECT_EQ(ReadControlText(desktop, JobWorld::kMainCommand, 1001), u" ");
+}
+
 struct WindowWorld : JobWorld {
     WindowWorld() {
         EXPECT_FALSE(LoadSettingsStep(run));
-        CadSearch(run);
+        run.window.CadSearch();
         fake.desktop.calls.clear();
     }
     std::vector<std::string> Sent() const {
@@ -77,7 +90,7 @@ struct WindowWorld : JobWorld {
 
 TEST(MainWindowOperations, PutSendsTheLineThenPostsThenGets) {
     WindowWorld world;
-    Put(world.run, u"ABC");
+    world.run.window.Put(u"ABC");
     EXPECT_EQ(world.Sent(), (std::vector<std::string>{
                                 std::string("SendCopyDataA(0x100,1,5,ABC<CR>") + '\0' + ")",
                                 "PostMessageA(0x100,0,0,0)",
@@ -90,15 +103,15 @@ TEST(MainWindowOperations, PutSendsTheLineThenPostsThenGets) {
 TEST(MainWindowOperations, HistoriesShowWhatTheCadGives) {
     WindowWorld world;
     world.fake.desktop.windows[JobWorld::kText].text = "Command: LINE\r\n";
-    History1(world.run);
-    History2(world.run);
+    world.run.window.History1();
+    world.run.window.History2();
     EXPECT_EQ(world.fake.mainWindow.history, (std::vector<Text>{u"Command: LINE\r\n", u"history"}));
     EXPECT_EQ(world.Sent().front(), "SendMessageA(0x200,273,32781,0)");
 }
 
 TEST(MainWindowOperations, History1WithoutTextOnTheClipboardSaysSo) {
     WindowWorld world; // the CAD does not answer 32781: nothing on the clipboard
-    History1(world.run);
+    world.run.window.History1();
     ASSERT_EQ(world.fake.messages.shown.size(), 1u);
     EXPECT_EQ(world.fake.messages.shown[0].text, kNotTextMessage);
     EXPECT_TRUE(world.fake.mainWindow.history.empty());
@@ -108,21 +121,22 @@ TEST(MainWindowOperations, History2WithoutATextWindowShowsOneSpace) {
     JobWorld world;
     world.fake.desktop.threadWindows[40] = {JobWorld::kMain};
     EXPECT_FALSE(LoadSettingsStep(world.run));
-    History2(world.run);
+    world.run.window.History2();
     // No text window was found: its command area is null, its text one space.
     EXPECT_EQ(world.fake.mainWindow.history, std::vector<Text>{u" "});
 }
 
 TEST(MainWindowOperations, NothingSelectedIsReportedAndNothingSent) {
-    const std::function<void(ToolRun&)> operations[] = {Get, [](ToolRun& r) { Put(r, u"ABC"); },
-                                                        History1, History2};
+    const std::function<void(MainWindowOperations&)> operations[] = {
+        &MainWindowOperations::Get, [](MainWindowOperations& w) { w.Put(u"ABC"); },
+        &MainWindowOperations::History1, &MainWindowOperations::History2};
     for (const auto& operation : operations) {
         JobWorld world;
         world.fake.desktop.processes.pop_back();
         EXPECT_FALSE(LoadSettingsStep(world.run));
-        CadSearch(world.run);
+        world.run.window.CadSearch();
         world.fake.desktop.calls.clear();
-        operation(world.run);
+        operation(world.run.window);
         ASSERT_EQ(world.fake.messages.shown.size(), 1u);
         EXPECT_EQ(world.fake.messages.shown[0].text, kNoCadSelectedMessage);
         EXPECT_EQ(world.fake.desktop.calls, std::vector<std::string>{"MessageBox(pinmark)"});

@@ -12,7 +12,7 @@ const Bytes kTail =
     ")\r\n)\r\n(setq n nil)\r\n(foreach n enlist1 (entmake n))\r\n;(setq enlist1 nil)\r\n";
 
 Bytes Script(BytesView senten) {
-    const auto read = SplitInputLines(senten, kMaxDataLines);
+    const auto read = SplitInputLines(senten, kMaxInputDataLines);
     EXPECT_TRUE(std::holds_alternative<InputLines>(read)) << testing::PrintToString(senten);
     return std::holds_alternative<InputLines>(read) ? PointLineScript(std::get<InputLines>(read))
                                                     : Bytes();
@@ -85,13 +85,13 @@ TEST(PointLineScript, AtMostOneHundredDataLines) {
 
 struct StepWorld {
     test::FakeToolServices fake;
-    ToolRun run{fake.Services(), u"pinmark", u"C:\\表"};
+    const Text folder = u"C:\\表";
 };
 
 TEST(PointLineScriptStep, WritesGoLspBesideTheProgram) {
     StepWorld world;
     world.fake.files.files[u"C:\\表\\senten.txt"] = "node\r\n1,2,3\r\n";
-    EXPECT_FALSE(WritePointLineScript(world.run));
+    EXPECT_FALSE(WritePointLineScript(world.fake.files, world.folder));
     EXPECT_EQ(world.fake.files.files.at(u"C:\\表\\go.lsp"),
               kHead + " '(((0 . \"POINT\")(10 1 2 3)))" + kTail);
 }
@@ -118,7 +118,7 @@ TEST(PointLineScriptStep, FaultsNameTheFileAndLeaveGoLspAlone) {
         if (c.senten) {
             world.fake.files.files[u"C:\\表\\senten.txt"] = *c.senten;
         }
-        const Outcome outcome = WritePointLineScript(world.run);
+        const Outcome outcome = WritePointLineScript(world.fake.files, world.folder);
         ASSERT_TRUE(outcome);
         EXPECT_EQ(outcome->message, c.message);
         EXPECT_EQ(world.fake.files.files.at(u"C:\\表\\go.lsp"), "old");

@@ -1,7 +1,8 @@
 #include "JobWorld.h"
 #include "TestText.h"
 #include "job/JobInput.h"
-#include "job/JobMessages.h"
+#include "messages/ToolMessages.h"
+#include "process/EntrySequence.h"
 
 #include <gtest/gtest.h>
 
@@ -26,9 +27,9 @@ const Calls kWholeRun = {
     "SetCursorPos(405,565)",
     "ClipCursor(100,500,711,631)",
     "SetCursorPos(405,565)",
-    "MouseEvent(2)",
+    "MouseInput(2)",
     "Sleep(35)",
-    "MouseEvent(4)",
+    "MouseInput(4)",
     "Sleep(35)",
     "OpenClipboard(0x900)",
     "EmptyClipboard",
@@ -63,6 +64,7 @@ const Calls kWholeRun = {
     "ClipCursor(0,0,1280,1024)",
     "SetCursorPos(10,20)",
     "SetWindowPos(0x100,-2,67)",
+    "ReleaseRunLock",
 };
 
 TEST(RunToolJob, WholeRunMakesTheCallsInOrder) {
@@ -91,7 +93,8 @@ TEST(RunToolJob, WithoutSecondEmptyingTheLoadCommandStaysOnTheClipboard) {
 
 TEST(RunToolJob, GaugereadHasNoToolStepAndNoSecondEmptying) {
     JobWorld world;
-    EXPECT_FALSE(RunToolJob(world.run, ToolJobPlan{nullptr, LoadCommandFor(u"qvpos"), false}));
+    EXPECT_FALSE(RunToolJob(world.run, ToolJobPlan{.loadCommand = LoadCommandFor(u"qvpos"),
+                                                   .emptyClipboardAfterPaste = false}));
     Calls expected = kWholeRun;
     std::erase(expected, "ToolStep");
     *std::find(expected.begin(), expected.end(), "SetClipboardText(<ESC>(load \"go\")<CR><LF>)") =
@@ -173,13 +176,14 @@ TEST(RunToolJob, CallThatNeverSucceedsIsBoundedAndTheDesktopPutBack) {
     const Outcome outcome = RunToolJob(world.run, world.Plan());
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->message, CadNotRespondingMessage(u"キー入力"));
-    // Bounded: about one attempt per millisecond of the fake clock.
-    EXPECT_LE(world.fake.desktop.Count("SendInput(1,86,47,1,0,0)"), 3001u);
+    // Bounded, with a pause after each failed attempt: no busy loop.
+    EXPECT_LE(world.fake.desktop.Count("SendInput(1,86,47,1,0,0)"), 3000u / 5 + 1);
+    EXPECT_GE(world.fake.desktop.Count("Sleep(5)"), 3000u / 6);
     // Ctrl released, confinement and cursor restored, topmost cleared.
     EXPECT_EQ(
         After(world.fake.desktop.JobCalls(), "SendInput(1,86,47,1,0,0)"),
         (Calls{"MapVirtualKeyA(17,0)", "SendInput(1,17,29,3,0,0)", "ClipCursor(0,0,1280,1024)",
-               "SetCursorPos(10,20)", "SetWindowPos(0x100,-2,67)"}));
+               "SetCursorPos(10,20)", "SetWindowPos(0x100,-2,67)", "ReleaseRunLock"}));
     EXPECT_EQ(world.fake.desktop.Count("ToolStep"), 1u);
 }
 
@@ -189,9 +193,9 @@ TEST(RunToolJob, ToolStepFailurePutsTheDesktopBackAndPastesNothing) {
     const Outcome outcome = RunToolJob(world.run, world.Plan());
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->message, u"senten.txt が空です");
-    EXPECT_EQ(
-        After(world.fake.desktop.JobCalls(), "ToolStep"),
-        (Calls{"ClipCursor(0,0,1280,1024)", "SetCursorPos(10,20)", "SetWindowPos(0x100,-2,67)"}));
+    EXPECT_EQ(After(world.fake.desktop.JobCalls(), "ToolStep"),
+              (Calls{"ClipCursor(0,0,1280,1024)", "SetCursorPos(10,20)",
+                     "SetWindowPos(0x100,-2,67)", "ReleaseRunLock"}));
     EXPECT_EQ(world.fake.desktop.Count("SendInput"), 0u);
 }
 
@@ -203,7 +207,8 @@ TEST(RunToolJob, MessageComesAfterTheDesktopIsBack) {
     EXPECT_EQ(RunEntrySequence(world.run, [&](ToolRun& r) { return RunToolJob(r, plan); }), 1);
     // Stopped at the topmost step: only the topmost state needed putting back.
     EXPECT_EQ(After(world.fake.desktop.JobCalls(), "SetWindowPos(0x100,-1,3)"),
-              (Calls{"PumpMessages", "SetWindowPos(0x100,-2,67)", "MessageBox(pinmark)"}));
+              (Calls{"PumpMessages", "SetWindowPos(0x100,-2,67)", "ReleaseRunLock",
+                     "MessageBox(pinmark)"}));
     EXPECT_EQ(world.fake.messages.shown.at(0).text,
               CadNotRespondingMessage(u"ウィンドウを最前面にする"));
 }
@@ -231,6 +236,12 @@ TEST(RunToolJob, StopsWithoutTouchingTheDesktopWhenTheTargetIsNotUsable) {
          NoCommandAreaMessage(u"Command Line")},
         {"main window gone", [](JobWorld& w) { w.fake.desktop.failures["IsWindow(0x100)"] = -1; },
          CadWindowGoneMessage()},
+        {"CAD not answering",
+         [](JobWorld& w) { w.fake.desktop.failures["SendMessageTimeoutA"] = -1; },
+         CadNotRespondingMessage(u"応答の確認")},
+        {"main window not answering",
+         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].hung = true; },
+         CadNotRespondingMessage(u"応答の確認")},
         {"another tool running",
          [](JobWorld& w) { w.fake.desktop.runLock = RunLockResult::TimedOut; },
          AnotherToolRunningMessage()},
@@ -243,7 +254,7 @@ TEST(RunToolJob, StopsWithoutTouchingTheDesktopWhenTheTargetIsNotUsable) {
         EXPECT_EQ(outcome->message, c.message) << c.name;
         for (const char* touch :
              {"SetForegroundWindow", "OpenIcon", "SetWindowPos", "SetCursorPos", "ClipCursor",
-              "MouseEvent", "OpenClipboard", "SendInput", "ToolStep"}) {
+              "MouseInput", "OpenClipboard", "SendInput", "ToolStep"}) {
             EXPECT_EQ(world.fake.desktop.Count(touch), 0u) << c.name << ": " << touch;
         }
     }
@@ -256,7 +267,19 @@ TEST(RunToolJob, BusyClipboardIsBoundedAndReported) {
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->message, ClipboardBusyMessage());
     EXPECT_EQ(world.fake.desktop.Count("ToolStep"), 0u);
-    EXPECT_EQ(world.fake.desktop.JobCalls().back(), "SetWindowPos(0x100,-2,67)");
+    EXPECT_EQ(After(world.fake.desktop.JobCalls(), "SetWindowPos(0x100,-2,67)"),
+              Calls{"ReleaseRunLock"});
+}
+
+TEST(RunToolJob, BusyClipboardNamesTheWindowThatHoldsIt) {
+    JobWorld world;
+    world.fake.desktop.failures["OpenClipboard"] = -1;
+    world.fake.desktop.clipboardHolder = 0x500;
+    world.fake.desktop.windows[0x500] = {"Clip Keeper"};
+    const Outcome outcome = RunToolJob(world.run, world.Plan());
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->message, ClipboardBusyMessage(u"Clip Keeper"));
+    EXPECT_NE(outcome->message.find(u"「Clip Keeper」"), Text::npos);
 }
 
 TEST(RunToolJob, LoadCommandIsTheFourteenCharacters) {

@@ -1,9 +1,9 @@
 #include "FakeServices.h"
 #include "TestText.h"
 #include "job/RunToolJob.h"
+#include "messages/ToolMessages.h"
 #include "settings/ReadIniString.h"
 #include "settings/ToolSettings.h"
-#include "startup/RuntimeMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -18,7 +18,7 @@ Bytes ItemLines(const Bytes& literal, const Bytes& parameters) {
 }
 
 Bytes Script(BytesView mojidata) {
-    const auto lines = std::get<InputLines>(SplitInputLines(mojidata, kMaxItems));
+    const auto lines = std::get<InputLines>(SplitInputLines(mojidata, kMaxInputDataLines));
     return TextPlacementScript(*SplitParameterLine(lines.first), lines.data);
 }
 
@@ -62,7 +62,7 @@ TEST(TextPlacementScript, OneHundredItemsGiveThreeHundredLines) {
     }
     const Bytes script = Script(mojidata);
     EXPECT_EQ(std::count(script.begin(), script.end(), '\n'), 300);
-    EXPECT_EQ(SplitInputLines(mojidata + "one more", kMaxItems),
+    EXPECT_EQ(SplitInputLines(mojidata + "one more", kMaxInputDataLines),
               (std::variant<InputLines, InputFault>(InputFault::TooManyLines)));
 }
 
@@ -89,20 +89,18 @@ TEST(TextPlacementScriptStep, FaultsNameTheFileAndLeaveGoLspAlone) {
     };
     for (const Case& c : cases) {
         test::FakeToolServices fake;
-        ToolRun run{fake.Services(), u"labelpen", u"C:\\T"};
         fake.files.files[u"C:\\T\\go.lsp"] = "old";
         if (c.mojidata) {
             fake.files.files[u"C:\\T\\mojidata.txt"] = *c.mojidata;
         }
-        const Outcome outcome = WriteTextPlacementScript(run);
+        const Outcome outcome = WriteTextPlacementScript(fake.files, u"C:\\T");
         ASSERT_TRUE(outcome);
         EXPECT_EQ(outcome->message, c.message);
         EXPECT_EQ(fake.files.files.at(u"C:\\T\\go.lsp"), "old");
     }
     test::FakeToolServices fake;
-    ToolRun run{fake.Services(), u"labelpen", u"C:\\T"};
     fake.files.files[u"C:\\T\\mojidata.txt"] = "2.5 0";
-    EXPECT_FALSE(WriteTextPlacementScript(run));
+    EXPECT_FALSE(WriteTextPlacementScript(fake.files, u"C:\\T"));
     EXPECT_EQ(fake.files.files.at(u"C:\\T\\go.lsp"), ""); // no items: an empty go.lsp
 }
 

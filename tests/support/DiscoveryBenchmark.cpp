@@ -4,8 +4,11 @@
 // a discovery of its own) and the mean of the later ones, in milliseconds.
 #include "discovery/DiscoverCadInstances.h"
 #include "job/RunToolJob.h"
-#include "platform/win32/FrmMain.h"
-#include "platform/win32/Win32Services.h"
+#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32FileAccess.h"
+#include "platform/win32/Win32MessageBoxes.h"
+#include "platform/win32/Win32ProfileAccess.h"
+#include "window/win32/FrmMain.h"
 
 #include <windows.h>
 
@@ -19,13 +22,13 @@ int main(int argc, char** argv) {
     }
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 20;
     const std::string folder = argv[1];
-    vr::Win32Desktop desktop;
+    vr::Win32DesktopServices desktop;
     vr::Win32FileAccess files;
     vr::Win32ProfileAccess profiles;
     vr::Win32MessageBoxes messages;
     vr::FrmMain mainWindow;
-    vr::ToolRun run{vr::ToolServices{desktop, files, profiles, messages, mainWindow}, u"benchmark",
-                    vr::Text(folder.begin(), folder.end())};
+    vr::ToolRun run{vr::ToolServices{desktop.Services(), files, profiles, messages, mainWindow},
+                    u"benchmark", vr::Text(folder.begin(), folder.end())};
     if (vr::LoadSettingsStep(run)) {
         std::fputs("settings could not be read\n", stderr);
         return 1;
@@ -33,13 +36,13 @@ int main(int argc, char** argv) {
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
-    vr::DiscoverCadInstances(run);
+    vr::DiscoverCadInstances(run.services.desktop, run.settings, run.discovery, run.window);
     QueryPerformanceCounter(&end);
     const double first =
         1000.0 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
     QueryPerformanceCounter(&start);
     for (int i = 0; i < rounds; ++i) {
-        vr::DiscoverCadInstances(run);
+        vr::DiscoverCadInstances(run.services.desktop, run.settings, run.discovery, run.window);
     }
     QueryPerformanceCounter(&end);
     const double later =

@@ -1,6 +1,6 @@
 // pinmark end to end under Wine against the stand-in CAD.
 #include "ToolBed.h"
-#include "job/JobMessages.h"
+#include "messages/ToolMessages.h"
 
 #include <windows.h>
 
@@ -163,7 +163,8 @@ TEST(Pinmark, TwoRunsAtOnceTakeTurns) {
 
 TEST(Pinmark, HungCadEndsWithinTheBoundsWithTheDesktopBack) {
     const ToolFolder tool(L"pinmark-hung", L"pinmark", L"senten.txt", "node\r\n1,1\r\n");
-    StandinCad cad(tool.folder, L"acad.exe", tool.Support() + L" --hang-after 1 --hang-for 8000");
+    // The hang outlasts every bound of the tool, and the test.
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support() + L" --hang-after 1 --hang-for 60000");
     ASSERT_TRUE(cad.Ready());
     ASSERT_TRUE(cad.Journal().WaitFor({"\"event\":\"hang\""}));
     const DesktopState before = PrepareDesktop();
@@ -171,7 +172,11 @@ TEST(Pinmark, HungCadEndsWithinTheBoundsWithTheDesktopBack) {
     const test::ProcessRun run = tool.Run();
     ASSERT_TRUE(run.exited);
     EXPECT_LT(GetTickCount() - start, 20000u);
+    EXPECT_EQ(run.exitCode, 1u);
+    ASSERT_EQ(run.dialogs.size(), 1u);
+    EXPECT_EQ(run.dialogs[0].text, test::Wide(CadNotRespondingMessage(kOperationAnswer)));
     ExpectDesktopPutBack(before, cad.Main());
+    EXPECT_EQ(cad.Journal().Count("\"event\":\"paste\""), 0u);
 }
 
 TEST(Pinmark, CadThatExitsMidRunEndsWithinTheBounds) {

@@ -1,6 +1,8 @@
 // The real Win32 calls behind the seam, under Wine with the Japanese locale.
 #include "Win32TestSupport.h"
-#include "platform/win32/Win32Services.h"
+#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32FileAccess.h"
+#include "platform/win32/Win32ProfileAccess.h"
 #include "settings/ReadIniString.h"
 #include "settings/ToolSettings.h"
 #include "text/AnsiText.h"
@@ -108,6 +110,62 @@ TEST(RealFiles, ReadsWholeFilesAndReportsMissingOnes) {
     EXPECT_EQ(files.ReadWholeFile(Text(path.begin(), path.end())), Bytes("10\r\n"));
     const std::wstring missing = folder.File(L"none.dat");
     EXPECT_EQ(files.ReadWholeFile(Text(missing.begin(), missing.end())), std::nullopt);
+}
+
+TEST(RealSeam, HandleConstantsAreThePlatformsOwn) {
+    EXPECT_EQ(reinterpret_cast<Hwnd>(HWND_TOPMOST), kHwndTopmost);
+    EXPECT_EQ(reinterpret_cast<Hwnd>(HWND_NOTOPMOST), kHwndNotTopmost);
+}
+
+// Whether another thread could take the lock now (mutexes belong to a thread).
+struct LockProbe {
+    const wchar_t* name;
+    bool taken = false;
+};
+
+DWORD WINAPI ProbeLock(void* parameter) {
+    auto* probe = static_cast<LockProbe*>(parameter);
+    HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, probe->name);
+    if (mutex) {
+        const DWORD waited = WaitForSingleObject(mutex, 0);
+        probe->taken = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+        if (probe->taken) {
+            ReleaseMutex(mutex);
+        }
+        CloseHandle(mutex);
+    }
+    return 0;
+}
+
+bool OthersCanTake(const wchar_t* name) {
+    LockProbe probe{name};
+    HANDLE thread = CreateThread(nullptr, 0, ProbeLock, &probe, 0, nullptr);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    return probe.taken;
+}
+
+TEST(RealSeam, RunLockIsFreeForOthersOnceReleased) {
+    Win32RunLock lock;
+    ASSERT_EQ(lock.AcquireRunLock(1000), RunLockResult::Acquired);
+    EXPECT_FALSE(OthersCanTake(L"Local\\VadoRariri.ToolJob"));
+    lock.ReleaseRunLock();
+    EXPECT_TRUE(OthersCanTake(L"Local\\VadoRariri.ToolJob"));
+    lock.ReleaseRunLock(); // a second release is harmless
+    EXPECT_TRUE(OthersCanTake(L"Local\\VadoRariri.ToolJob"));
+}
+
+TEST(RealSeam, ClipboardTextRoundTripsAndAnOpenClipboardIsNamed) {
+    Win32ClipboardAccess clipboard;
+    ASSERT_TRUE(clipboard.OpenClipboard(0));
+    EXPECT_TRUE(clipboard.EmptyClipboard());
+    EXPECT_TRUE(clipboard.SetClipboardText("\x1b(load \"go\")\r\n"));
+    EXPECT_TRUE(clipboard.CloseClipboard());
+    EXPECT_EQ(clipboard.GetClipboardText(0), Bytes("\x1b(load \"go\")\r\n"));
+    ASSERT_TRUE(clipboard.OpenClipboard(0));
+    EXPECT_TRUE(clipboard.EmptyClipboard());
+    EXPECT_TRUE(clipboard.CloseClipboard());
+    EXPECT_EQ(clipboard.GetClipboardText(0), std::nullopt);
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 #include "SetupMessages.h"
 #include "ToolBed.h"
 #include "Win32TestSupport.h"
-#include "platform/win32/WindowSupport.h"
+#include "winsupport/win32/ScreenDpi.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

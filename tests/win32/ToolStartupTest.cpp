@@ -1,8 +1,7 @@
 // The real tool programs under Wine: delay.dat and its message, the settings
 // file, and a tool installed at a drive root.
 #include "Win32TestSupport.h"
-#include "job/JobMessages.h"
-#include "startup/RuntimeMessages.h"
+#include "messages/ToolMessages.h"
 #include "text/Utf8.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,10 @@
 // against the stand-in CAD.
 #include "BuildPaths.h"
 #include "ToolBed.h"
+#include "messages/WindowMessages.h"
 #include "window/MainWindowLayout.h"
-#include "window/MainWindowOperations.h"
+#include "winsupport/core/Twips.h"
+#include "winsupport/win32/ScreenDpi.h"
 
 #include <windows.h>
 
@@ -315,7 +317,7 @@ TEST(VadoRaririWindow, WideningMovesNothingAndWidensTheThreeBoxes) {
     RECT client, frame;
     GetClientRect(main, &client);
     GetWindowRect(main, &frame);
-    const int widen = TwipsToPixels(1000, dpi);
+    const int widen = TwipsToPixelsInt(1000, dpi);
     ResizeAndSettle(main, frame.right - frame.left + widen, frame.bottom - frame.top);
     RECT widened;
     GetClientRect(main, &widened);

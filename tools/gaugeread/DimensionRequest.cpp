@@ -1,6 +1,6 @@
 #include "DimensionRequest.h"
 
-#include "files/ToolFiles.h"
+#include "messages/ToolMessages.h"
 #include "text/AnsiText.h"
 #include "text/LispString.h"
 
@@ -59,16 +59,17 @@ Text RoutineFor(TextView expression) {
                                                                                    : u"qvpos";
 }
 
-Outcome WriteRequest(ToolRun& run, TextView commandLine, Request& request) {
+ToolPlanOrFailure GaugereadPlan(TextView commandLine) {
     const Text arguments = ArgumentText(commandLine);
-    const std::optional<Request> split = SplitRequest(arguments);
-    if (!split) {
-        return Failure{u"gaugeread に渡された値が足りません。式・行・列・ブックのパスの4つを"
-                       u"空白で区切って指定してください。\n受け取った値: 「" +
-                       arguments + u"」"};
+    const std::optional<Request> request = SplitRequest(arguments);
+    if (!request) {
+        return Failure{RequestTooShortMessage(arguments)};
     }
-    request = *split;
-    return WriteToolOutputFile(run, u"excel_fname.lsp", RequestFile(request));
+    return ToolJobPlan{
+        .requestFile = ToolOutputFile{u"excel_fname.lsp", RequestFile(*request)},
+        .loadCommand = LoadCommandFor(RoutineFor(request->expression)),
+        .emptyClipboardAfterPaste = false,
+    };
 }
 
 } // namespace vr::gaugeread

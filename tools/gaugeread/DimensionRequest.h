@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startup/ToolRun.h"
+#include "process/EntrySequence.h"
 
 #include <optional>
 #include <vector>
@@ -33,8 +33,10 @@ struct Request {
 // "qv" for an expression that begins with "+" or "-", else "qvpos".
 [[nodiscard]] Text RoutineFor(TextView expression);
 
-// Before the delay factor is read: the request from the command line into
-// excel_fname.lsp beside the program. Fills request on success.
-[[nodiscard]] Outcome WriteRequest(ToolRun& run, TextView commandLine, Request& request);
+// gaugeread's plan from its command line: excel_fname.lsp with the request,
+// written before the delay factor is read, and the load command of the
+// routine it asks for, left on the clipboard afterwards. A command line with
+// fewer than four values is a failure that quotes what it received.
+[[nodiscard]] ToolPlanOrFailure GaugereadPlan(TextView commandLine);
 
 } // namespace vr::gaugeread

@@ -1,11 +1,11 @@
 #include "TextPlacementScript.h"
-#include "job/RunToolJob.h"
-#include "platform/win32/ToolProcess.h"
+#include "process/win32/ToolProcess.h"
 
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    const vr::ToolJobPlan plan{vr::labelpen::WriteTextPlacementScript, vr::LoadCommandFor(u"go"),
-                               true};
-    vr::RunToolProcess(u"labelpen", [&](vr::ToolRun& run) { return vr::RunToolJob(run, plan); });
+    vr::RunToolProcess(u"labelpen", vr::ToolJobPlan{
+                                        .toolStep = vr::labelpen::WriteTextPlacementScript,
+                                        .loadCommand = vr::LoadCommandFor(u"go"),
+                                    });
 }

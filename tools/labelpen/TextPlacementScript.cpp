@@ -1,6 +1,7 @@
 #include "TextPlacementScript.h"
 
-#include "startup/ProgramFolder.h"
+#include "messages/ToolMessages.h"
+#include "settings/ToolPaths.h"
 #include "text/AnsiText.h"
 #include "text/LispString.h"
 
@@ -27,21 +28,20 @@ Bytes TextPlacementScript(const TextParameters& parameters, const std::vector<Te
     return EncodeAnsi(script);
 }
 
-Outcome WriteTextPlacementScript(ToolRun& run) {
+Outcome WriteTextPlacementScript(FileAccess& files, TextView programFolder) {
     auto mojidata =
-        ReadToolInputFile(run, u"mojidata.txt", kMaxItems, u"1行目に文字の高さと角度が必要です");
+        ReadToolInputFile(files, programFolder, u"mojidata.txt", kMojidataFirstLineHint);
     if (auto* failure = std::get_if<Failure>(&mojidata)) {
         return std::move(*failure);
     }
     const InputLines& lines = std::get<InputLines>(mojidata);
     const std::optional<TextParameters> parameters = SplitParameterLine(lines.first);
     if (!parameters) {
-        return Failure{u"mojidata.txt の1行目「" + lines.first +
-                       u"」に空白がありません。文字の高さと角度を空白で区切って書いてください"
-                       u"（例: 2.5 0）。\n" +
-                       ToolFilePath(run.programFolder, u"mojidata.txt")};
+        return Failure{ParameterLineWithoutSpaceMessage(
+            lines.first, ToolFilePath(programFolder, u"mojidata.txt"))};
     }
-    return WriteToolOutputFile(run, u"go.lsp", TextPlacementScript(*parameters, lines.data));
+    return WriteToolOutputFile(files, programFolder, u"go.lsp",
+                               TextPlacementScript(*parameters, lines.data));
 }
 
 } // namespace vr::labelpen

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "files/ToolFiles.h"
-#include "startup/ToolRun.h"
+#include "outcome/Failure.h"
+#include "platform/FileAccess.h"
+
+#include <optional>
 
 #include <variant>
 
 namespace vr::labelpen {
-
-inline constexpr std::size_t kMaxItems = 100;
 
 // The parameter line split at its first space: the answers to the text
 // command's height and rotation prompts, written as they stand.
@@ -27,6 +28,6 @@ struct TextParameters {
                                         const std::vector<Text>& items);
 
 // The tool step: mojidata.txt beside the program into go.lsp beside it.
-[[nodiscard]] Outcome WriteTextPlacementScript(ToolRun& run);
+[[nodiscard]] Outcome WriteTextPlacementScript(FileAccess& files, TextView programFolder);
 
 } // namespace vr::labelpen

@@ -1,6 +1,6 @@
 #include "PointLineScript.h"
 
-#include "job/RunToolJob.h"
+#include "messages/ToolMessages.h"
 #include "text/AnsiText.h"
 
 #include <algorithm>
@@ -39,17 +39,13 @@ Bytes PointLineScript(const InputLines& senten) {
     return EncodeAnsi(script);
 }
 
-Outcome WritePointLineScript(ToolRun& run) {
-    auto senten = ReadToolInputFile(run, u"senten.txt", kMaxDataLines,
-                                    u"1行目に node または line が必要です");
+Outcome WritePointLineScript(FileAccess& files, TextView programFolder) {
+    auto senten = ReadToolInputFile(files, programFolder, u"senten.txt", kSentenFirstLineHint);
     if (auto* failure = std::get_if<Failure>(&senten)) {
         return std::move(*failure);
     }
-    return WriteToolOutputFile(run, u"go.lsp", PointLineScript(std::get<InputLines>(senten)));
-}
-
-Text PinmarkLoadCommand() {
-    return LoadCommandFor(u"go");
+    return WriteToolOutputFile(files, programFolder, u"go.lsp",
+                               PointLineScript(std::get<InputLines>(senten)));
 }
 
 } // namespace vr::pinmark

@@ -1,12 +1,10 @@
 #pragma once
 
 #include "files/ToolFiles.h"
-#include "startup/Failure.h"
-#include "startup/ToolRun.h"
+#include "outcome/Failure.h"
+#include "platform/FileAccess.h"
 
 namespace vr::pinmark {
-
-inline constexpr std::size_t kMaxDataLines = 100;
 
 // go.lsp for the points of senten.txt: six lines, CR LF, in the ANSI code
 // page. The first line "node" (exactly) asks for points, anything else for a
@@ -14,9 +12,6 @@ inline constexpr std::size_t kMaxDataLines = 100;
 [[nodiscard]] Bytes PointLineScript(const InputLines& senten);
 
 // The tool step: senten.txt beside the program into go.lsp beside it.
-[[nodiscard]] Outcome WritePointLineScript(ToolRun& run);
-
-// escape, (load "go"), CR LF.
-[[nodiscard]] Text PinmarkLoadCommand();
+[[nodiscard]] Outcome WritePointLineScript(FileAccess& files, TextView programFolder);
 
 } // namespace vr::pinmark

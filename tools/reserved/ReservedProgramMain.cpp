@@ -1,5 +1,7 @@
 // sheetbridge, drawpull and noticepop: names the installed layout keeps for
 // further programs of the tool set. In this edition each only says so.
+#include "ReservedMessages.h"
+
 #include <windows.h>
 
 #ifndef VR_RESERVED_NAME
@@ -10,10 +12,8 @@
 #define VR_WIDEN(text) VR_WIDEN2(text)
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    MessageBoxW(
-        nullptr,
-        VR_WIDEN(VR_RESERVED_NAME) L" はこの版では機能を持ちません。\r\n"
-                                   L"Excel からは pinmark・labelpen・gaugeread を使ってください。",
-        VR_WIDEN(VR_RESERVED_NAME), MB_OK | MB_SETFOREGROUND);
+    constexpr const wchar_t* kName = VR_WIDEN(VR_RESERVED_NAME);
+    MessageBoxW(nullptr, vr::reserved::NoFunctionMessage(kName).c_str(), kName,
+                MB_OK | MB_SETFOREGROUND);
     return 0;
 }

@@ -1,6 +1,6 @@
-#include "platform/win32/Win32Services.h"
+#include "platform/win32/Win32MessageBoxes.h"
 
-#include "platform/win32/WideText.h"
+#include "winsupport/win32/WideText.h"
 
 #include <windows.h>
 

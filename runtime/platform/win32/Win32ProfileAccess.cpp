@@ -1,4 +1,4 @@
-#include "platform/win32/Win32Services.h"
+#include "platform/win32/Win32ProfileAccess.h"
 
 #include <windows.h>
 

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "outcome/Failure.h"
+#include "platform/FileAccess.h"
+#include "text/Text.h"
+
+#include <functional>
+#include <optional>
+
+namespace vr {
+
+// A tool's own step: writes its script file beside the program once the CAD
+// has been clicked.
+using ToolStep = std::function<Outcome(FileAccess& files, TextView programFolder)>;
+
+// A file of the tool written whole.
+struct ToolOutputFile {
+    Text fileName;
+    Bytes content;
+};
+
+// What makes one tool's run its own. Built with designated initializers:
+//   ToolJobPlan{.toolStep = WritePointLineScript, .loadCommand = LoadCommandFor(u"go")}
+struct ToolJobPlan {
+    // Written before delay.dat is read (gaugeread's request); none for the
+    // others.
+    std::optional<ToolOutputFile> requestFile;
+    ToolStep toolStep;
+    // The text pasted into the CAD command line.
+    Text loadCommand;
+    // Empty the clipboard again after the paste (and wait once more).
+    bool emptyClipboardAfterPaste = true;
+};
+
+// The load command for a file name without folder or extension: escape,
+// (load "name"), CR LF.
+[[nodiscard]] Text LoadCommandFor(TextView name);
+
+} // namespace vr

@@ -1,0 +1,111 @@
+#include "messages/ToolMessages.h"
+
+#include <initializer_list>
+#include <string>
+
+namespace vr {
+namespace {
+
+Text Number(std::size_t value) {
+    const std::string digits = std::to_string(value);
+    return Text(digits.begin(), digits.end());
+}
+
+// The parts one after another; appending keeps GCC's overlap analysis of
+// chained string temporaries quiet.
+Text Join(std::initializer_list<TextView> parts) {
+    Text joined;
+    for (const TextView part : parts) {
+        joined += part;
+    }
+    return joined;
+}
+
+Text Quoted(TextView text) {
+    return Join({u"「", text, u"」"});
+}
+
+} // namespace
+
+Text SettingOutOfRangeMessage(TextView settingsPath, TextView section, TextView key,
+                              TextView value) {
+    return Join({u"設定ファイル", Quoted(settingsPath), u"の [", section, u"] にある ", key,
+                 u" の値", Quoted(value),
+                 u"が範囲外です。-2147483648\uFF5E2147483647 の整数を指定してください。"});
+}
+
+Text NoCadFoundMessage(TextView acadName) {
+    return Join({u"CADが見つかりません。CADを起動してから、もう一度実行してください。\n"
+                 u"（ZuDuv.ini の ACADName: ",
+                 Quoted(acadName), u"）"});
+}
+
+Text NoMainWindowMessage(TextView acadName, TextView mainCaption) {
+    return Join({u"CAD（", acadName,
+                 u"）のメインウィンドウが見つかりません。\n"
+                 u"ZuDuv.ini の MainCaption",
+                 Quoted(mainCaption), u"を確認してください。"});
+}
+
+Text NoCommandAreaMessage(TextView commandCaption) {
+    return Join({u"CADのコマンドラインが見つかりません。\nZuDuv.ini の CommandCaption",
+                 Quoted(commandCaption), u"を確認してください。"});
+}
+
+Text CadWindowGoneMessage() {
+    return u"CADのウィンドウが閉じられました。CADを確認して、もう一度実行してください。";
+}
+
+Text CommandAreaUnreadableMessage(TextView commandCaption) {
+    return Join({u"CADのコマンドライン", Quoted(commandCaption),
+                 u"の位置を読み取れませんでした。\nCADを確認して、もう一度実行してください。"});
+}
+
+Text CadNotRespondingMessage(TextView operation) {
+    return Join({u"CADの操作が時間内に終わりませんでした（", operation,
+                 u"）。\nCADが応答しているか確認して、もう一度実行してください。"});
+}
+
+Text ClipboardBusyMessage(TextView holderTitle) {
+    const Text holder = holderTitle.empty() ? Text() : Join({u"（", Quoted(holderTitle), u"）"});
+    return Join({u"クリップボードを使えませんでした。ほかのプログラムがクリップボードを使用中です",
+                 holder, u"。\nしばらく待ってから、もう一度実行してください。"});
+}
+
+Text AnotherToolRunningMessage() {
+    return u"別のツール（pinmark・labelpen・gaugeread）が実行中のため、開始できませんでした。\n"
+           u"しばらく待ってから、もう一度実行してください。";
+}
+
+Text InputFileUnreadableMessage(TextView fileName, TextView path) {
+    return Join({fileName, u" が見つからないか、読み込めません。\n", path});
+}
+
+Text InputFileEmptyMessage(TextView fileName, TextView firstLineHint, TextView path) {
+    return Join({fileName, u" が空です（", firstLineHint, u"）。\n", path});
+}
+
+Text InputFileTooLongMessage(TextView fileName, std::size_t maxDataLines, TextView path) {
+    const Text limit = Number(maxDataLines);
+    return Join({fileName, u" のデータが", limit, u"行を超えています（", Number(maxDataLines + 2),
+                 u"行目）。データは", limit, u"行までにしてください。\n", path});
+}
+
+Text OutputFileUnwritableMessage(TextView fileName, TextView path) {
+    return Join({fileName, u" を書き込めませんでした。\n", path});
+}
+
+Text ParameterLineWithoutSpaceMessage(TextView line, TextView path) {
+    return Join({u"mojidata.txt の1行目", Quoted(line),
+                 u"に空白がありません。文字の高さと角度を空白で区切って書いてください"
+                 u"（例: 2.5 0）。\n",
+                 path});
+}
+
+Text RequestTooShortMessage(TextView arguments) {
+    return Join({u"gaugeread に渡された値が足りません。式・行・列・ブックのパスの4つを"
+                 u"空白で区切って指定してください。\n受け取った値: ",
+                 Quoted(arguments)});
+}
+
+} // namespace vr

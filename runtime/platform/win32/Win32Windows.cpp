@@ -1,0 +1,115 @@
+#include "platform/win32/Win32Desktop.h"
+
+#include "platform/win32/BoundedSend.h"
+#include "platform/win32/Win32Handles.h"
+
+namespace vr {
+namespace {
+
+constexpr UINT kTitleReadTimeoutMs = 2000;
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<Hwnd>*>(list)->push_back(FromHwnd(window));
+    return TRUE;
+}
+
+} // namespace
+
+bool Win32WindowControl::IsWindow(Hwnd window) {
+    return ::IsWindow(ToHwnd(window)) != FALSE;
+}
+
+bool Win32WindowControl::IsIconic(Hwnd window) {
+    return ::IsIconic(ToHwnd(window)) != FALSE;
+}
+
+bool Win32WindowControl::OpenIcon(Hwnd window) {
+    return ::OpenIcon(ToHwnd(window)) != FALSE;
+}
+
+bool Win32WindowControl::SetForegroundWindow(Hwnd window) {
+    return ::SetForegroundWindow(ToHwnd(window)) != FALSE;
+}
+
+bool Win32WindowControl::GetWindowRect(Hwnd window, ScreenRect& rect) {
+    RECT r{};
+    const bool ok = ::GetWindowRect(ToHwnd(window), &r) != FALSE;
+    rect = ScreenRect{r.left, r.top, r.right, r.bottom};
+    return ok;
+}
+
+bool Win32WindowControl::SetWindowPos(Hwnd window, Hwnd insertAfter, std::uint32_t flags) {
+    return ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), 0, 0, 0, 0, flags) != FALSE;
+}
+
+std::vector<Hwnd> Win32WindowTree::EnumThreadWindows(std::uint32_t threadId) {
+    std::vector<Hwnd> windows;
+    ::EnumThreadWindows(threadId, CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::vector<Hwnd> Win32WindowTree::EnumChildWindows(Hwnd parent) {
+    std::vector<Hwnd> windows;
+    ::EnumChildWindows(ToHwnd(parent), CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// The title calls send WM_GETTEXTLENGTH and WM_GETTEXT to windows of other
+// programs on some systems (Wine does), and a plain send waits for as long as
+// the program hangs. These are the same messages, bounded.
+std::int32_t Win32WindowTree::GetWindowTextLengthA(Hwnd window) {
+    DWORD_PTR length = 0;
+    if (!SendBounded(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0, kTitleReadTimeoutMs, length)) {
+        return ::IsWindow(ToHwnd(window)) ? kTitleUnanswered : 0;
+    }
+    return static_cast<std::int32_t>(length);
+}
+
+std::int32_t Win32WindowTree::GetWindowTextA(Hwnd window, char* buffer, std::int32_t size) {
+    DWORD_PTR copied = 0;
+    if (size <= 0 || !GetTextBounded(ToHwnd(window), buffer, static_cast<std::size_t>(size),
+                                     kTitleReadTimeoutMs, copied)) {
+        if (size > 0) {
+            buffer[0] = '\0';
+        }
+        return 0;
+    }
+    return static_cast<std::int32_t>(copied);
+}
+
+Hwnd Win32WindowMessaging::GetDlgItem(Hwnd parent, std::int32_t id) {
+    return FromHwnd(::GetDlgItem(ToHwnd(parent), id));
+}
+
+bool Win32WindowMessaging::SendMessageTimeoutA(Hwnd window, std::uint32_t message,
+                                               std::uintptr_t wParam, std::intptr_t lParam,
+                                               std::uint32_t timeoutMs, std::uintptr_t& result) {
+    DWORD_PTR answer = 0;
+    bool answered = false;
+    if (message == WM_GETTEXT) {
+        answered = GetTextBounded(ToHwnd(window), reinterpret_cast<char*>(lParam), wParam,
+                                  timeoutMs, answer);
+    } else {
+        answered = SendBounded(ToHwnd(window), message, wParam, lParam, timeoutMs, answer);
+    }
+    result = answer;
+    return answered;
+}
+
+void Win32WindowMessaging::SendCopyDataA(Hwnd window, std::uintptr_t dwData, BytesView data) {
+    Bytes copy(data); // the record must point at memory that lives through the call
+    COPYDATASTRUCT record{dwData, static_cast<DWORD>(copy.size()), copy.data()};
+    ::SendMessageA(ToHwnd(window), WM_COPYDATA, 1, reinterpret_cast<LPARAM>(&record));
+}
+
+std::intptr_t Win32WindowMessaging::SendMessageA(Hwnd window, std::uint32_t message,
+                                                 std::uintptr_t wParam, std::intptr_t lParam) {
+    return ::SendMessageA(ToHwnd(window), message, wParam, lParam);
+}
+
+bool Win32WindowMessaging::PostMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                                        std::intptr_t lParam) {
+    return ::PostMessageA(ToHwnd(window), message, wParam, lParam) != FALSE;
+}
+
+} // namespace vr

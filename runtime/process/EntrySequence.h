@@ -1,0 +1,32 @@
+#pragma once
+
+#include "job/ToolJobPlan.h"
+#include "job/ToolRun.h"
+
+#include <functional>
+#include <variant>
+
+namespace vr {
+
+using ToolJob = std::function<Outcome(ToolRun&)>;
+
+// The entry sequence of a tool: a step of the tool's own that comes first
+// (gaugeread's request; none for the others), then delay.dat into the delay
+// factor (on any failure one message and the default), then the job once. A
+// failure is reported once, after the job has put the desktop back. Returns
+// the process exit code: 0 when the job succeeded, 1 when it stopped.
+[[nodiscard]] int RunEntrySequence(ToolRun& run, const ToolJob& job,
+                                   const ToolJob& beforeDelay = nullptr);
+
+// A tool's plan, or what stopped the tool before it had one (a command line
+// it cannot use).
+using ToolPlanOrFailure = std::variant<ToolJobPlan, Failure>;
+
+// The plan's request file beside the program, when it has one.
+[[nodiscard]] Outcome WriteRequestFile(ToolRun& run, const ToolJobPlan& plan);
+
+// The entry sequence of a tool with its plan: the request file first, then
+// delay.dat, then RunToolJob.
+[[nodiscard]] int RunToolProgram(ToolRun& run, const ToolPlanOrFailure& plan);
+
+} // namespace vr

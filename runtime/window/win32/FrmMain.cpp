@@ -1,0 +1,242 @@
+#include "window/win32/FrmMain.h"
+
+#include "window/MainWindowLayout.h"
+#include "window/win32/ClipboardOwnerWindow.h"
+#include "window/win32/WindowFailure.h"
+#include "winsupport/core/Twips.h"
+#include "winsupport/win32/ScreenDpi.h"
+#include "winsupport/win32/WideText.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace vr {
+namespace {
+
+constexpr wchar_t kClassName[] = L"VadoRaririMain";
+constexpr TextView kCaption = u"VadoRariri";
+
+const wchar_t* ControlClass(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::DropDownList:
+        return L"COMBOBOX";
+    case ControlKind::Label:
+        return L"STATIC";
+    case ControlKind::TextBox:
+        return L"EDIT";
+    case ControlKind::Button:
+        return L"BUTTON";
+    }
+    return L"STATIC";
+}
+
+DWORD ControlStyle(ControlKind kind) {
+    const DWORD common = WS_CHILD | WS_VISIBLE;
+    switch (kind) {
+    case ControlKind::DropDownList:
+        return common | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+    case ControlKind::Label:
+        return common | SS_LEFT;
+    case ControlKind::TextBox:
+        return common | WS_TABSTOP | ES_AUTOHSCROLL;
+    case ControlKind::Button:
+        return common | WS_TABSTOP | BS_PUSHBUTTON;
+    }
+    return common;
+}
+
+HMENU CreateMainMenu() {
+    HMENU menuBar = CreateMenu();
+    HMENU file = CreatePopupMenu();
+    AppendMenuW(file, MF_STRING, kIdMnuCadSearch, L"CADSearch");
+    AppendMenuW(file, MF_STRING, kIdMnuEnd, L"End");
+    AppendMenuW(menuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"File(&F)");
+    return menuBar;
+}
+
+} // namespace
+
+Hwnd FrmMain::ClipboardOwner() {
+    if (!clipboardOwner_) {
+        // Without the thread, the main window owns the clipboard as before.
+        const HWND owner = StartClipboardOwnerWindow();
+        clipboardOwner_ = owner ? owner : Window::Handle();
+    }
+    return reinterpret_cast<Hwnd>(clipboardOwner_);
+}
+
+bool FrmMain::CreateIfNeeded() {
+    if (Window::Handle()) {
+        return false;
+    }
+    if (!CreateNow()) {
+        EndWithWindowNotCreated(kCaption);
+    }
+    return true;
+}
+
+bool FrmMain::CreateNow() {
+    if (!RegisterWindowClass(
+            {.name = kClassName,
+             .icon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION))})) {
+        return false;
+    }
+    dpi_ = ScreenDpi();
+    RECT frame{0, 0, TwipsToPixelsInt(kMainClientWidthTwips, dpi_),
+               TwipsToPixelsInt(kMainClientHeightTwips, dpi_)};
+    AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, TRUE);
+    const std::wstring caption = WideZ(kCaption);
+    if (!Create({.className = kClassName,
+                 .title = caption.c_str(),
+                 .exStyle = WS_EX_CONTROLPARENT,
+                 .width = frame.right - frame.left,
+                 .height = frame.bottom - frame.top,
+                 .menuOrId = CreateMainMenu()})) {
+        return false;
+    }
+    // Created in tab order: the keyboard visits child windows in z-order.
+    std::vector<ControlDesign> inTabOrder(kMainWindowControls.begin(), kMainWindowControls.end());
+    std::sort(
+        inTabOrder.begin(), inTabOrder.end(),
+        [](const ControlDesign& a, const ControlDesign& b) { return a.tabOrder < b.tabOrder; });
+    HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
+    for (const ControlDesign& design : inTabOrder) {
+        const int height =
+            design.kind == ControlKind::DropDownList ? design.height * 8 : design.height;
+        HWND control = CreateWindowExW(
+            design.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0, ControlClass(design.kind),
+            WideZ(design.text).c_str(), ControlStyle(design.kind),
+            TwipsToPixelsInt(design.left, dpi_), TwipsToPixelsInt(design.top, dpi_),
+            TwipsToPixelsInt(design.width, dpi_), TwipsToPixelsInt(height, dpi_), Window::Handle(),
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), GetModuleHandleW(nullptr),
+            nullptr);
+        if (!control) {
+            return false;
+        }
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        controls_[design.id] = control;
+    }
+    SetWindowSubclass(Control(kIdTxtPut), TxtPutProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    return true;
+}
+
+void FrmMain::Show() {
+    ShowWindow(Window::Handle(), SW_SHOWNORMAL);
+    // The layout rule holds from the first showing on, not only after the
+    // user resizes.
+    RECT client;
+    GetClientRect(Window::Handle(), &client);
+    OnSize(client.right, client.bottom);
+    UpdateWindow(Window::Handle());
+}
+
+bool FrmMain::IsDialogMessage(MSG& message) {
+    return Window::Handle() && IsDialogMessageW(Window::Handle(), &message);
+}
+
+HWND FrmMain::Control(int id) const {
+    const auto found = controls_.find(id);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+void FrmMain::SetTxtGet(TextView text) {
+    SetWindowTextW(Control(kIdTxtGet), WideZ(text).c_str());
+}
+
+void FrmMain::OnCommand(int id, int, HWND) {
+    if (id == kIdMnuEnd) {
+        PostMessageW(Window::Handle(), WM_CLOSE, 0, 0);
+        return;
+    }
+    if (!operations_) {
+        return; // nothing attached: no CAD to talk to
+    }
+    switch (id) {
+    case kIdCmdGet:
+        operations_->Get();
+        break;
+    case kIdCmdPut:
+        operations_->Put(WindowTextOf(Control(kIdTxtPut)));
+        break;
+    case kIdCmdHistory1:
+        operations_->History1();
+        break;
+    case kIdCmdHistory2:
+        operations_->History2();
+        break;
+    case kIdMnuCadSearch:
+        operations_->CadSearch();
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmMain::OnSize(int width, int) {
+    const MainWindowWidths widths = LayoutMainWindow(PixelsToTwipsInt(width, dpi_));
+    const std::pair<int, int> resized[] = {{kIdCmbFileName, widths.cmbFileName},
+                                           {kIdTxtGet, widths.txtGet},
+                                           {kIdTxtPut, widths.txtPut}};
+    // Nothing else moves or changes size.
+    for (const auto& [id, widthTwips] : resized) {
+        HWND control = Control(id);
+        RECT rect;
+        GetWindowRect(control, &rect);
+        SetWindowPos(control, nullptr, 0, 0, TwipsToPixelsInt(widthTwips, dpi_),
+                     rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void FrmMain::OnDestroy() {
+    history_.Close(); // the unload step
+    controls_.clear();
+    if (quitWhenClosed_) {
+        PostQuitMessage(0);
+    }
+}
+
+LRESULT CALLBACK FrmMain::TxtPutProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR data) {
+    // Enter in txtPut runs Put and is swallowed: the box gets no character.
+    if (message == WM_CHAR && wParam == VK_RETURN) {
+        reinterpret_cast<FrmMain*>(data)->OnCommand(kIdCmdPut, 0, nullptr);
+        return 0;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT FrmMain::ToList(UINT message, WPARAM wParam, LPARAM lParam) {
+    return SendMessageW(Control(kIdCmbFileName), message, wParam, lParam);
+}
+
+void FrmMain::Clear() {
+    ToList(CB_RESETCONTENT);
+}
+
+int FrmMain::AddEntry(TextView text) {
+    return static_cast<int>(ToList(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideZ(text).c_str())));
+}
+
+void FrmMain::SetItemData(int index, std::uint32_t data) {
+    ToList(CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data));
+}
+
+std::uint32_t FrmMain::ItemData(int index) {
+    return static_cast<std::uint32_t>(ToList(CB_GETITEMDATA, static_cast<WPARAM>(index)));
+}
+
+int FrmMain::Count() {
+    return static_cast<int>(ToList(CB_GETCOUNT));
+}
+
+void FrmMain::SetSelectedIndex(int index) {
+    ToList(CB_SETCURSEL, static_cast<WPARAM>(index));
+}
+
+int FrmMain::SelectedIndex() {
+    return static_cast<int>(ToList(CB_GETCURSEL));
+}
+
+} // namespace vr

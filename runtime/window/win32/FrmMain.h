@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/ToolMainWindow.h"
+#include "window/MainWindowOperations.h"
+#include "window/win32/FrmHistory.h"
+#include "winsupport/win32/Window.h"
+
+#include <map>
+
+namespace vr {
+
+// frmMain, "VadoRariri": the tools' main window. A tool run creates it
+// hidden on the first touch of its instance list and never shows it; shown,
+// it is a small console to the selected CAD's command line.
+class FrmMain final : public ToolMainWindow, private InstanceList, private Window {
+  public:
+    FrmMain() = default;
+    ~FrmMain() override { Destroy(); }
+
+    // The operations the window's buttons and menu run.
+    void Attach(MainWindowOperations& operations) { operations_ = &operations; }
+    // End the message loop when the window closes (a program that shows it).
+    void QuitWhenClosed() { quitWhenClosed_ = true; }
+    void Show();
+    // Keyboard navigation between the controls, for a message loop.
+    [[nodiscard]] bool IsDialogMessage(MSG& message);
+
+    bool CreateIfNeeded() override;
+    InstanceList& cmbFileName() override { return *this; }
+    void SetTxtGet(TextView text) override;
+    void ShowHistory(TextView text) override { history_.Show(text); }
+    Hwnd Handle() override { return reinterpret_cast<Hwnd>(Window::Handle()); }
+    Hwnd ClipboardOwner() override;
+
+  private:
+    // InstanceList over the drop-down list control.
+    void Clear() override;
+    int AddEntry(TextView text) override;
+    void SetItemData(int index, std::uint32_t data) override;
+    std::uint32_t ItemData(int index) override;
+    int Count() override;
+    void SetSelectedIndex(int index) override;
+    int SelectedIndex() override;
+
+    // The window's handlers.
+    void OnCommand(int id, int notification, HWND control) override;
+    void OnSize(int width, int height) override;
+    void OnDestroy() override;
+    static LRESULT CALLBACK TxtPutProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+    [[nodiscard]] bool CreateNow();
+    [[nodiscard]] HWND Control(int id) const;
+    LRESULT ToList(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    MainWindowOperations* operations_ = nullptr;
+    std::map<int, HWND> controls_;
+    int dpi_ = 96;
+    bool quitWhenClosed_ = false;
+    FrmHistory history_;
+    HWND clipboardOwner_ = nullptr;
+};
+
+} // namespace vr

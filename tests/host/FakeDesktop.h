@@ -1,0 +1,376 @@
+#pragma once
+
+#include "platform/Desktop.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vr::test {
+
+// A window of the fake desktop.
+struct FakeWindow {
+    std::string title; // ANSI bytes
+    std::vector<Hwnd> children;
+    ScreenRect rect;
+    std::int32_t id = 0;
+    std::string text; // what WM_GETTEXT answers (ANSI bytes)
+    bool iconic = false;
+    bool hung = false; // its title read is not answered
+};
+
+// The desktop as a recording fake: every call is written to `calls` in a
+// readable form, in order, and answered from a small model of processes,
+// windows, cursor, keys, mouse button, clipboard and z-order, so that a test
+// can both compare the calls with a table and ask what state the desktop is
+// left in ("is Ctrl still down?"). A call can be made to fail a number of
+// times (or for ever, -1) by its name, or by its name and first argument.
+class RecordingDesktop final : public CursorControl,
+                               public WindowControl,
+                               public WindowTree,
+                               public WindowMessaging,
+                               public SyntheticInput,
+                               public ClipboardAccess,
+                               public Clock,
+                               public ProcessSnapshots,
+                               public RunLock {
+  public:
+    [[nodiscard]] Desktop Services() {
+        return Desktop{*this, *this, *this, *this, *this, *this, *this, *this, *this};
+    }
+
+    std::vector<std::string> calls;
+    std::map<std::string, int> failures;
+
+    ScreenPoint cursor{10, 20};
+    ScreenRect clip = kWholeScreen;
+    std::map<Hwnd, FakeWindow> windows;
+    std::vector<ProcessRecord> processes;
+    std::vector<ThreadRecord> threads;
+    std::map<std::uint32_t, std::vector<Hwnd>> threadWindows;
+    std::string clipboard;
+    bool clipboardHasText = false;
+    bool clipboardOpen = false;
+    Hwnd clipboardHolder = 0; // what GetOpenClipboardWindow answers
+    std::uint32_t now = 0;
+    RunLockResult runLock = RunLockResult::Acquired;
+    bool runLockHeld = false;
+    std::set<std::uint16_t> keysDown;
+    bool leftButtonDown = false;
+    std::set<Hwnd> topmost;
+    bool cursorRead = true; // false: GetCursorPos and GetClipCursor fail
+
+    void Record(std::string call) { calls.push_back(std::move(call)); }
+
+    // The calls that change or pace the desktop, without discovery's reads.
+    [[nodiscard]] std::vector<std::string> JobCalls() const {
+        static const char* const kReads[] = {
+            "ProcessSnapshot",      "ThreadSnapshot", "EnumThreadWindows", "EnumChildWindows",
+            "GetWindowTextLengthA", "GetWindowTextA", "GetDlgItem",        "SendMessageTimeoutA"};
+        std::vector<std::string> job;
+        for (const std::string& call : calls) {
+            const bool read = std::any_of(std::begin(kReads), std::end(kReads),
+                                          [&](const char* r) { return call.rfind(r, 0) == 0; });
+            if (!read) {
+                job.push_back(call);
+            }
+        }
+        return job;
+    }
+
+    [[nodiscard]] std::size_t Count(const std::string& prefix) const {
+        return static_cast<std::size_t>(std::count_if(
+            calls.begin(), calls.end(), [&](const auto& c) { return c.rfind(prefix, 0) == 0; }));
+    }
+
+    bool GetCursorPos(ScreenPoint& point) override {
+        Record("GetCursorPos");
+        point = cursorRead ? cursor : ScreenPoint{};
+        return cursorRead;
+    }
+    bool GetClipCursor(ScreenRect& rect) override {
+        Record("GetClipCursor");
+        rect = cursorRead ? clip : ScreenRect{};
+        return cursorRead;
+    }
+    bool SetCursorPos(std::int32_t x, std::int32_t y) override {
+        Record("SetCursorPos(" + std::to_string(x) + "," + std::to_string(y) + ")");
+        if (Fails("SetCursorPos")) {
+            return false;
+        }
+        cursor = {x, y};
+        return true;
+    }
+    bool ClipCursor(const std::optional<ScreenRect>& rect) override {
+        Record("ClipCursor(" + (rect ? Rect(*rect) : std::string("release")) + ")");
+        if (Fails("ClipCursor")) {
+            return false;
+        }
+        clip = rect ? *rect : kWholeScreen;
+        return true;
+    }
+    bool IsWindow(Hwnd window) override {
+        Record("IsWindow(" + Handle(window) + ")");
+        return windows.count(window) != 0 && !Fails("IsWindow", Handle(window));
+    }
+    bool IsIconic(Hwnd window) override {
+        Record("IsIconic(" + Handle(window) + ")");
+        return windows.count(window) && windows[window].iconic;
+    }
+    bool OpenIcon(Hwnd window) override {
+        Record("OpenIcon(" + Handle(window) + ")");
+        return !Fails("OpenIcon");
+    }
+    bool SetForegroundWindow(Hwnd window) override {
+        Record("SetForegroundWindow(" + Handle(window) + ")");
+        return !Fails("SetForegroundWindow");
+    }
+    bool GetWindowRect(Hwnd window, ScreenRect& rect) override {
+        Record("GetWindowRect(" + Handle(window) + ")");
+        rect = windows.count(window) ? windows[window].rect : ScreenRect{};
+        return windows.count(window) != 0 && !Fails("GetWindowRect");
+    }
+    bool SetWindowPos(Hwnd window, Hwnd insertAfter, std::uint32_t flags) override {
+        const std::string after = std::to_string(static_cast<std::intptr_t>(insertAfter));
+        Record("SetWindowPos(" + Handle(window) + "," + after + "," + std::to_string(flags) + ")");
+        if (Fails("SetWindowPos", after)) {
+            return false;
+        }
+        if (insertAfter == kHwndTopmost) {
+            topmost.insert(window);
+        } else if (insertAfter == kHwndNotTopmost) {
+            topmost.erase(window);
+        }
+        return true;
+    }
+    std::uint32_t MapVirtualKeyA(std::uint32_t code, std::uint32_t mapType) override {
+        Record("MapVirtualKeyA(" + std::to_string(code) + "," + std::to_string(mapType) + ")");
+        return code == 17 ? 29 : (code == 86 ? 47 : 0);
+    }
+    std::uint32_t SendInput(const KeyboardInputRecord& r) override {
+        Record("SendInput(" + std::to_string(r.type) + "," + std::to_string(r.virtualKey) + "," +
+               std::to_string(r.scanCode) + "," + std::to_string(r.flags) + "," +
+               std::to_string(r.time) + "," + std::to_string(r.extraInfo) + ")");
+        if (Fails("SendInput", std::to_string(r.virtualKey) + "/" + std::to_string(r.flags))) {
+            return 0;
+        }
+        if (r.flags & kKeyUp) {
+            keysDown.erase(r.virtualKey);
+        } else {
+            keysDown.insert(r.virtualKey);
+        }
+        return 1;
+    }
+    std::uint32_t SendInput(const MouseInputRecord& r) override {
+        Record("MouseInput(" + std::to_string(r.flags) + ")");
+        if (r.type != kInputMouse || r.dx != 0 || r.dy != 0 ||
+            Fails("MouseInput", std::to_string(r.flags))) {
+            return 0;
+        }
+        if (r.flags == kMouseLeftDown) {
+            leftButtonDown = true;
+        } else if (r.flags == kMouseLeftUp) {
+            leftButtonDown = false;
+        }
+        return 1;
+    }
+    bool OpenClipboard(Hwnd owner) override {
+        Record("OpenClipboard(" + Handle(owner) + ")");
+        if (clipboardOpen || Fails("OpenClipboard")) {
+            return false;
+        }
+        clipboardOpen = true;
+        return true;
+    }
+    bool EmptyClipboard() override {
+        Record("EmptyClipboard");
+        if (!clipboardOpen) {
+            return false;
+        }
+        clipboard.clear();
+        clipboardHasText = false;
+        return true;
+    }
+    bool SetClipboardText(BytesView text) override {
+        Record("SetClipboardText(" + Escaped(text) + ")");
+        if (!clipboardOpen || Fails("SetClipboardText")) {
+            return false;
+        }
+        clipboard = std::string(text);
+        clipboardHasText = true;
+        return true;
+    }
+    bool CloseClipboard() override {
+        Record("CloseClipboard");
+        return std::exchange(clipboardOpen, false);
+    }
+    Hwnd GetOpenClipboardWindow() override {
+        Record("GetOpenClipboardWindow");
+        return clipboardHolder;
+    }
+    void PumpMessages() override { Record("PumpMessages"); }
+    void Sleep(std::uint32_t milliseconds) override {
+        Record("Sleep(" + std::to_string(milliseconds) + ")");
+        sleeps.push_back(milliseconds);
+        now += milliseconds;
+    }
+    std::uint32_t GetTickCount() override { return ++now; }
+    std::vector<ProcessRecord> ProcessSnapshot() override {
+        Record("ProcessSnapshot");
+        return processes;
+    }
+    std::vector<ThreadRecord> ThreadSnapshot() override {
+        Record("ThreadSnapshot");
+        return threads;
+    }
+    std::vector<Hwnd> EnumThreadWindows(std::uint32_t threadId) override {
+        Record("EnumThreadWindows(" + std::to_string(threadId) + ")");
+        return threadWindows[threadId];
+    }
+    std::vector<Hwnd> EnumChildWindows(Hwnd parent) override {
+        Record("EnumChildWindows(" + Handle(parent) + ")");
+        std::vector<Hwnd> all;
+        Descendants(parent, all);
+        return all;
+    }
+    std::int32_t GetWindowTextLengthA(Hwnd window) override {
+        Record("GetWindowTextLengthA(" + Handle(window) + ")");
+        if (windows.count(window) && windows[window].hung) {
+            return kTitleUnanswered;
+        }
+        return windows.count(window) ? static_cast<std::int32_t>(windows[window].title.size()) : 0;
+    }
+    std::int32_t GetWindowTextA(Hwnd window, char* buffer, std::int32_t size) override {
+        Record("GetWindowTextA(" + Handle(window) + ")");
+        const std::string title = windows.count(window) ? windows[window].title : "";
+        const auto copied = std::min<std::size_t>(title.size(), static_cast<std::size_t>(size - 1));
+        std::memcpy(buffer, title.data(), copied);
+        buffer[copied] = '\0';
+        return static_cast<std::int32_t>(copied);
+    }
+    Hwnd GetDlgItem(Hwnd parent, std::int32_t id) override {
+        Record("GetDlgItem(" + Handle(parent) + "," + std::to_string(id) + ")");
+        if (!windows.count(parent)) {
+            return 0;
+        }
+        for (const Hwnd child : windows[parent].children) {
+            if (windows[child].id == id) {
+                return child;
+            }
+        }
+        return 0;
+    }
+    bool SendMessageTimeoutA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                             std::intptr_t lParam, std::uint32_t timeoutMs,
+                             std::uintptr_t& result) override {
+        Record("SendMessageTimeoutA(" + Handle(window) + "," + std::to_string(message) + "," +
+               std::to_string(timeoutMs) + ")");
+        if (Fails("SendMessageTimeoutA") || !windows.count(window)) {
+            return false;
+        }
+        const std::string& text = windows[window].text;
+        if (message == kWmGetTextLength) {
+            result = text.size();
+        } else if (message == kWmGetText) {
+            const std::size_t copied = std::min<std::size_t>(text.size(), wParam - 1);
+            auto* buffer = reinterpret_cast<char*>(lParam);
+            std::memcpy(buffer, text.data(), copied);
+            buffer[copied] = '\0';
+            result = copied;
+        }
+        return true;
+    }
+    void SendCopyDataA(Hwnd window, std::uintptr_t dwData, BytesView data) override {
+        Record("SendCopyDataA(" + Handle(window) + "," + std::to_string(dwData) + "," +
+               std::to_string(data.size()) + "," + Escaped(data) + ")");
+    }
+    std::intptr_t SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                               std::intptr_t lParam) override {
+        Record("SendMessageA(" + Handle(window) + "," + std::to_string(message) + "," +
+               std::to_string(wParam) + "," + std::to_string(lParam) + ")");
+        if (message == kWmCommand && wParam == kCadHistoryToClipboard && windows.count(window) &&
+            !windows[window].text.empty()) {
+            clipboard = windows[window].text; // the CAD copies its history
+            clipboardHasText = true;
+        }
+        return 0;
+    }
+    bool PostMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                      std::intptr_t lParam) override {
+        Record("PostMessageA(" + Handle(window) + "," + std::to_string(message) + "," +
+               std::to_string(wParam) + "," + std::to_string(lParam) + ")");
+        return true;
+    }
+    std::optional<Bytes> GetClipboardText(Hwnd owner) override {
+        Record("GetClipboardText(" + Handle(owner) + ")");
+        return clipboardHasText ? std::optional<Bytes>(clipboard) : std::nullopt;
+    }
+    RunLockResult AcquireRunLock(std::uint32_t timeoutMs) override {
+        Record("AcquireRunLock(" + std::to_string(timeoutMs) + ")");
+        runLockHeld = runLock == RunLockResult::Acquired;
+        return runLock;
+    }
+    void ReleaseRunLock() override {
+        Record("ReleaseRunLock");
+        runLockHeld = false;
+    }
+
+    std::vector<std::uint32_t> sleeps;
+    static constexpr ScreenRect kWholeScreen{0, 0, 1280, 1024};
+
+    static std::string Handle(Hwnd window) {
+        char buffer[24];
+        std::snprintf(buffer, sizeof buffer, "0x%lx", static_cast<unsigned long>(window));
+        return buffer;
+    }
+    static std::string Rect(const ScreenRect& r) {
+        return std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+               std::to_string(r.right) + "," + std::to_string(r.bottom);
+    }
+    static std::string Escaped(BytesView text) {
+        std::string out;
+        for (const char c : text) {
+            if (c == '\x1b') {
+                out += "<ESC>";
+            } else if (c == '\r') {
+                out += "<CR>";
+            } else if (c == '\n') {
+                out += "<LF>";
+            } else {
+                out.push_back(c);
+            }
+        }
+        return out;
+    }
+
+  private:
+    bool Fails(const std::string& name, const std::string& argument = "") {
+        for (const std::string& key : {name + "(" + argument + ")", name}) {
+            auto found = failures.find(key);
+            if (found == failures.end() || found->second == 0) {
+                continue;
+            }
+            if (found->second > 0) {
+                --found->second;
+            }
+            return true;
+        }
+        return false;
+    }
+    void Descendants(Hwnd parent, std::vector<Hwnd>& all) {
+        if (!windows.count(parent)) {
+            return;
+        }
+        for (const Hwnd child : windows[parent].children) {
+            all.push_back(child);
+            Descendants(child, all);
+        }
+    }
+};
+
+} // namespace vr::test
