@@ -1,25 +1,22 @@
 #pragma once
 
-#include "cad/JsonLine.h"
-
-#include <windows.h>
+#include "session/JournalSink.h"
+#include "text/Text.h"
+#include "winsupport/win32/AppendingFile.h"
 
 namespace standin {
 
-// The journal file: one JSON object per line, written through at once so
-// that a test reading it sees every event as soon as it has happened.
-class Journal {
+// The journal file: one JSON object a line, each with the tick count at
+// which it happened, appended and written through at once, so that a test
+// reading the file meanwhile sees every event as soon as it has happened.
+class Journal final : public JournalSink {
   public:
-    Journal() = default;
-    ~Journal();
-    Journal(const Journal&) = delete;
-    Journal& operator=(const Journal&) = delete;
-
-    bool Open(vr::TextView path);
-    void Write(const JsonLine& line);
+    // False when the file cannot be opened; nothing is written then.
+    [[nodiscard]] bool Open(vr::TextView path);
+    void Write(const JsonLine& line) override;
 
   private:
-    HANDLE file_ = INVALID_HANDLE_VALUE;
+    vr::AppendingFile file_;
 };
 
 } // namespace standin

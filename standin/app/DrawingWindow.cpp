@@ -1,0 +1,98 @@
+#include "app/DrawingWindow.h"
+
+#include "app/WindowClasses.h"
+#include "winsupport/win32/Handles.h"
+#include "winsupport/win32/WideText.h"
+
+namespace standin {
+namespace {
+
+constexpr COLORREF kInk = RGB(255, 255, 255);
+constexpr int kPointArm = 3; // a point is a small cross
+
+void DrawEntity(HDC dc, const DrawingView& view, const Entity& e) {
+    const ClientPoint a = ToClient(view, e.start);
+    switch (e.type) {
+    case EntityType::Point:
+        MoveToEx(dc, a.x - kPointArm, a.y, nullptr);
+        LineTo(dc, a.x + kPointArm + 1, a.y);
+        MoveToEx(dc, a.x, a.y - kPointArm, nullptr);
+        LineTo(dc, a.x, a.y + kPointArm + 1);
+        break;
+    case EntityType::Line: {
+        const ClientPoint b = ToClient(view, e.end);
+        MoveToEx(dc, a.x, a.y, nullptr);
+        LineTo(dc, b.x, b.y);
+        break;
+    }
+    case EntityType::SingleLineText: {
+        const int tenths = static_cast<int>(e.rotation * 10);
+        const vr::GdiObject<HFONT> font(
+            CreateFontW(-TextPixels(view, e.height), 0, tenths, tenths, FW_NORMAL, FALSE, FALSE,
+                        FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                        ANTIALIASED_QUALITY, DEFAULT_PITCH, L"MS Gothic"));
+        const vr::SelectedObject selected(dc, font.Get());
+        const std::wstring text = vr::WideZ(e.text);
+        TextOutW(dc, a.x, a.y, text.c_str(), static_cast<int>(text.size()));
+        break;
+    }
+    }
+}
+
+} // namespace
+
+DrawingWindow::DrawingWindow(CommandSession& session) : session_(session) {}
+
+bool DrawingWindow::Create(HWND parent) {
+    return Window::Create({.className = kDrawingClass,
+                           .style = WS_CHILD | WS_VISIBLE,
+                           .x = 0,
+                           .y = 0,
+                           .width = 10,
+                           .height = 10,
+                           .parent = parent});
+}
+
+LRESULT DrawingWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_LBUTTONDOWN:
+        OnClick(
+            ClientPoint{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+        return 0;
+    default:
+        return Window::WindowProc(message, wParam, lParam);
+    }
+}
+
+void DrawingWindow::OnSize(int, int) {
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+DrawingView DrawingWindow::CurrentView() const {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    return FitDrawing(session_.Entities(), client.right, client.bottom);
+}
+
+void DrawingWindow::OnClick(ClientPoint client) {
+    session_.DrawingClicked(client, ToWorld(CurrentView(), client));
+}
+
+void DrawingWindow::OnPaint() {
+    const vr::ScopedPaint paint(Handle());
+    const HDC dc = paint.Get();
+    const DrawingView view = CurrentView();
+    const vr::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, kInk));
+    const vr::SelectedObject selectedPen(dc, pen.Get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, kInk);
+    SetTextAlign(dc, TA_LEFT | TA_BASELINE);
+    for (const Entity& e : session_.Entities()) {
+        DrawEntity(dc, view, e);
+    }
+}
+
+} // namespace standin

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/CommandArea.h"
+#include "app/CommandInput.h"
+#include "app/CommandLineControls.h"
+#include "app/DrawingWindow.h"
+#include "cad/Options.h"
+#include "session/CommandSession.h"
+#include "winsupport/win32/Window.h"
+
+namespace standin {
+
+// Posted to the main window to run the queued command lines.
+inline constexpr UINT kDrainMessage = WM_APP + 1;
+
+// The CAD's main window, titled "<MainCaption> - [<drawing>]": the drawing
+// above, the command area with the prompt and the input box below. It takes
+// WM_COPYDATA as command-line input, runs the queued lines when told, keeps
+// the timers of the fault modes, and ends the program when it goes.
+class MainWindow final : public vr::Window {
+  public:
+    MainWindow(const Options& options, JournalSink& journal, CommandSession& session,
+               CommandInput& input);
+
+    // The window and everything in it; false, reported, on a failure.
+    [[nodiscard]] bool Create(HFONT font);
+    void Layout();
+    void StartTimers();
+
+    [[nodiscard]] HWND Drawing() const { return drawing_.Handle(); }
+    [[nodiscard]] HWND CommandAreaHandle() const { return area_.Handle(); }
+    [[nodiscard]] HWND Prompt() const { return controls_.Prompt(); }
+    [[nodiscard]] HWND Input() const { return controls_.Input(); }
+
+  protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnSize(int width, int height) override;
+    void OnDestroy() override;
+
+  private:
+    void OnActivate(WPARAM wParam);
+    void OnCopyData(const COPYDATASTRUCT& data);
+    void OnTimer(UINT_PTR id);
+
+    const Options& options_;
+    JournalSink& journal_;
+    CommandSession& session_;
+    CommandInput& input_;
+    DrawingWindow drawing_;
+    CommandLineControls controls_;
+    CommandArea area_;
+};
+
+} // namespace standin

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "cad/CommandLineInput.h"
+#include "cad/Options.h"
+#include "lisp/Interpreter.h"
+#include "session/JournalSink.h"
+#include "session/SessionWindows.h"
+#include "view/DrawingView.h"
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace vr {
+class FileAccess;
+}
+
+namespace standin {
+
+// The CAD's side of its command line: characters typed, pasted or sent
+// become lines, which run one after another, never one inside another;
+// AutoLISP asks for points, which scripted answers, clicks or typed
+// coordinates give; everything shown goes to the history. Every step is
+// written to the journal.
+class CommandSession final : public lisp::CadHost {
+  public:
+    CommandSession(const Options& options, JournalSink& journal, vr::FileAccess& files,
+                   SessionWindows& windows);
+
+    // Lines to run once the message loop turns, in order.
+    void QueueLines(const std::vector<Text>& lines);
+    // Characters as they reach the command line.
+    void OnInputCharacters(TextView characters);
+    // Ctrl+V: the clipboard's plain text (nullopt: it holds none) and how
+    // many formats it holds, fed as typing.
+    void Pasted(const std::optional<vr::Bytes>& text, std::int32_t formats);
+    // The clipboard was held by another program for too long.
+    void PasteRefused();
+    // WM_COPYDATA: `byteCount` as sent, `bytes` the data (empty without any);
+    // dwData 1 is command-line input up to the first NUL.
+    void CopyDataReceived(std::uintptr_t dwData, std::uint32_t byteCount, vr::BytesView bytes);
+    // A click into the drawing at a pixel, and the world point under it.
+    void DrawingClicked(ClientPoint client, const Point3& world);
+    // Runs the queued lines, unless a line is running: that one runs the
+    // rest when it ends.
+    void DrainQueue();
+    // Command 32781: the history in the ANSI code page for the clipboard;
+    // nullopt when the command is to be ignored (--ignore-32781).
+    [[nodiscard]] std::optional<vr::Bytes> HistoryForClipboard();
+    // DXFOUT: the drawing written to the --dxf file.
+    void SaveDxf();
+    // The program ends: the drawing is saved when a file was given.
+    void Exit();
+
+    [[nodiscard]] const Text& History() const { return history_; }
+    [[nodiscard]] const Text& PendingInput() const { return commandLine_.Pending(); }
+    [[nodiscard]] const std::vector<Entity>& Entities() const { return entities_; }
+
+    // CadHost
+    void Print(TextView text) override;
+    [[nodiscard]] std::optional<Point3> GetPoint(TextView prompt) override;
+    void AddEntity(const Entity& entity) override;
+    [[nodiscard]] std::optional<Text> FindFile(TextView name) override;
+    [[nodiscard]] std::optional<Text> ReadSource(TextView path) override;
+    void LoadAttempted(TextView name, const std::optional<Text>& path) override;
+
+  private:
+    void Execute(const Text& line);
+    void AppendHistory(TextView text);
+    void AnswerTypedPoint(const Text& line);
+    // A point answer to getpoint, and where it came from.
+    void JournalPoint(const Point3& point, TextView source);
+
+    const Options& options_;
+    JournalSink& journal_;
+    vr::FileAccess& files_;
+    SessionWindows& windows_;
+    CommandLineInput commandLine_;
+    lisp::Interpreter lisp_;
+    std::vector<Entity> entities_;
+    std::deque<Point3> scriptedPoints_;
+    std::deque<Text> queuedLines_;
+    Text history_; // CR LF line ends, as the history box shows it
+    bool executing_ = false;
+    bool awaitingPoint_ = false;
+    bool pointCancelled_ = false;
+    std::optional<Point3> pointAnswer_;
+};
+
+} // namespace standin
