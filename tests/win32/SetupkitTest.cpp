@@ -9,6 +9,7 @@
 #include "ToolBed.h"
 #include "Win32TestSupport.h"
 #include "platform/win32/WindowSupport.h"
+#include "winsupport/win32/FileReader.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -80,7 +81,7 @@ class GuideRecorder {
     [[nodiscard]] std::string Opened(DWORD waitMs) const {
         const DWORD start = GetTickCount();
         std::optional<std::string> log;
-        while (!(log = ReadFileBytes(Log())) && GetTickCount() - start < waitMs) {
+        while (!(log = ReadWholeFile(Log())) && GetTickCount() - start < waitMs) {
             Sleep(50);
         }
         return log.value_or("");
@@ -234,7 +235,7 @@ void ExpectCompletionOnly(const ProcessRun& run) {
 
 void ExpectPayloadInstalled(const std::wstring& target) {
     for (std::size_t i = 0; i < setup::kInstallPayload.size(); ++i) {
-        EXPECT_EQ(ReadFileBytes(target + L"\\" + PayloadName(i)), PayloadBytes(i, "new"))
+        EXPECT_EQ(ReadWholeFile(target + L"\\" + PayloadName(i)), PayloadBytes(i, "new"))
             << ToUtf8(PayloadName(i));
     }
 }
@@ -274,8 +275,8 @@ TEST(Setupkit, ReplacesOlderCopiesAndLeavesOtherFilesAlone) {
 
     ExpectCompletionOnly(setupkit.InstallInto(target.Path()));
     ExpectPayloadInstalled(target.Path());
-    EXPECT_EQ(ReadFileBytes(target.File(L"senten.txt")), "node\r\n1,2\r\n");
-    EXPECT_EQ(ReadFileBytes(target.File(L"ZuDuv.ini.bak")), "[Main]\r\n");
+    EXPECT_EQ(ReadWholeFile(target.File(L"senten.txt")), "node\r\n1,2\r\n");
+    EXPECT_EQ(ReadWholeFile(target.File(L"ZuDuv.ini.bak")), "[Main]\r\n");
     EXPECT_EQ(FilesIn(target.Path()).size(), 21u);
     EXPECT_EQ(guide.Opened(kWaitMs), OpenedLine(target.File(L"setupguide.pdf")));
 }
@@ -342,7 +343,7 @@ TEST(Setupkit, StopsAtAMissingFileAndKeepsWhatWasCopied) {
     std::set<std::wstring> expected;
     for (std::size_t i = 0; i < 6; ++i) {
         expected.insert(PayloadName(i));
-        EXPECT_EQ(ReadFileBytes(target.File(PayloadName(i))), PayloadBytes(i, "new"));
+        EXPECT_EQ(ReadWholeFile(target.File(PayloadName(i))), PayloadBytes(i, "new"));
     }
     const std::vector<std::wstring> present = FilesIn(target.Path());
     EXPECT_EQ(std::set<std::wstring>(present.begin(), present.end()), expected);
@@ -365,7 +366,7 @@ TEST(Setupkit, RefusesItsOwnFolder) {
         ASSERT_EQ(run.dialogs.size(), 1u) << atRoot;
         EXPECT_NE(run.dialogs[0].text.find(Wide(u"このインストーラーのあるフォルダです")),
                   std::wstring::npos);
-        EXPECT_EQ(ReadFileBytes(distribution.File(L"zuduv.ini")),
+        EXPECT_EQ(ReadWholeFile(distribution.File(L"zuduv.ini")),
                   "[Main]\r\nACADName=edited by the user\r\n");
     }
     EXPECT_EQ(guide.Opened(500), "");
@@ -418,8 +419,8 @@ TEST(Setupkit, InstallsTheBuiltFolderWhoseToolsThenRun) {
     }
     EXPECT_EQ(guide.Opened(kWaitMs), OpenedLine(target.File(L"setupguide.pdf")));
     for (std::size_t i = 0; i < setup::kInstallPayload.size(); ++i) {
-        EXPECT_EQ(ReadFileBytes(target.File(PayloadName(i))),
-                  ReadFileBytes(distribution.File(PayloadName(i))));
+        EXPECT_EQ(ReadWholeFile(target.File(PayloadName(i))),
+                  ReadWholeFile(distribution.File(PayloadName(i))));
     }
 
     const ScratchFolder cadFolder(L"setupkit-cad");
@@ -430,7 +431,7 @@ TEST(Setupkit, InstallsTheBuiltFolderWhoseToolsThenRun) {
     ASSERT_TRUE(cad.Ready());
     target.Write(L"senten.txt", "line\r\n0,0\r\n100,0\r\n100,50\r\n");
     const DesktopState before = PrepareDesktop();
-    const ProcessRun pinmark = RunAndWatch(target.File(L"pinmark.exe"), 30000);
+    const ProcessRun pinmark = RunAndWatch(target.File(L"pinmark.exe"), L"", 30000);
     EXPECT_TRUE(pinmark.exited);
     EXPECT_TRUE(pinmark.dialogs.empty());
     const JournalFile& journal = cad.Journal();
@@ -438,11 +439,8 @@ TEST(Setupkit, InstallsTheBuiltFolderWhoseToolsThenRun) {
     EXPECT_EQ(journal.Count("\"type\":\"LINE\""), 2u);
     ExpectDesktopPutBack(before, cad.Main());
 
-    const PROCESS_INFORMATION process =
-        StartProgram(target.File(L"gaugeread.exe"), L"+1.5 12 5 C:\\data\\bridge.xlsm");
-    const ProcessRun gaugeread = WatchProcess(process, 30000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    const ProcessRun gaugeread =
+        RunAndWatch(target.File(L"gaugeread.exe"), L"+1.5 12 5 C:\\data\\bridge.xlsm", 30000);
     EXPECT_TRUE(gaugeread.dialogs.empty());
     EXPECT_TRUE(journal.WaitFor({"{\"event\":\"print\",\"text\":\"\\n寸法値の依頼（相対）: 式 \""}))
         << journal.Dump();
@@ -467,7 +465,7 @@ TEST(Setupkit, Command2DuringTheCopiesEndsAtOnce) {
     const std::vector<std::wstring> present = FilesIn(target.Path());
     EXPECT_GE(present.size(), 1u);
     EXPECT_LT(present.size(), 19u);
-    EXPECT_EQ(ReadFileBytes(target.File(PayloadName(0))).value_or("").size(), large.size());
+    EXPECT_EQ(ReadWholeFile(target.File(PayloadName(0))).value_or("").size(), large.size());
     EXPECT_EQ(guide.Opened(500), "");
 }
 
@@ -615,13 +613,13 @@ TEST(Setupkit, UsesTheFontsOfTheDesign) {
 // the whole payload beside it.
 TEST(InstallationFolder, HoldsThePayloadBesideSetupkit) {
     const std::wstring dist = kDistDir;
-    EXPECT_TRUE(ReadFileBytes(dist + L"\\setupkit.exe"));
+    EXPECT_TRUE(ReadWholeFile(dist + L"\\setupkit.exe"));
     for (std::size_t i = 0; i < setup::kInstallPayload.size(); ++i) {
-        const std::optional<std::string> bytes = ReadFileBytes(dist + L"\\" + PayloadName(i));
+        const std::optional<std::string> bytes = ReadWholeFile(dist + L"\\" + PayloadName(i));
         ASSERT_TRUE(bytes) << ToUtf8(PayloadName(i));
         EXPECT_FALSE(bytes->empty()) << ToUtf8(PayloadName(i));
     }
-    EXPECT_EQ(ReadFileBytes(dist + L"\\delay.dat"), "5\r\n");
+    EXPECT_EQ(ReadWholeFile(dist + L"\\delay.dat"), "5\r\n");
 
     // The shipped settings, read as the tools read them: every key present,
     // the Japanese values intact in code page 932.
