@@ -5,6 +5,12 @@
 #include "SetupMessages.h"
 #include "SetupResources.h"
 #include "Win32Installer.h"
+#include "winsupport/core/Twips.h"
+#include "winsupport/win32/Handles.h"
+#include "winsupport/win32/ScreenDpi.h"
+#include "winsupport/win32/WideText.h"
+
+#include <string>
 
 namespace vr::setup {
 namespace {
@@ -34,17 +40,6 @@ constexpr ControlDesign kControls[] = {
     {kLabel1, L"STATIC", SS_LEFT, 120, 4200, 5055, 615, false},
 };
 
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
-int Pixels(int twips, int dpi) {
-    return static_cast<int>(TwipsAsPixels(twips, dpi));
-}
-
 HFONT CreateFormFont(int dpi, bool bold) {
     return CreateFontW(-MulDiv(kFontPoints, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
                        bold ? TRUE : FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
@@ -52,44 +47,35 @@ HFONT CreateFormFont(int dpi, bool bold) {
                        kFontFace);
 }
 
-const wchar_t* Wide(std::u16string_view text) {
-    return reinterpret_cast<const wchar_t*>(text.data());
-}
-
-const wchar_t* ControlText(int id) {
+std::u16string_view ControlText(int id) {
     switch (id) {
     case kCommand1:
-        return Wide(kInstallButton);
+        return kInstallButton;
     case kCommand2:
-        return Wide(kCancelButton);
+        return kCancelButton;
     case kLabel1:
-        return Wide(kNotice);
+        return kNotice;
     default:
-        return L"";
+        return {};
     }
 }
 
 // Picture1 shows the fixed picture at its top left corner.
 LRESULT CALLBACK PictureProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
+        const ScopedPaint paint(window);
         RECT client;
         GetClientRect(window, &client);
-        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-        HBITMAP picture = static_cast<HBITMAP>(LoadImageW(
-            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kPictureResource), IMAGE_BITMAP, 0, 0, 0));
-        if (picture) {
+        FillRect(paint.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
+        const GdiObject<HBITMAP> picture(static_cast<HBITMAP>(LoadImageW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kPictureResource), IMAGE_BITMAP, 0, 0, 0)));
+        if (picture.Get()) {
             BITMAP size{};
-            GetObjectW(picture, sizeof size, &size);
-            HDC memory = CreateCompatibleDC(dc);
-            HGDIOBJ old = SelectObject(memory, picture);
-            BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
-            SelectObject(memory, old);
-            DeleteDC(memory);
-            DeleteObject(picture);
+            GetObjectW(picture.Get(), sizeof size, &size);
+            const ScopedMemoryDc memory(paint.Get());
+            const SelectedObject selected(memory.Get(), picture.Get());
+            BitBlt(paint.Get(), 0, 0, size.bmWidth, size.bmHeight, memory.Get(), 0, 0, SRCCOPY);
         }
-        EndPaint(window, &paint);
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
@@ -142,12 +128,12 @@ void RegisterClasses(HINSTANCE instance) {
 void PlaceOnScreen(HWND form, int dpi) {
     RECT outer;
     GetWindowRect(form, &outer);
-    const FormPosition position = PlaceForm(PixelsAsTwips(GetSystemMetrics(SM_CXSCREEN), dpi),
-                                            PixelsAsTwips(GetSystemMetrics(SM_CYSCREEN), dpi),
-                                            PixelsAsTwips(outer.right - outer.left, dpi),
-                                            PixelsAsTwips(outer.bottom - outer.top, dpi));
-    SetWindowPos(form, nullptr, static_cast<int>(TwipsAsPixels(position.left, dpi)),
-                 static_cast<int>(TwipsAsPixels(position.top, dpi)), 0, 0,
+    const FormPosition position = PlaceForm(PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), dpi),
+                                            PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), dpi),
+                                            PixelsToTwips(outer.right - outer.left, dpi),
+                                            PixelsToTwips(outer.bottom - outer.top, dpi));
+    SetWindowPos(form, nullptr, static_cast<int>(TwipsToPixels(position.left, dpi)),
+                 static_cast<int>(TwipsToPixels(position.top, dpi)), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowPos(form, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
@@ -157,9 +143,11 @@ void PlaceOnScreen(HWND form, int dpi) {
 HWND CreateForm1(HINSTANCE instance) {
     RegisterClasses(instance);
     const int dpi = ScreenDpi();
-    RECT frame{0, 0, Pixels(kClientWidthTwips, dpi), Pixels(kClientHeightTwips, dpi)};
+    RECT frame{0, 0, TwipsToPixelsInt(kClientWidthTwips, dpi),
+               TwipsToPixelsInt(kClientHeightTwips, dpi)};
     AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
-    HWND form = CreateWindowExW(0, kFormClass, Wide(kFormCaption), kFormStyle, CW_USEDEFAULT,
+    const std::wstring caption = WideZ(kFormCaption);
+    HWND form = CreateWindowExW(0, kFormClass, caption.c_str(), kFormStyle, CW_USEDEFAULT,
                                 CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                                 nullptr, nullptr, instance, nullptr);
     if (!form) {
@@ -169,10 +157,11 @@ HWND CreateForm1(HINSTANCE instance) {
     HFONT buttonFont = CreateFormFont(dpi, true);
     HFONT labelFont = CreateFormFont(dpi, false);
     for (const ControlDesign& control : kControls) {
+        const std::wstring text = WideZ(ControlText(control.id));
         HWND child = CreateWindowExW(
-            0, control.windowClass, ControlText(control.id), WS_CHILD | WS_VISIBLE | control.style,
-            Pixels(control.left, dpi), Pixels(control.top, dpi), Pixels(control.width, dpi),
-            Pixels(control.height, dpi), form,
+            0, control.windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | control.style,
+            TwipsToPixelsInt(control.left, dpi), TwipsToPixelsInt(control.top, dpi),
+            TwipsToPixelsInt(control.width, dpi), TwipsToPixelsInt(control.height, dpi), form,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
         SendMessageW(child, WM_SETFONT,
                      reinterpret_cast<WPARAM>(control.buttonFont ? buttonFont : labelFont), FALSE);

@@ -1,11 +1,11 @@
 // setupkit: installs the tool set into a folder the user chooses.
 #include "Form1.h"
-
-#include <ole2.h>
+#include "winsupport/win32/Com.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     // The folder browser and Shell.Application need COM on this thread.
-    if (FAILED(OleInitialize(nullptr))) {
+    const vr::ScopedComInit com;
+    if (!com.Succeeded()) {
         return 1;
     }
     HWND form = vr::setup::CreateForm1(instance);
@@ -21,6 +21,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
             DispatchMessageW(&message);
         }
     }
-    OleUninitialize();
     return 0;
 }

@@ -4,8 +4,9 @@
 #include "FormPlacement.h"
 #include "SetupMessages.h"
 #include "SetupkitBed.h"
-#include "platform/win32/WindowSupport.h"
+#include "winsupport/core/Twips.h"
 #include "winsupport/win32/Handles.h"
+#include "winsupport/win32/ScreenDpi.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +68,7 @@ TEST(Setupkit, ShowsForm1AsDesigned) {
     ASSERT_NE(form, nullptr);
     const int dpi = ScreenDpi();
     const auto px = [dpi](int twips) {
-        return static_cast<int>(setup::TwipsAsPixels(twips, dpi));
+        return TwipsToPixelsInt(twips, dpi);
     };
 
     wchar_t caption[128] = {};
@@ -86,14 +87,13 @@ TEST(Setupkit, ShowsForm1AsDesigned) {
     do {
         Sleep(50);
         GetWindowRect(form, &outer);
-        expected = setup::PlaceForm(setup::PixelsAsTwips(GetSystemMetrics(SM_CXSCREEN), dpi),
-                                    setup::PixelsAsTwips(GetSystemMetrics(SM_CYSCREEN), dpi),
-                                    setup::PixelsAsTwips(outer.right - outer.left, dpi),
-                                    setup::PixelsAsTwips(outer.bottom - outer.top, dpi));
-    } while (outer.left != setup::TwipsAsPixels(expected.left, dpi) &&
-             GetTickCount() - start < 2000);
-    EXPECT_EQ(outer.left, setup::TwipsAsPixels(expected.left, dpi));
-    EXPECT_EQ(outer.top, setup::TwipsAsPixels(expected.top, dpi));
+        expected = setup::PlaceForm(PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), dpi),
+                                    PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), dpi),
+                                    PixelsToTwips(outer.right - outer.left, dpi),
+                                    PixelsToTwips(outer.bottom - outer.top, dpi));
+    } while (outer.left != TwipsToPixels(expected.left, dpi) && GetTickCount() - start < 2000);
+    EXPECT_EQ(outer.left, TwipsToPixels(expected.left, dpi));
+    EXPECT_EQ(outer.top, TwipsToPixels(expected.top, dpi));
 
     struct Control {
         int id;
