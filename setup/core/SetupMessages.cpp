@@ -46,4 +46,11 @@ std::u16string GuideNotOpenedMessage(std::u16string_view guidePath) {
     return text;
 }
 
+std::u16string FormFailedMessage(std::uint32_t code, std::u16string_view description) {
+    std::u16string text(kFormFailed);
+    text += u"\r\n\r\n";
+    text += SystemReason(description, code);
+    return text;
+}
+
 } // namespace vr::setup

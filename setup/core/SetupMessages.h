@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,9 @@ inline constexpr std::u16string_view kCompleted =
     u"インストール終了　iJ-CADの設定は表示されたPDFを参照してください。";
 // Stands for the system's description when it gives none.
 inline constexpr std::u16string_view kUnknownError = u"不明なエラーです。";
+// The first line of the message when Form1 cannot be made.
+inline constexpr std::u16string_view kFormFailed =
+    u"インストーラーの画面を表示できませんでした。setupkit を終了します。";
 
 // The message after a failed copy: the file, the system's description and
 // number, and where it was copied from and to.
@@ -32,5 +36,9 @@ inline constexpr std::u16string_view kUnknownError = u"不明なエラーです�
 // The message after the copies when the guide could not be opened: where it
 // is, so that the user can open it.
 [[nodiscard]] std::u16string GuideNotOpenedMessage(std::u16string_view guidePath);
+
+// The message when Form1 or one of its controls could not be made: the
+// system's description and number.
+[[nodiscard]] std::u16string FormFailedMessage(std::uint32_t code, std::u16string_view description);
 
 } // namespace vr::setup

@@ -176,6 +176,12 @@ TEST(SetupMessages, SpellEachMessageExactly) {
         {GuideNotOpenedMessage(u"T:\\setupguide.pdf"),
          u"インストールは完了しましたが、ガイドを開けませんでした。\r\n"
          u"次のファイルを開いてください。\r\nT:\\setupguide.pdf"},
+        {FormFailedMessage(1407, u"ウィンドウ クラスが見つかりません。"),
+         u"インストーラーの画面を表示できませんでした。setupkit を終了します。\r\n\r\n"
+         u"ウィンドウ クラスが見つかりません。（エラー 1407）"},
+        {FormFailedMessage(0, kUnknownError),
+         u"インストーラーの画面を表示できませんでした。setupkit を終了します。\r\n\r\n"
+         u"不明なエラーです。（エラー 0）"},
         {OwnFolderMessage(u"C:\\表ソ"),
          u"選んだフォルダ「C:\\表ソ」はこのインストーラーのあるフォルダです。\r\n"
          u"ここにはインストールできません。別のフォルダを選んでやり直してください。"},

@@ -50,6 +50,7 @@ class Setupkit {
 
     // Form1 once it shows; null when it did not within the wait.
     [[nodiscard]] HWND Form() const { return form_; }
+    [[nodiscard]] DWORD ThreadId() const { return process_.dwThreadId; }
 
     // A click on one of Form1's buttons.
     void Press(int id) const;

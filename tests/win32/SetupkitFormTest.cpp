@@ -1,9 +1,11 @@
-// Form1 as designed: its layout, its place on the screen and its fonts.
+// Form1 as designed: its layout, place and fonts, and a form that cannot
+// be made, said to the user.
 #include "BuildPaths.h"
 #include "Form1.h"
 #include "FormPlacement.h"
 #include "SetupMessages.h"
 #include "SetupkitBed.h"
+#include "SetupkitRun.h"
 #include "winsupport/core/Twips.h"
 #include "winsupport/win32/Handles.h"
 #include "winsupport/win32/ScreenDpi.h"
@@ -131,8 +133,9 @@ TEST(Setupkit, ShowsForm1AsDesigned) {
 // Form1 built in this process, where its fonts can be read: ＭＳ Ｐゴシック
 // 12 pt in the Shift-JIS character set, the buttons bold and italic.
 TEST(Setupkit, UsesTheFontsOfTheDesign) {
-    const HWND form = setup::CreateForm1(GetModuleHandleW(nullptr));
-    ASSERT_NE(form, nullptr);
+    setup::Form1 form1;
+    ASSERT_TRUE(form1.Open());
+    const HWND form = form1.Handle();
     const int dpi = ScreenDpi();
     struct Expected {
         int id;
@@ -152,7 +155,47 @@ TEST(Setupkit, UsesTheFontsOfTheDesign) {
         EXPECT_EQ(logical.lfItalic, control.italic) << control.id;
         EXPECT_EQ(logical.lfCharSet, SHIFTJIS_CHARSET) << control.id;
     }
-    DestroyWindow(form);
+}
+
+// A window procedure that refuses every window of its class.
+LRESULT CALLBACK RefuseCreation(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return message == WM_NCCREATE ? FALSE : DefWindowProcW(window, message, wParam, lParam);
+}
+
+DWORD WINAPI RunSetupkitHere(void* exitCode) {
+    *static_cast<int*>(exitCode) = setup::RunSetupkit(SW_SHOWNORMAL);
+    return 0;
+}
+
+// setupkit run in this process, where the class of Form1 or of Picture1 is
+// taken first by a procedure that refuses its windows: it says in Japanese
+// that its window cannot be shown, and ends with an error code.
+TEST(Setupkit, SaysWhenItsWindowCannotBeMadeAndEndsWithAnError) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    for (const wchar_t* taken : {L"SetupkitForm1", L"SetupkitPicture"}) {
+        WNDCLASSW refusing{};
+        refusing.lpfnWndProc = RefuseCreation;
+        refusing.hInstance = instance;
+        refusing.lpszClassName = taken;
+        ASSERT_NE(RegisterClassW(&refusing), 0) << ToUtf8(taken);
+        int exitCode = 0;
+        const UniqueHandle thread(CreateThread(nullptr, 0, RunSetupkitHere, &exitCode, 0, nullptr));
+        DialogReport report;
+        if (const HWND box = WaitForMessageBox(GetCurrentProcessId(), 5000)) {
+            report = ReadMessageBox(box);
+            EXPECT_TRUE(PressOk(box, 5000));
+        }
+        EXPECT_EQ(WaitForSingleObject(thread.Get(), 5000), WAIT_OBJECT_0) << ToUtf8(taken);
+        for (const wchar_t* name : {L"SetupkitForm1", L"SetupkitPicture"}) {
+            UnregisterClassW(name, instance);
+        }
+
+        EXPECT_EQ(report.caption, L"setupkit") << ToUtf8(taken);
+        EXPECT_EQ(report.text.rfind(Wide(setup::kFormFailed), 0), 0u) << ToUtf8(report.text);
+        EXPECT_NE(report.text.find(Wide(u"（エラー ")), std::wstring::npos) << ToUtf8(report.text);
+        EXPECT_EQ(report.buttons, std::vector<std::wstring>{L"OK"});
+        EXPECT_NE(exitCode, 0) << ToUtf8(taken);
+    }
 }
 
 } // namespace

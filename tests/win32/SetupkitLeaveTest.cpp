@@ -1,5 +1,6 @@
 // Every way out of setupkit ends it at once and without a word: the
-// browser's cancel, Command2 (also during the copies) and the close box.
+// browser's cancel, Command2 (also during the copies), the close box, and a
+// quit sent to its thread from outside.
 #include "Form1.h"
 #include "SetupkitBed.h"
 #include "winsupport/win32/FileReader.h"
@@ -60,6 +61,22 @@ TEST(Setupkit, Command2DuringTheCopiesEndsAtOnce) {
     EXPECT_LT(present.size(), 19u);
     EXPECT_EQ(ReadWholeFile(target.File(PayloadName(0))).value_or("").size(), large.size());
     EXPECT_EQ(guide.Opened(500), "");
+}
+
+// The message loop ends only when the thread is told to quit from outside;
+// the program then ends with the code it was given.
+TEST(Setupkit, EndsWithTheCodeOfAQuitSentToItsThread) {
+    const ScratchFolder distribution(L"setupkit-dist");
+    LayOutDistribution(distribution);
+    for (const WPARAM code : {WPARAM{0}, WPARAM{7}}) {
+        const Setupkit setupkit(distribution);
+        ASSERT_NE(setupkit.Form(), nullptr);
+        ASSERT_TRUE(PostThreadMessageW(setupkit.ThreadId(), WM_QUIT, code, 0));
+        const ProcessRun run = setupkit.Watch();
+        EXPECT_TRUE(run.exited) << code;
+        EXPECT_EQ(run.exitCode, code);
+        EXPECT_TRUE(run.dialogs.empty()) << code;
+    }
 }
 
 } // namespace
