@@ -1,11 +1,11 @@
 // Writes the sample drawing plotseed.dwg: the side view of a three-span
 // bridge in lines, survey points on its deck, and Japanese labels, all on
 // layer 0 in model space, in metres.
+#include "BinaryFile.h"
 #include "Cp932Text.h"
 #include "DwgWriter.h"
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 namespace {
@@ -50,14 +50,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        const std::vector<std::uint8_t> bytes = vr::samples::dwg::WriteDwgR2000(SampleBridge());
-        std::ofstream file(argv[1], std::ios::binary);
-        file.write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-        if (!file) {
-            std::fprintf(stderr, "plotseed_writer: cannot write %s\n", argv[1]);
-            return 1;
-        }
+        vr::samples::WriteBinaryFile(argv[1], vr::samples::dwg::WriteDwgR2000(SampleBridge()));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "plotseed_writer: %s\n", error.what());
         return 1;

@@ -1,6 +1,7 @@
 // Writes the sample workbook bridgebook.xlsm: three sheets in Japanese whose
 // buttons run the macros of vba/, and the VBA project built from that
 // source. Usage: bridgebook_writer VBA_FOLDER WORK_FOLDER OUTPUT.xlsm
+#include "BinaryFile.h"
 #include "CompoundFile.h"
 #include "Cp932Text.h"
 #include "VbaProject.h"
@@ -37,15 +38,6 @@ std::string StoredSource(const std::string& utf8) {
         crlf += c;
     }
     return vr::samples::Cp932FromUtf8(crlf);
-}
-
-void WriteBinary(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    if (!file) {
-        throw std::runtime_error("cannot write " + path);
-    }
 }
 
 void Check(lxw_error error, const char* what) {
@@ -181,7 +173,7 @@ int main(int argc, char** argv) {
         const auto streams = vr::samples::workbook::VbaProjectStreams(
             "{5B1E2C4D-7A3F-4E19-9C2B-6D8E0F1A2B3C}", modules);
         const std::string project = std::string(argv[2]) + "/vbaProject.bin";
-        WriteBinary(project, vr::samples::workbook::WriteCompoundFile(streams));
+        vr::samples::WriteBinaryFile(project, vr::samples::workbook::WriteCompoundFile(streams));
         WriteWorkbook(project, argv[3]);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "bridgebook_writer: %s\n", error.what());

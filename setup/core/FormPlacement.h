@@ -18,9 +18,4 @@ struct FormPosition {
 [[nodiscard]] FormPosition PlaceForm(std::int64_t screenWidthTwips, std::int64_t screenHeightTwips,
                                      std::int64_t formWidthTwips, std::int64_t formHeightTwips);
 
-// Twips and pixels at a screen resolution in dots per inch, rounded to the
-// nearest whole unit (halves away from zero).
-[[nodiscard]] std::int64_t TwipsAsPixels(std::int64_t twips, int dpi);
-[[nodiscard]] std::int64_t PixelsAsTwips(std::int64_t pixels, int dpi);
-
 } // namespace vr::setup

@@ -45,12 +45,4 @@ InstallOutcome RunInstallation(InstallerPlatform& platform);
 // as "T:\".
 [[nodiscard]] std::u16string JoinPath(std::u16string_view folder, std::u16string_view name);
 
-// The message after a failed copy: the file, the system's description and
-// number, and where it was copied from and to.
-[[nodiscard]] std::u16string CopyFailedMessage(std::u16string_view name, const CopyFailure& failure,
-                                               std::u16string_view from, std::u16string_view to);
-
-// The message when the chosen folder is the installer's own.
-[[nodiscard]] std::u16string OwnFolderMessage(std::u16string_view folder);
-
 } // namespace vr::setup

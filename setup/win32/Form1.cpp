@@ -5,6 +5,11 @@
 #include "SetupMessages.h"
 #include "SetupResources.h"
 #include "Win32Installer.h"
+#include "winsupport/core/Twips.h"
+#include "winsupport/win32/ScreenDpi.h"
+#include "winsupport/win32/WideText.h"
+
+#include <string>
 
 namespace vr::setup {
 namespace {
@@ -16,6 +21,47 @@ constexpr int kFontPoints = 12;
 constexpr int kClientWidthTwips = 9600;
 constexpr int kClientHeightTwips = 4845;
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+HFONT CreateFormFont(int dpi, bool bold) {
+    return CreateFontW(-MulDiv(kFontPoints, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
+                       bold ? TRUE : FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       kFontFace);
+}
+
+std::u16string_view ControlText(int id) {
+    switch (id) {
+    case kCommand1:
+        return kInstallButton;
+    case kCommand2:
+        return kCancelButton;
+    case kLabel1:
+        return kNotice;
+    default:
+        return {};
+    }
+}
+
+// Centred horizontally, the centre at a third of the screen height, worked
+// out in twips like the form's own Move; then above every other window.
+void PlaceOnScreen(HWND form, int dpi) {
+    RECT outer;
+    GetWindowRect(form, &outer);
+    const FormPosition position = PlaceForm(PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), dpi),
+                                            PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), dpi),
+                                            PixelsToTwips(outer.right - outer.left, dpi),
+                                            PixelsToTwips(outer.bottom - outer.top, dpi));
+    SetWindowPos(form, nullptr, static_cast<int>(TwipsToPixels(position.left, dpi)),
+                 static_cast<int>(TwipsToPixels(position.top, dpi)), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(form, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+// Every way out of the form ends the program at once, as the original
+// form's End did: also in the middle of the copies.
+[[noreturn]] void EndProgram() {
+    ExitProcess(0);
+}
 
 struct ControlDesign {
     int id;
@@ -34,151 +80,117 @@ constexpr ControlDesign kControls[] = {
     {kLabel1, L"STATIC", SS_LEFT, 120, 4200, 5055, 615, false},
 };
 
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
-int Pixels(int twips, int dpi) {
-    return static_cast<int>(TwipsAsPixels(twips, dpi));
-}
-
-HFONT CreateFormFont(int dpi, bool bold) {
-    return CreateFontW(-MulDiv(kFontPoints, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
-                       bold ? TRUE : FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                       kFontFace);
-}
-
-const wchar_t* Wide(std::u16string_view text) {
-    return reinterpret_cast<const wchar_t*>(text.data());
-}
-
-const wchar_t* ControlText(int id) {
-    switch (id) {
-    case kCommand1:
-        return Wide(kInstallButton);
-    case kCommand2:
-        return Wide(kCancelButton);
-    case kLabel1:
-        return Wide(kNotice);
-    default:
-        return L"";
-    }
-}
-
-// Picture1 shows the fixed picture at its top left corner.
-LRESULT CALLBACK PictureProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_PAINT) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        RECT client;
-        GetClientRect(window, &client);
-        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-        HBITMAP picture = static_cast<HBITMAP>(LoadImageW(
-            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kPictureResource), IMAGE_BITMAP, 0, 0, 0));
-        if (picture) {
-            BITMAP size{};
-            GetObjectW(picture, sizeof size, &size);
-            HDC memory = CreateCompatibleDC(dc);
-            HGDIOBJ old = SelectObject(memory, picture);
-            BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
-            SelectObject(memory, old);
-            DeleteDC(memory);
-            DeleteObject(picture);
-        }
-        EndPaint(window, &paint);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-// Every way out of the form ends the program at once, as the original
-// form's End did: also in the middle of the copies.
-[[noreturn]] void EndProgram() {
-    ExitProcess(0);
-}
-
-LRESULT CALLBACK FormProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_COMMAND:
-        if (LOWORD(wParam) == kCommand1 && HIWORD(wParam) == BN_CLICKED) {
-            Win32Installer installer(window, GetDlgItem(window, kCommand1));
-            RunInstallation(installer);
-            EndProgram();
-        }
-        if ((LOWORD(wParam) == kCommand2 && HIWORD(wParam) == BN_CLICKED) ||
-            LOWORD(wParam) == IDCANCEL) {
-            EndProgram();
-        }
-        return 0;
-    case WM_CLOSE:
-        EndProgram();
-    default:
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-}
-
-void RegisterClasses(HINSTANCE instance) {
-    WNDCLASSW form{};
-    form.lpfnWndProc = FormProcedure;
-    form.hInstance = instance;
-    form.lpszClassName = kFormClass;
-    form.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    form.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    form.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconResource));
-    RegisterClassW(&form);
-    WNDCLASSW picture = form;
-    picture.lpfnWndProc = PictureProcedure;
-    picture.lpszClassName = kPictureClass;
-    picture.hIcon = nullptr;
-    RegisterClassW(&picture);
-}
-
-// Centred horizontally, the centre at a third of the screen height, worked
-// out in twips like the form's own Move; then above every other window.
-void PlaceOnScreen(HWND form, int dpi) {
-    RECT outer;
-    GetWindowRect(form, &outer);
-    const FormPosition position = PlaceForm(PixelsAsTwips(GetSystemMetrics(SM_CXSCREEN), dpi),
-                                            PixelsAsTwips(GetSystemMetrics(SM_CYSCREEN), dpi),
-                                            PixelsAsTwips(outer.right - outer.left, dpi),
-                                            PixelsAsTwips(outer.bottom - outer.top, dpi));
-    SetWindowPos(form, nullptr, static_cast<int>(TwipsAsPixels(position.left, dpi)),
-                 static_cast<int>(TwipsAsPixels(position.top, dpi)), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowPos(form, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-}
-
 } // namespace
 
-HWND CreateForm1(HINSTANCE instance) {
-    RegisterClasses(instance);
+LRESULT Picture1::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    default:
+        return Window::WindowProc(message, wParam, lParam);
+    }
+}
+
+void Picture1::OnCreate() {
+    picture_.Reset(static_cast<HBITMAP>(LoadImageW(
+        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kPictureResource), IMAGE_BITMAP, 0, 0, 0)));
+}
+
+void Picture1::OnPaint() {
+    const ScopedPaint paint(Handle());
+    RECT client;
+    GetClientRect(Handle(), &client);
+    FillRect(paint.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
+    if (!picture_.Get()) {
+        return;
+    }
+    BITMAP size{};
+    GetObjectW(picture_.Get(), sizeof size, &size);
+    const ScopedMemoryDc memory(paint.Get());
+    const SelectedObject selected(memory.Get(), picture_.Get());
+    BitBlt(paint.Get(), 0, 0, size.bmWidth, size.bmHeight, memory.Get(), 0, 0, SRCCOPY);
+}
+
+bool Form1::Open() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (!RegisterWindowClass(
+            {.name = kFormClass, .icon = LoadIconW(instance, MAKEINTRESOURCEW(kIconResource))}) ||
+        !RegisterWindowClass({.name = kPictureClass})) {
+        return false;
+    }
     const int dpi = ScreenDpi();
-    RECT frame{0, 0, Pixels(kClientWidthTwips, dpi), Pixels(kClientHeightTwips, dpi)};
+    RECT frame{0, 0, TwipsToPixelsInt(kClientWidthTwips, dpi),
+               TwipsToPixelsInt(kClientHeightTwips, dpi)};
     AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
-    HWND form = CreateWindowExW(0, kFormClass, Wide(kFormCaption), kFormStyle, CW_USEDEFAULT,
-                                CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                                nullptr, nullptr, instance, nullptr);
-    if (!form) {
-        return nullptr;
+    const std::wstring caption = WideZ(kFormCaption);
+    if (!Create({.className = kFormClass,
+                 .title = caption.c_str(),
+                 .style = kFormStyle,
+                 .width = frame.right - frame.left,
+                 .height = frame.bottom - frame.top})) {
+        return false;
     }
-    // The fonts live as long as the process; the program ends with its form.
-    HFONT buttonFont = CreateFormFont(dpi, true);
-    HFONT labelFont = CreateFormFont(dpi, false);
+    buttonFont_.Reset(CreateFormFont(dpi, true));
+    labelFont_.Reset(CreateFormFont(dpi, false));
     for (const ControlDesign& control : kControls) {
-        HWND child = CreateWindowExW(
-            0, control.windowClass, ControlText(control.id), WS_CHILD | WS_VISIBLE | control.style,
-            Pixels(control.left, dpi), Pixels(control.top, dpi), Pixels(control.width, dpi),
-            Pixels(control.height, dpi), form,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
-        SendMessageW(child, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(control.buttonFont ? buttonFont : labelFont), FALSE);
+        const std::wstring text = WideZ(ControlText(control.id));
+        const HWND child = CreateChild({
+            .className = control.windowClass,
+            .title = text.c_str(),
+            .style = WS_CHILD | WS_VISIBLE | control.style,
+            .x = TwipsToPixelsInt(control.left, dpi),
+            .y = TwipsToPixelsInt(control.top, dpi),
+            .width = TwipsToPixelsInt(control.width, dpi),
+            .height = TwipsToPixelsInt(control.height, dpi),
+            .parent = Handle(),
+            .menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+        });
+        if (!child) {
+            return false;
+        }
+        const HFONT font = control.buttonFont ? buttonFont_.Get() : labelFont_.Get();
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
-    PlaceOnScreen(form, dpi);
-    return form;
+    PlaceOnScreen(Handle(), dpi);
+    return true;
+}
+
+// Picture1 is a window of ours; the buttons and the label are the system's.
+HWND Form1::CreateChild(const WindowCreateArgs& args) {
+    if (args.className == kPictureClass) {
+        return picture1_.Create(args) ? picture1_.Handle() : nullptr;
+    }
+    return CreateWindowExW(args.exStyle, args.className, args.title, args.style, args.x, args.y,
+                           args.width, args.height, args.parent, args.menuOrId,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+void Form1::OnCommand(int id, int notification, HWND /*control*/) {
+    switch (id) {
+    case kCommand1:
+        if (notification == BN_CLICKED) {
+            Install();
+        }
+        break;
+    case kCommand2:
+        if (notification == BN_CLICKED) {
+            EndProgram();
+        }
+        break;
+    case IDCANCEL: // Esc
+        EndProgram();
+    }
+}
+
+bool Form1::OnClose() {
+    EndProgram();
+}
+
+void Form1::Install() {
+    Win32Installer installer(Handle(), GetDlgItem(Handle(), kCommand1));
+    RunInstallation(installer);
+    EndProgram();
 }
 
 } // namespace vr::setup

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "winsupport/win32/Handles.h"
+#include "winsupport/win32/Window.h"
+
 #include <windows.h>
 
 namespace vr::setup {
@@ -12,9 +15,43 @@ enum Form1Control : int {
     kLabel1 = 104,
 };
 
-// Creates Form1 hidden, with its controls laid out at the screen's DPI,
-// placed on the screen and made topmost. The window procedure runs the
-// installation on Command1 and ends the program on Command2 or close.
-[[nodiscard]] HWND CreateForm1(HINSTANCE instance);
+// Picture1: the installer's fixed picture at its top left corner, on the
+// dialog colour.
+class Picture1 final : public Window {
+  protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnCreate() override;
+
+  private:
+    void OnPaint();
+    GdiObject<HBITMAP> picture_;
+};
+
+// The installer's one window. Command1 runs the installation; Command2, Esc
+// and the close box end the program at once.
+class Form1 final : public Window {
+  public:
+    Form1() = default;
+    // The window goes before the fonts its controls use.
+    ~Form1() override { Destroy(); }
+
+    // Registers the window classes and creates the form hidden, its controls
+    // laid out at the screen's DPI, placed on the screen and made topmost.
+    // False when a class or a window could not be made; GetLastError() then
+    // tells why.
+    [[nodiscard]] bool Open();
+
+  protected:
+    void OnCommand(int id, int notification, HWND control) override;
+    bool OnClose() override;
+
+  private:
+    [[nodiscard]] HWND CreateChild(const WindowCreateArgs& args);
+    void Install();
+
+    Picture1 picture1_;
+    GdiObject<HFONT> buttonFont_;
+    GdiObject<HFONT> labelFont_;
+};
 
 } // namespace vr::setup

@@ -1,6 +1,7 @@
 // The building blocks of the sample writers, against the formats' own
 // examples: the DWG bit codes and CRC, the VBA compression, the compound
 // file's name order and the project-data encryption.
+#include "BinaryFile.h"
 #include "BitWriter.h"
 #include "CompoundFile.h"
 #include "Cp932Text.h"
@@ -11,7 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -230,6 +234,24 @@ TEST(Cp932Text, KeepsDoubleByteCharactersWhole) {
     EXPECT_EQ(Cp932FromUtf8("表ソ A"), "\x95\x5C\x83\x5C A");
     EXPECT_EQ(Cp932FromUtf8(""), "");
     EXPECT_THROW((void)Cp932FromUtf8("\xF0\x9F\x98\x80"), std::runtime_error); // an emoji
+}
+
+// The writers' output: replaced whole (a longer old file leaves nothing
+// behind), and a failure said instead of an empty sample.
+TEST(BinaryFile, ReplacesTheFileWholeAndThrowsWhenItCannotWrite) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "vr-samples-binary-file";
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "out.bin").string();
+    for (const Bytes& bytes : {Bytes{1, 2, 3, 0, 0xFF, 4}, Bytes{0x0D, 0x0A}, Bytes{}}) {
+        WriteBinaryFile(path, bytes);
+        std::ifstream file(path, std::ios::binary);
+        const Bytes back{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        EXPECT_EQ(back, bytes);
+    }
+    EXPECT_THROW(WriteBinaryFile((folder / "missing" / "out.bin").string(), Bytes{1}),
+                 std::runtime_error);
+    std::filesystem::remove_all(folder);
 }
 
 TEST(CompoundFile, OrdersNamesByLengthThenUpperCase) {

@@ -44,28 +44,6 @@ TEST(FormPlacement, CentresAcrossAndPutsTheCentreAtAThirdDown) {
     }
 }
 
-TEST(FormPlacement, ConvertsTwipsAtTheScreenResolution) {
-    struct Case {
-        std::int64_t twips;
-        int dpi;
-        std::int64_t pixels;
-    };
-    const Case cases[] = {
-        {9600, 96, 640},    {4845, 96, 323}, {9615, 96, 641},  {1935, 96, 129},
-        {615, 96, 41},      {120, 96, 8},    {9600, 144, 960}, {4845, 144, 485}, // 484.5 rounds up
-        {9615, 144, 962},   {615, 144, 62},  {5055, 144, 506}, // halves away from zero
-        {-4845, 144, -485}, {0, 144, 0},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(TwipsAsPixels(c.twips, c.dpi), c.pixels) << c.twips << " at " << c.dpi;
-    }
-    EXPECT_EQ(PixelsAsTwips(1280, 96), 19200);
-    EXPECT_EQ(PixelsAsTwips(1280, 144), 12800);
-    EXPECT_EQ(PixelsAsTwips(7680, 96), 115200);
-    EXPECT_EQ(PixelsAsTwips(646, 96), 9690);
-    EXPECT_EQ(PixelsAsTwips(1, 0), 0);
-}
-
 TEST(InstallPayload, IsTheNineteenFilesInCopyOrder) {
     ASSERT_EQ(kInstallPayload.size(), 19u);
     EXPECT_EQ(kInstallPayload[6], u"gaugeread.exe");
@@ -189,6 +167,33 @@ TEST(RunInstallation, StopsAtTheFirstFailedCopyAndSaysWhy) {
     }
     EXPECT_TRUE(Contains(CopyFailedMessage(u"x", {4294967295u, u"?"}, u"a", u"b"),
                          u"（エラー 4294967295）"));
+}
+
+// The texts the Win32 side shows, exactly: a changed word here is a changed
+// message on the user's screen.
+TEST(SetupMessages, SpellEachMessageExactly) {
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {GuideNotOpenedMessage(u"T:\\setupguide.pdf"),
+         u"インストールは完了しましたが、ガイドを開けませんでした。\r\n"
+         u"次のファイルを開いてください。\r\nT:\\setupguide.pdf"},
+        {FormFailedMessage(1407, u"ウィンドウ クラスが見つかりません。"),
+         u"インストーラーの画面を表示できませんでした。setupkit を終了します。\r\n\r\n"
+         u"ウィンドウ クラスが見つかりません。（エラー 1407）"},
+        {FormFailedMessage(0, kUnknownError),
+         u"インストーラーの画面を表示できませんでした。setupkit を終了します。\r\n\r\n"
+         u"不明なエラーです。（エラー 0）"},
+        {OwnFolderMessage(u"C:\\表ソ"),
+         u"選んだフォルダ「C:\\表ソ」はこのインストーラーのあるフォルダです。\r\n"
+         u"ここにはインストールできません。別のフォルダを選んでやり直してください。"},
+        {CopyFailedMessage(u"qv.lsp", {5, u"アクセスが拒否されました。"}, u"D:\\a\\qv.lsp",
+                           u"C:\\b\\qv.lsp"),
+         u"ファイル「qv.lsp」をコピーできませんでした。インストールを中止します。\r\n\r\n"
+         u"アクセスが拒否されました。（エラー 5）\r\n\r\nコピー元: D:\\a\\qv.lsp\r\n"
+         u"コピー先: C:\\b\\qv.lsp\r\n\r\nそれまでにコピーしたファイルはそのまま残っています。"},
+    };
+    for (const auto& [message, expected] : cases) {
+        EXPECT_EQ(message, expected);
+    }
 }
 
 } // namespace

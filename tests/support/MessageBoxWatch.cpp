@@ -6,6 +6,9 @@
 // For scripts and the demo; tests link the watcher directly.
 #include "MessageBoxWatcher.h"
 #include "cad/JsonLine.h"
+#include "winsupport/win32/CodePage.h"
+#include "winsupport/win32/Handles.h"
+#include "winsupport/win32/WideText.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -33,12 +36,9 @@ void PrintDialog(const vr::test::DialogReport& dialog) {
     std::fflush(stdout);
 }
 
+// The arguments come in the system's ANSI code page.
 std::wstring WideArgument(const char* text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
-    wide.resize(wide.size() - 1);
-    return wide;
+    return vr::WideZ(vr::WideFromCodePage(text));
 }
 
 int Usage() {
@@ -88,7 +88,9 @@ int main(int argc, char** argv) {
             process.hProcess = nullptr;
         }
     }
-    if (!process.hProcess) {
+    const vr::UniqueHandle ownedProcess(process.hProcess);
+    const vr::UniqueHandle ownedThread(process.hThread);
+    if (!ownedProcess.IsValid()) {
         std::fprintf(stderr, "mbwatch: cannot watch %s\n", argv[i]);
         return 2;
     }
@@ -96,6 +98,5 @@ int main(int argc, char** argv) {
         vr::test::WatchProcess(process, timeoutMs, PrintDialog, holdMs);
     std::printf("{\"exited\":%s,\"exitCode\":%lu,\"elapsedMs\":%lu}\n",
                 run.exited ? "true" : "false", run.exitCode, GetTickCount() - started);
-    CloseHandle(process.hProcess);
     return run.exited ? 0 : 1;
 }

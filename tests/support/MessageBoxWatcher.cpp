@@ -1,5 +1,8 @@
 #include "MessageBoxWatcher.h"
 
+#include "winsupport/win32/CodePage.h"
+#include "winsupport/win32/WideText.h"
+
 namespace vr::test {
 namespace {
 
@@ -7,11 +10,7 @@ constexpr DWORD kPollMs = 20;
 constexpr int kMessageTextId = 0xFFFF;
 
 std::wstring WindowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied));
-    return text;
+    return WideZ(WindowTextOf(window));
 }
 
 struct TopWindows {
@@ -134,12 +133,7 @@ ProcessRun WatchProcess(const PROCESS_INFORMATION& process, DWORD timeoutMs, con
 }
 
 std::string ToUtf8(const std::wstring& text) {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), length,
-                        nullptr, nullptr);
-    return utf8;
+    return Utf8FromWide(text);
 }
 
 } // namespace vr::test

@@ -52,9 +52,7 @@ TEST(Labelpen, ParameterLineWithoutASpaceIsReported) {
 }
 
 std::wstring DistSupport() {
-    std::wstring dist = kToolsDir;
-    dist = dist.substr(0, dist.rfind(L"\\win32\\tools")) + L"\\dist";
-    return L" --support \"" + dist + L"\"";
+    return L" --support \"" + std::wstring(kDistDir) + L"\"";
 }
 
 TEST(Gaugeread, LoadsTheRoutineForTheExpressionAndLeavesItOnTheClipboard) {

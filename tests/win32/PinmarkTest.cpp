@@ -1,6 +1,8 @@
 // pinmark end to end under Wine against the stand-in CAD.
 #include "ToolBed.h"
 #include "messages/ToolMessages.h"
+#include "winsupport/win32/FileReader.h"
+#include "winsupport/win32/Handles.h"
 
 #include <windows.h>
 
@@ -119,7 +121,7 @@ TEST(Pinmark, BadSentenIsReportedAndGoLspKept) {
     EXPECT_NE(run.dialogs[0].text.find(L"senten.txt が空です"), std::wstring::npos);
     EXPECT_EQ(cad.Journal().Count("\"event\":\"paste\""), 0u);
     ExpectDesktopPutBack(before, cad.Main());
-    EXPECT_EQ(test::ReadFileBytes(tool.folder.File(L"go.lsp")), "(princ \"old\")\r\n");
+    EXPECT_EQ(ReadWholeFile(tool.folder.File(L"go.lsp")), "(princ \"old\")\r\n");
 }
 
 TEST(Pinmark, JapaneseFolderAndText) {
@@ -139,13 +141,11 @@ TEST(Pinmark, TwoRunsAtOnceTakeTurns) {
     StandinCad cad(tool.folder, L"acad.exe", tool.Support());
     ASSERT_TRUE(cad.Ready());
     const PROCESS_INFORMATION first = test::StartProgram(tool.folder.File(L"pinmark.exe"));
+    const UniqueHandle firstProcess(first.hProcess), firstThread(first.hThread);
     const PROCESS_INFORMATION second = test::StartProgram(tool.folder.File(L"pinmark.exe"));
+    const UniqueHandle secondProcess(second.hProcess), secondThread(second.hThread);
     const test::ProcessRun firstRun = test::WatchProcess(first, 30000);
     const test::ProcessRun secondRun = test::WatchProcess(second, 30000);
-    for (const PROCESS_INFORMATION& process : {first, second}) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
     EXPECT_TRUE(firstRun.exited && secondRun.exited);
     EXPECT_TRUE(firstRun.dialogs.empty() && secondRun.dialogs.empty());
     // Both load commands arrived whole, one after the other.

@@ -1,9 +1,13 @@
 #include "StandinDriver.h"
 
 #include "BuildPaths.h"
-#include "text/AnsiText.h"
+#include "winsupport/win32/Clipboard.h"
+#include "winsupport/win32/CodePage.h"
+#include "winsupport/win32/FileReader.h"
+#include "winsupport/win32/Handles.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include <tlhelp32.h> // after windows.h, which it needs
 
@@ -41,7 +45,9 @@ INPUT KeyInput(WORD key, bool up) {
 
 std::vector<std::string> JournalFile::Lines() const {
     std::vector<std::string> lines;
-    const std::string content = ReadFileBytes(path_).value_or("");
+    // The stand-in keeps appending while the test reads.
+    const std::string content =
+        ReadWholeFile(path_, WhileReading::OthersMayReadAndWrite).value_or("");
     std::size_t start = 0;
     for (std::size_t end; (end = content.find('\n', start)) != std::string::npos; start = end + 1) {
         lines.push_back(content.substr(start, end - start));
@@ -99,15 +105,14 @@ bool StandinCad::Close() {
     if (!process_.hProcess) {
         return true;
     }
+    const UniqueHandle thread(std::exchange(process_.hThread, nullptr));
+    const UniqueHandle process(std::exchange(process_.hProcess, nullptr));
     PostMessageW(main_, WM_CLOSE, 0, 0);
-    const bool ended = WaitForSingleObject(process_.hProcess, 5000) == WAIT_OBJECT_0;
+    const bool ended = WaitForSingleObject(process.Get(), 5000) == WAIT_OBJECT_0;
     if (!ended) {
-        TerminateProcess(process_.hProcess, 99);
-        WaitForSingleObject(process_.hProcess, 5000);
+        TerminateProcess(process.Get(), 99);
+        WaitForSingleObject(process.Get(), 5000);
     }
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-    process_ = {};
     return ended;
 }
 
@@ -117,45 +122,27 @@ StandinCad::~StandinCad() {
 
 std::vector<DWORD> SnapshotOrder() {
     std::vector<DWORD> ids;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot.IsValid()) {
+        return ids;
+    }
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more;
-         more = Process32NextW(snapshot, &entry)) {
+    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
+         more = Process32NextW(snapshot.Get(), &entry)) {
         ids.push_back(entry.th32ProcessID);
     }
-    CloseHandle(snapshot);
     return ids;
 }
 
 bool SetClipboardBytes(const std::string& bytes) {
-    if (!OpenClipboard(nullptr)) {
-        return false;
-    }
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
-    auto* target = static_cast<char*>(GlobalLock(memory));
-    std::copy(bytes.begin(), bytes.end(), target);
-    target[bytes.size()] = '\0';
-    GlobalUnlock(memory);
-    const bool set = SetClipboardData(CF_TEXT, memory) != nullptr;
-    CloseClipboard();
-    return set;
+    const ClipboardGuard clipboard(nullptr);
+    return clipboard.IsOpen() && EmptyClipboard() && PutClipboardText(bytes);
 }
 
 std::optional<std::string> ClipboardBytes() {
-    if (!OpenClipboard(nullptr)) {
-        return std::nullopt;
-    }
-    std::optional<std::string> bytes;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const auto* text = static_cast<const char*>(GlobalLock(data))) {
-            bytes = std::string(text);
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return bytes;
+    const ClipboardGuard clipboard(nullptr);
+    return clipboard.IsOpen() ? ClipboardText() : std::nullopt;
 }
 
 void ClickAt(POINT screen) {
@@ -190,7 +177,7 @@ void SendCopyData(HWND window, const std::string& bytes) {
 }
 
 std::string Cp932(const std::u16string& text) {
-    return EncodeAnsi(text);
+    return CodePageFromWide(text, 932);
 }
 
 } // namespace vr::test

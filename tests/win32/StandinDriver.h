@@ -55,7 +55,8 @@ class StandinCad {
 // order in which the tools find CADs.
 [[nodiscard]] std::vector<DWORD> SnapshotOrder();
 
-// Clipboard access for tests: CF_TEXT bytes exactly.
+// Clipboard access for tests: CF_TEXT bytes exactly. Another holder of the
+// clipboard (a tool just closing it) is waited for, briefly.
 bool SetClipboardBytes(const std::string& bytes);
 [[nodiscard]] std::optional<std::string> ClipboardBytes();
 
@@ -66,7 +67,8 @@ void PressCtrlV();
 // Sends text as WM_COPYDATA with dwData 1: the bytes, CR and NUL.
 void SendCopyData(HWND window, const std::string& bytes);
 
-// Writes AutoLISP source, given as UTF-8, in code page 932 with CR LF.
+// Text as code page 932 bytes, the encoding of the files the tools and the
+// stand-in read (AutoLISP source, input files) and of window titles.
 std::string Cp932(const std::u16string& text);
 
 } // namespace vr::test

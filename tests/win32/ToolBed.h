@@ -70,11 +70,7 @@ struct ToolFolder {
     }
     [[nodiscard]] std::wstring Support() const { return L"--support \"" + folder.Path() + L"\""; }
     [[nodiscard]] ProcessRun Run(const std::wstring& arguments = L"") const {
-        const PROCESS_INFORMATION process = StartProgram(folder.File(exe), arguments);
-        ProcessRun run = WatchProcess(process, 30000);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-        return run;
+        return RunAndWatch(folder.File(exe), arguments, 30000);
     }
     ScratchFolder folder;
     std::wstring exe;

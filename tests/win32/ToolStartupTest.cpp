@@ -3,6 +3,7 @@
 #include "Win32TestSupport.h"
 #include "messages/ToolMessages.h"
 #include "text/Utf8.h"
+#include "winsupport/win32/FileReader.h"
 
 #include <gtest/gtest.h>
 
@@ -72,11 +73,7 @@ TEST(ToolStartup, EveryToolCaptionsItsMessageWithItsName) {
     for (const std::wstring tool : {L"pinmark", L"labelpen", L"gaugeread"}) {
         const ScratchFolder folder(L"caption");
         folder.CopyTool(tool + L".exe");
-        const PROCESS_INFORMATION process =
-            test::StartProgram(folder.File(tool + L".exe"), L"+1 12 5 book.xlsm");
-        const ProcessRun run = test::WatchProcess(process, 20000);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        const ProcessRun run = test::RunAndWatch(folder.File(tool + L".exe"), L"+1 12 5 book.xlsm");
         ASSERT_TRUE(run.exited);
         ASSERT_GE(run.dialogs.size(), 1u) << test::ToUtf8(tool);
         ExpectToolMessage(run.dialogs[0], tool, kDelayMessage);
@@ -122,16 +119,12 @@ TEST(ToolStartup, GaugereadWritesItsRequestEvenWhenNoCadRuns) {
     folder.CopyTool(L"gaugeread.exe");
     folder.Write(L"delay.dat", "5\r\n");
     folder.Write(L"ZuDuv.ini", "[Main]\r\nACADName=acad\r\nMainCmdCtrlID=1001\r\n");
-    const PROCESS_INFORMATION process =
-        test::StartProgram(folder.File(L"gaugeread.exe"), L"-3 1 1 C:\\b.xlsm");
-    const ProcessRun run = test::WatchProcess(process, 20000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    const ProcessRun run = test::RunAndWatch(folder.File(L"gaugeread.exe"), L"-3 1 1 C:\\b.xlsm");
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.exitCode, 1u);
     ASSERT_EQ(run.dialogs.size(), 1u);
     ExpectToolMessage(run.dialogs[0], L"gaugeread", Wide(NoCadFoundMessage(u"acad")));
-    const std::optional<std::string> request = test::ReadFileBytes(folder.File(L"excel_fname.lsp"));
+    const std::optional<std::string> request = ReadWholeFile(folder.File(L"excel_fname.lsp"));
     ASSERT_TRUE(request);
     EXPECT_EQ(*request, "(setq expr \"-3\")\r\n(setq row \"1\")\r\n(setq col \"1\")\r\n"
                         "(setq excelfnam \"C:/b.xlsm\")\r\n");

@@ -1,6 +1,7 @@
 // The watcher must tell icons and buttons apart, or a test that a box has
 // "OK only, no icon" could not fail.
 #include "Win32TestSupport.h"
+#include "winsupport/win32/Handles.h"
 
 #include <gtest/gtest.h>
 
@@ -20,15 +21,14 @@ DWORD WINAPI ShowBox(void* param) {
 }
 
 test::DialogReport ShowAndRead(BoxRequest& request) {
-    HANDLE thread = CreateThread(nullptr, 0, ShowBox, &request, 0, nullptr);
+    const UniqueHandle thread(CreateThread(nullptr, 0, ShowBox, &request, 0, nullptr));
     HWND dialog = test::WaitForMessageBox(GetCurrentProcessId(), 5000);
     test::DialogReport report;
     if (dialog) {
         report = test::ReadMessageBox(dialog);
         EXPECT_TRUE(test::PressOk(dialog, 5000));
     }
-    WaitForSingleObject(thread, 5000);
-    CloseHandle(thread);
+    WaitForSingleObject(thread.Get(), 5000);
     return report;
 }
 

@@ -1,6 +1,8 @@
 #include "Win32TestSupport.h"
 
 #include "BuildPaths.h"
+#include "winsupport/win32/Handles.h"
+#include "winsupport/win32/WideText.h"
 
 #include <stdexcept>
 #include <utility>
@@ -75,14 +77,14 @@ std::wstring ScratchFolder::File(const std::wstring& name) const {
 }
 
 void ScratchFolder::Write(const std::wstring& name, std::string_view bytes) const {
-    HANDLE file = CreateFileW(File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const UniqueHandle file(CreateFileW(File(name).c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    if (!file.IsValid() ||
+        !WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size()) {
         throw std::runtime_error("cannot write a test file");
     }
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
 }
 
 void ScratchFolder::CopyTool(const std::wstring& exeName) const {
@@ -107,33 +109,16 @@ PROCESS_INFORMATION StartProgram(const std::wstring& exePath, const std::wstring
     return process;
 }
 
-ProcessRun RunAndWatch(const std::wstring& exePath, DWORD timeoutMs) {
-    const PROCESS_INFORMATION process = StartProgram(exePath);
-    ProcessRun run = WatchProcess(process, timeoutMs);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return run;
-}
-
-std::optional<std::string> ReadFileBytes(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return std::nullopt;
-    }
-    std::string content;
-    char chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0) {
-        content.append(chunk, read);
-    }
-    CloseHandle(file);
-    return content;
+ProcessRun RunAndWatch(const std::wstring& exePath, const std::wstring& arguments,
+                       DWORD timeoutMs) {
+    const PROCESS_INFORMATION process = StartProgram(exePath, arguments);
+    const UniqueHandle thread(process.hThread);
+    const UniqueHandle owned(process.hProcess);
+    return WatchProcess(process, timeoutMs);
 }
 
 std::wstring Wide(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
+    return WideZ(text);
 }
 
 } // namespace vr::test

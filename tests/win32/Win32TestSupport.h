@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,7 +24,8 @@ class ScratchFolder {
     [[nodiscard]] const std::wstring& Path() const { return path_; }
     [[nodiscard]] std::wstring File(const std::wstring& name) const;
 
-    // Writes the bytes exactly as given (code page 932 texts, CR LF).
+    // Writes the bytes exactly as given (code page 932 texts, CR LF); throws
+    // when they cannot all be written.
     void Write(const std::wstring& name, std::string_view bytes) const;
     // Copies a program of the build (pinmark.exe, ...) into the folder.
     void CopyTool(const std::wstring& exeName) const;
@@ -37,17 +37,16 @@ class ScratchFolder {
     bool removeFolder_ = true;
 };
 
-// Starts a program with the folder as its current directory.
+// Starts a program with the test's current directory; the caller closes
+// the two handles.
 [[nodiscard]] PROCESS_INFORMATION StartProgram(const std::wstring& exePath,
                                                const std::wstring& arguments = L"");
 
 // Starts the program and watches it to the end, pressing OK on each box.
-[[nodiscard]] ProcessRun RunAndWatch(const std::wstring& exePath, DWORD timeoutMs = 20000);
+[[nodiscard]] ProcessRun RunAndWatch(const std::wstring& exePath,
+                                     const std::wstring& arguments = L"", DWORD timeoutMs = 20000);
 
-// The bytes of a file, or nothing when it cannot be opened.
-[[nodiscard]] std::optional<std::string> ReadFileBytes(const std::wstring& path);
-
-// Wide text from UTF-8 literals, for expectations.
+// The program's UTF-16 texts as wide strings, for expectations and W calls.
 [[nodiscard]] std::wstring Wide(std::u16string_view text);
 
 } // namespace vr::test

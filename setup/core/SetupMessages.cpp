@@ -1,0 +1,56 @@
+#include "SetupMessages.h"
+
+#include "Installation.h"
+
+namespace vr::setup {
+namespace {
+
+// "description（エラー 5）": how every message names the system's reason.
+std::u16string SystemReason(std::u16string_view description, std::uint32_t code) {
+    const std::string digits = std::to_string(code);
+    std::u16string text(description);
+    text += u"（エラー ";
+    text.append(digits.begin(), digits.end());
+    text += u"）";
+    return text;
+}
+
+} // namespace
+
+std::u16string CopyFailedMessage(std::u16string_view name, const CopyFailure& failure,
+                                 std::u16string_view from, std::u16string_view to) {
+    std::u16string text = u"ファイル「";
+    text += name;
+    text += u"」をコピーできませんでした。インストールを中止します。\r\n\r\n";
+    text += SystemReason(failure.description, failure.code);
+    text += u"\r\n\r\nコピー元: ";
+    text += from;
+    text += u"\r\nコピー先: ";
+    text += to;
+    text += u"\r\n\r\nそれまでにコピーしたファイルはそのまま残っています。";
+    return text;
+}
+
+std::u16string OwnFolderMessage(std::u16string_view folder) {
+    std::u16string text = u"選んだフォルダ「";
+    text += folder;
+    text += u"」はこのインストーラーのあるフォルダです。\r\n"
+            u"ここにはインストールできません。別のフォルダを選んでやり直してください。";
+    return text;
+}
+
+std::u16string GuideNotOpenedMessage(std::u16string_view guidePath) {
+    std::u16string text = u"インストールは完了しましたが、ガイドを開けませんでした。\r\n"
+                          u"次のファイルを開いてください。\r\n";
+    text += guidePath;
+    return text;
+}
+
+std::u16string FormFailedMessage(std::uint32_t code, std::u16string_view description) {
+    std::u16string text(kFormFailed);
+    text += u"\r\n\r\n";
+    text += SystemReason(description, code);
+    return text;
+}
+
+} // namespace vr::setup
