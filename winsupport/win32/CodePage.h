@@ -7,8 +7,8 @@ namespace vr {
 
 // Conversions between UTF-16 and the bytes of a code page: CP_ACP (the
 // system's ANSI code page, 932 on the target systems) unless told otherwise.
-// A byte sequence that is no character becomes U+FFFD; a character the code
-// page cannot hold becomes its default character ('?').
+// Bytes that are no character, and characters the code page cannot hold,
+// become what the system's conversion makes of them (its default character).
 [[nodiscard]] std::u16string WideFromCodePage(std::string_view bytes, unsigned codePage = 0);
 [[nodiscard]] std::string CodePageFromWide(std::u16string_view text, unsigned codePage = 0);
 

@@ -41,6 +41,8 @@ struct WindowCreateArgs {
 // Window::WindowProc.
 class Window : NonCopyable {
   public:
+    // Destroys a window still open. By then the derived part is gone, so a
+    // window whose OnDestroy must run calls Destroy() in its own destructor.
     virtual ~Window();
 
     // False when the window could not be created; GetLastError() tells why.
