@@ -9,8 +9,9 @@
 namespace vr {
 namespace {
 
-// Shared by the caller and the worker: whoever finishes last frees it.
-struct SendJob {
+// One request, shared by the caller and the worker: a worker left waiting on
+// a hung program still holds it when the caller has gone on.
+struct SendRequest {
     HWND window;
     UINT message;
     WPARAM wParam;
@@ -21,39 +22,86 @@ struct SendJob {
     bool answered = false;
 };
 
-DWORD WINAPI SendWorker(void* parameter) {
-    const std::unique_ptr<std::shared_ptr<SendJob>> held(
-        static_cast<std::shared_ptr<SendJob>*>(parameter));
-    SendJob& job = **held;
-    const LPARAM lParam =
-        job.message == WM_GETTEXT ? reinterpret_cast<LPARAM>(job.text.data()) : job.lParam;
-    job.answered = SendMessageTimeoutA(job.window, job.message, job.wParam, lParam,
-                                       SMTO_ABORTIFHUNG, job.timeoutMs, &job.result) != 0;
+// A thread that sends one request at a time. It is kept for the next send,
+// so that a discovery's many title reads cost one thread, not one each.
+struct SendWorker {
+    UniqueHandle wake{CreateEventW(nullptr, FALSE, FALSE, nullptr)};
+    UniqueHandle done{CreateEventW(nullptr, FALSE, FALSE, nullptr)};
+    UniqueHandle thread;
+    std::shared_ptr<SendRequest> request;
+};
+
+DWORD WINAPI SendLoop(void* parameter) {
+    // The worker's own reference: it outlives the caller's if the caller
+    // gives up on it.
+    const std::unique_ptr<std::shared_ptr<SendWorker>> held(
+        static_cast<std::shared_ptr<SendWorker>*>(parameter));
+    SendWorker& worker = **held;
+    while (WaitForSingleObject(worker.wake.Get(), INFINITE) == WAIT_OBJECT_0) {
+        const std::shared_ptr<SendRequest> request = worker.request;
+        if (!request) {
+            return 0;
+        }
+        const LPARAM lParam = request->message == WM_GETTEXT
+                                  ? reinterpret_cast<LPARAM>(request->text.data())
+                                  : request->lParam;
+        request->answered =
+            SendMessageTimeoutA(request->window, request->message, request->wParam, lParam,
+                                SMTO_ABORTIFHUNG, request->timeoutMs, &request->result) != 0;
+        SetEvent(worker.done.Get());
+    }
     return 0;
 }
 
-bool RunBounded(const std::shared_ptr<SendJob>& job) {
-    auto* forWorker = new std::shared_ptr<SendJob>(job);
-    const UniqueHandle thread(CreateThread(nullptr, 0, SendWorker, forWorker, 0, nullptr));
-    if (!thread.IsValid()) {
-        delete forWorker;
+std::shared_ptr<SendWorker> StartWorker() {
+    auto worker = std::make_shared<SendWorker>();
+    if (!worker->wake.IsValid() || !worker->done.IsValid()) {
+        return nullptr;
+    }
+    auto* forThread = new std::shared_ptr<SendWorker>(worker);
+    worker->thread.Reset(CreateThread(nullptr, 0, SendLoop, forThread, 0, nullptr));
+    if (!worker->thread.IsValid()) {
+        delete forThread;
+        return nullptr;
+    }
+    return worker;
+}
+
+// The tool's one worker; replaced when a send to a hung program keeps it.
+std::shared_ptr<SendWorker>& CurrentWorker() {
+    static std::shared_ptr<SendWorker> worker;
+    return worker;
+}
+
+bool RunBounded(const std::shared_ptr<SendRequest>& request) {
+    std::shared_ptr<SendWorker>& worker = CurrentWorker();
+    if (!worker) {
+        worker = StartWorker();
+        if (!worker) {
+            return false;
+        }
+    }
+    worker->request = request;
+    SetEvent(worker->wake.Get());
+    // A little longer than the send's own time-out, so that a send that
+    // holds it is never cut short.
+    if (WaitForSingleObject(worker->done.Get(), request->timeoutMs + 250) != WAIT_OBJECT_0) {
+        worker.reset(); // still waiting on the hung program: the next send gets a new one
         return false;
     }
-    // A little longer than the send's own time-out, so that a send that does
-    // hold it is never cut short.
-    return WaitForSingleObject(thread.Get(), job->timeoutMs + 250) == WAIT_OBJECT_0 &&
-           job->answered;
+    return request->answered;
 }
 
 } // namespace
 
 bool SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs,
                  DWORD_PTR& result) {
-    auto job = std::make_shared<SendJob>(SendJob{window, message, wParam, lParam, timeoutMs, {}});
-    if (!RunBounded(job)) {
+    auto request =
+        std::make_shared<SendRequest>(SendRequest{window, message, wParam, lParam, timeoutMs, {}});
+    if (!RunBounded(request)) {
         return false;
     }
-    result = job->result;
+    result = request->result;
     return true;
 }
 
@@ -62,13 +110,13 @@ bool GetTextBounded(HWND window, char* buffer, std::size_t size, UINT timeoutMs,
     if (size == 0) {
         return false;
     }
-    auto job = std::make_shared<SendJob>(SendJob{window, WM_GETTEXT, static_cast<WPARAM>(size), 0,
-                                                 timeoutMs, std::string(size, '\0')});
-    if (!RunBounded(job)) {
+    auto request = std::make_shared<SendRequest>(SendRequest{
+        window, WM_GETTEXT, static_cast<WPARAM>(size), 0, timeoutMs, std::string(size, '\0')});
+    if (!RunBounded(request)) {
         return false;
     }
-    copied = job->result < size ? job->result : size - 1;
-    std::memcpy(buffer, job->text.data(), copied);
+    copied = request->result < size ? request->result : size - 1;
+    std::memcpy(buffer, request->text.data(), copied);
     buffer[copied] = '\0';
     return true;
 }
