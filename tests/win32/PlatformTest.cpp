@@ -7,6 +7,7 @@
 #include "settings/ToolSettings.h"
 #include "text/AnsiText.h"
 #include "text/Utf8.h"
+#include "winsupport/win32/Handles.h"
 
 #include <gtest/gtest.h>
 
@@ -125,23 +126,21 @@ struct LockProbe {
 
 DWORD WINAPI ProbeLock(void* parameter) {
     auto* probe = static_cast<LockProbe*>(parameter);
-    HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, probe->name);
-    if (mutex) {
-        const DWORD waited = WaitForSingleObject(mutex, 0);
+    const UniqueHandle mutex(OpenMutexW(SYNCHRONIZE, FALSE, probe->name));
+    if (mutex.IsValid()) {
+        const DWORD waited = WaitForSingleObject(mutex.Get(), 0);
         probe->taken = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
         if (probe->taken) {
-            ReleaseMutex(mutex);
+            ReleaseMutex(mutex.Get());
         }
-        CloseHandle(mutex);
     }
     return 0;
 }
 
 bool OthersCanTake(const wchar_t* name) {
     LockProbe probe{name};
-    HANDLE thread = CreateThread(nullptr, 0, ProbeLock, &probe, 0, nullptr);
-    WaitForSingleObject(thread, INFINITE);
-    CloseHandle(thread);
+    const UniqueHandle thread(CreateThread(nullptr, 0, ProbeLock, &probe, 0, nullptr));
+    WaitForSingleObject(thread.Get(), INFINITE);
     return probe.taken;
 }
 

@@ -5,6 +5,7 @@
 #include "messages/WindowMessages.h"
 #include "window/MainWindowLayout.h"
 #include "winsupport/core/Twips.h"
+#include "winsupport/win32/Handles.h"
 #include "winsupport/win32/ScreenDpi.h"
 
 #include <windows.h>
@@ -48,10 +49,13 @@ class WindowProgram {
             (std::wstring(kStandinDir) + L"\\..\\tests\\win32\\vadorariri_window.exe").c_str(),
             exe.c_str(), FALSE);
         folder.Write(L"ZuDuv.ini", test::kSettings);
-        process_ = test::StartProgram(exe);
+        const PROCESS_INFORMATION started = test::StartProgram(exe);
+        process_.Reset(started.hProcess);
+        CloseHandle(started.hThread);
+        processId_ = started.dwProcessId;
         const DWORD start = GetTickCount();
         while (GetTickCount() - start < 10000) {
-            const auto windows = WindowsTitled(process_.dwProcessId, L"VadoRariri");
+            const auto windows = WindowsTitled(processId_, L"VadoRariri");
             if (!windows.empty()) {
                 main_ = windows[0];
                 break;
@@ -64,20 +68,18 @@ class WindowProgram {
     }
     ~WindowProgram() {
         PostMessageW(main_, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(process_.hProcess, 5000) != WAIT_OBJECT_0) {
-            TerminateProcess(process_.hProcess, 99);
+        if (WaitForSingleObject(process_.Get(), 5000) != WAIT_OBJECT_0) {
+            TerminateProcess(process_.Get(), 99);
         }
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
     }
     WindowProgram(const WindowProgram&) = delete;
     WindowProgram& operator=(const WindowProgram&) = delete;
 
     [[nodiscard]] HWND Main() const { return main_; }
     [[nodiscard]] HWND Control(int id) const { return GetDlgItem(main_, id); }
-    [[nodiscard]] DWORD ProcessId() const { return process_.dwProcessId; }
+    [[nodiscard]] DWORD ProcessId() const { return processId_; }
     [[nodiscard]] bool WaitForExit(DWORD timeoutMs) const {
-        return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+        return WaitForSingleObject(process_.Get(), timeoutMs) == WAIT_OBJECT_0;
     }
     // As a click on the button or the menu item.
     void Command(int id) const {
@@ -98,7 +100,7 @@ class WindowProgram {
     [[nodiscard]] HWND WaitForHistory() const {
         const DWORD start = GetTickCount();
         while (GetTickCount() - start < 5000) {
-            const auto windows = WindowsTitled(process_.dwProcessId, L"ﾋｽﾄﾘｰ");
+            const auto windows = WindowsTitled(processId_, L"ﾋｽﾄﾘｰ");
             if (!windows.empty()) {
                 return windows[0];
             }
@@ -108,7 +110,7 @@ class WindowProgram {
     }
     [[nodiscard]] test::DialogReport TakeMessageBox() const {
         test::DialogReport report;
-        if (HWND box = test::WaitForMessageBox(process_.dwProcessId, 5000)) {
+        if (HWND box = test::WaitForMessageBox(processId_, 5000)) {
             Sleep(20);
             report = test::ReadMessageBox(box);
             (void)test::PressOk(box, 5000);
@@ -117,7 +119,8 @@ class WindowProgram {
     }
 
   private:
-    PROCESS_INFORMATION process_{};
+    vr::UniqueHandle process_;
+    DWORD processId_ = 0;
     HWND main_ = nullptr;
 };
 
@@ -307,9 +310,7 @@ TEST(VadoRaririWindow, WideningMovesNothingAndWidensTheThreeBoxes) {
     WindowProgram window(folder);
     ASSERT_TRUE(window.Main());
     HWND main = window.Main();
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    const int dpi = ScreenDpi();
     std::map<int, RECT> before;
     for (const ControlDesign& design : kMainWindowControls) {
         before[design.id] = ClientRectOf(window.Control(design.id), main);

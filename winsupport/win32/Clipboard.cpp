@@ -3,7 +3,6 @@
 #include "winsupport/core/RetryBounded.h"
 #include "winsupport/win32/Handles.h"
 #include "winsupport/win32/MessagePump.h"
-#include "winsupport/win32/WideText.h"
 
 #include <cstring>
 
@@ -59,10 +58,6 @@ std::optional<std::string> ClipboardText() {
         return std::nullopt;
     }
     return std::string(bytes, strnlen(bytes, lock.Size()));
-}
-
-std::u16string DescribeWindow(HWND window) {
-    return window ? WindowTextOf(window) : std::u16string();
 }
 
 } // namespace vr

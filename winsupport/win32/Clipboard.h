@@ -38,8 +38,4 @@ class ClipboardGuard : NonCopyable {
 // cannot be read.
 [[nodiscard]] std::optional<std::string> ClipboardText();
 
-// The title of a window, for messages that name who holds the clipboard;
-// empty when it has none.
-[[nodiscard]] std::u16string DescribeWindow(HWND window);
-
 } // namespace vr
