@@ -22,14 +22,32 @@ Text Join(std::initializer_list<TextView> parts) {
 }
 
 Text Quoted(TextView text) {
-    return Join({u"「", text, u"」"});
+    return QuotedValue(text);
+}
+
+// A path is quoted whole: cut, it would no longer say which file.
+Text QuotedPath(TextView path) {
+    return Join({u"「", path, u"」"});
 }
 
 } // namespace
 
+Text QuotedValue(TextView value) {
+    // A message box grows with its text until its button leaves the screen:
+    // a quoted value keeps its head and says that more followed.
+    if (value.size() > kMaxQuotedLength) {
+        std::size_t cut = kMaxQuotedLength;
+        if (cut > 0 && value[cut - 1] >= 0xD800 && value[cut - 1] <= 0xDBFF) {
+            --cut; // never split a surrogate pair
+        }
+        return Join({u"「", value.substr(0, cut), u"…」"});
+    }
+    return Join({u"「", value, u"」"});
+}
+
 Text SettingOutOfRangeMessage(TextView settingsPath, TextView section, TextView key,
                               TextView value) {
-    return Join({u"設定ファイル", Quoted(settingsPath), u"の [", section, u"] にある ", key,
+    return Join({u"設定ファイル", QuotedPath(settingsPath), u"の [", section, u"] にある ", key,
                  u" の値", Quoted(value),
                  u"が範囲外です。-2147483648\uFF5E2147483647 の整数を指定してください。"});
 }

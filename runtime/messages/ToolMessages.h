@@ -10,6 +10,11 @@ namespace vr {
 // place. Each names the fault and, where a file or a setting decides it, that
 // file or setting.
 
+// A value from outside (a file line, a title, a setting) in 「」, cut to
+// kMaxQuotedLength characters with 「…」 when it is longer.
+inline constexpr std::size_t kMaxQuotedLength = 60;
+[[nodiscard]] Text QuotedValue(TextView value);
+
 // The system's own text for an unreadable delay.dat; it must stay exactly as
 // it is: full-width digits, a full-width tilde (U+FF5E) and one ideographic
 // space (U+3000).
