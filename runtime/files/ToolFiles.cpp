@@ -3,6 +3,7 @@
 #include "messages/ToolMessages.h"
 #include "settings/ToolPaths.h"
 #include "text/AnsiText.h"
+#include "text/LispNumber.h"
 #include "text/TextLines.h"
 
 namespace vr {
@@ -23,14 +24,35 @@ std::variant<InputLines, InputFault> SplitInputLines(BytesView bytes, std::size_
     return input;
 }
 
+std::optional<TextView> NonAnsiEncodingOf(BytesView bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        return u"UTF-8（BOM付き）";
+    }
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        return u"UTF-16";
+    }
+    // No character of the ANSI code page holds a zero byte; UTF-16 text
+    // without its mark and binary files do.
+    if (bytes.find('\0') != BytesView::npos) {
+        return u"UTF-16 などテキスト以外の形式";
+    }
+    return std::nullopt;
+}
+
 std::variant<InputLines, Failure> ReadToolInputFile(FileAccess& files, TextView programFolder,
                                                     TextView fileName, TextView firstLineHint) {
     const Text path = ToolFilePath(programFolder, fileName);
-    const std::optional<Bytes> bytes = files.ReadWholeFile(path);
-    if (!bytes) {
+    const BoundedRead read = files.ReadFileUpTo(path, kMaxInputFileBytes);
+    if (read.status == BoundedRead::Status::Missing) {
         return Failure{InputFileUnreadableMessage(fileName, path)};
     }
-    auto split = SplitInputLines(*bytes);
+    if (read.status == BoundedRead::Status::TooLarge) {
+        return Failure{InputFileTooLargeMessage(fileName, read.size, path)};
+    }
+    if (const std::optional<TextView> encoding = NonAnsiEncodingOf(read.bytes)) {
+        return Failure{InputFileNotAnsiMessage(fileName, *encoding, path)};
+    }
+    auto split = SplitInputLines(read.bytes);
     if (const auto* fault = std::get_if<InputFault>(&split)) {
         if (*fault == InputFault::Empty) {
             return Failure{InputFileEmptyMessage(fileName, firstLineHint, path)};
@@ -40,11 +62,22 @@ std::variant<InputLines, Failure> ReadToolInputFile(FileAccess& files, TextView 
     return std::get<InputLines>(std::move(split));
 }
 
+Outcome CheckLispNumber(TextView fileName, std::size_t lineNumber, TextView what, TextView value,
+                        TextView path) {
+    if (IsLispNumber(value)) {
+        return kSucceeded;
+    }
+    if (value.find(u'\n') != TextView::npos) {
+        return Failure{InputLineEndsMessage(fileName, lineNumber, path)};
+    }
+    return Failure{InputValueNotNumberMessage(fileName, lineNumber, what, value, path)};
+}
+
 Outcome WriteToolOutputFile(FileAccess& files, TextView programFolder, TextView fileName,
                             BytesView bytes) {
     const Text path = ToolFilePath(programFolder, fileName);
-    if (!files.ReplaceWholeFile(path, bytes)) {
-        return Failure{OutputFileUnwritableMessage(fileName, path)};
+    if (const FileWrite write = files.ReplaceWholeFile(path, bytes); !write.written) {
+        return Failure{OutputFileUnwritableMessage(fileName, path, write.reason)};
     }
     return kSucceeded;
 }

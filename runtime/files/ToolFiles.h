@@ -5,6 +5,7 @@
 #include "text/Text.h"
 
 #include <cstddef>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -27,13 +28,23 @@ enum class InputFault { Empty, TooManyLines };
 [[nodiscard]] std::variant<InputLines, InputFault>
 SplitInputLines(BytesView bytes, std::size_t maxDataLines = kMaxInputDataLines);
 
-// Reads "<programFolder>\<fileName>". A missing, empty or too long file is a
-// failure whose message names the file; firstLineHint says what its first
-// line must hold.
+// The encoding a byte order mark (or a zero byte) shows, when the bytes are
+// not text in the ANSI code page.
+[[nodiscard]] std::optional<TextView> NonAnsiEncodingOf(BytesView bytes);
+
+// Reads "<programFolder>\<fileName>". A missing, too large, non-ANSI, empty
+// or too long file is a failure whose message names the file; firstLineHint
+// says what its first line must hold.
 [[nodiscard]] std::variant<InputLines, Failure> ReadToolInputFile(FileAccess& files,
                                                                   TextView programFolder,
                                                                   TextView fileName,
                                                                   TextView firstLineHint);
+
+// A value of line lineNumber of an input file that goes into the AutoLISP
+// script as a number; what names it in the message. A lone LF in it means
+// the file has the wrong line ends, and the message says so.
+[[nodiscard]] Outcome CheckLispNumber(TextView fileName, std::size_t lineNumber, TextView what,
+                                      TextView value, TextView path);
 
 // Writes "<programFolder>\<fileName>" whole through a temporary file, so that
 // a failure leaves the old file as it was.

@@ -14,6 +14,14 @@ namespace vr {
 
 Outcome LoadSettingsStep(ToolRun& run) {
     run.settingsFolder = SettingsFolderOf(run.programFolder);
+    // Without the file every setting would take its default, and the user
+    // would be told that no CAD runs.
+    Text path = run.settingsFolder;
+    path += kSettingsBaseName;
+    path += u".ini";
+    if (!run.services.files.FileExists(path)) {
+        return Failure{SettingsFileMissingMessage(path)};
+    }
     auto loaded = LoadToolSettings(run.services.profiles, run.settingsFolder);
     if (auto* failure = std::get_if<Failure>(&loaded)) {
         return std::move(*failure);

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <optional>
+#include <variant>
 
 namespace vr {
 
@@ -19,12 +20,20 @@ struct ToolOutputFile {
     Bytes content;
 };
 
+// Reads and checks a tool's input and builds its script, before the desktop
+// is touched: a bad input then costs the user nothing.
+using ScriptBuilder =
+    std::function<std::variant<ToolOutputFile, Failure>(FileAccess& files, TextView programFolder)>;
+
 // What makes one tool's run its own. Built with designated initializers:
-//   ToolJobPlan{.toolStep = WritePointLineScript, .loadCommand = LoadCommandFor(u"go")}
+//   ToolJobPlan{.buildScript = BuildPointLineScript, .loadCommand = LoadCommandFor(u"go")}
 struct ToolJobPlan {
     // Written before delay.dat is read (gaugeread's request); none for the
     // others.
     std::optional<ToolOutputFile> requestFile;
+    // Run after delay.dat is read; its file is written by the tool step.
+    ScriptBuilder buildScript;
+    // Run once the CAD has been clicked.
     ToolStep toolStep;
     // The text pasted into the CAD command line.
     Text loadCommand;

@@ -6,7 +6,7 @@
 namespace vr {
 namespace {
 
-Text Number(std::size_t value) {
+Text Number(std::uint64_t value) {
     const std::string digits = std::to_string(value);
     return Text(digits.begin(), digits.end());
 }
@@ -109,8 +109,58 @@ Text InputFileTooLongMessage(TextView fileName, std::size_t maxDataLines, TextVi
                  u"行目）。データは", limit, u"行までにしてください。\n", path});
 }
 
-Text OutputFileUnwritableMessage(TextView fileName, TextView path) {
-    return Join({fileName, u" を書き込めませんでした。\n", path});
+Text OutputFileUnwritableMessage(TextView fileName, TextView path, TextView reason) {
+    const Text why = reason.empty() ? Text() : Join({u"（", reason, u"）"});
+    return Join({fileName, u" を書き込めませんでした", why, u"。\n", path});
+}
+
+Text InputFileTooLargeMessage(TextView fileName, std::uint64_t size, TextView path) {
+    return Join({fileName, u" が大きすぎます（", Number(size), u"バイト）。",
+                 Number(kMaxInputFileBytes), u"バイトまでのファイルにしてください。\n", path});
+}
+
+Text InputFileNotAnsiMessage(TextView fileName, TextView encoding, TextView path) {
+    return Join({fileName, u" が ", encoding,
+                 u" で保存されています。ANSI（Shift-JIS）で保存し直してください。\n", path});
+}
+
+Text InputValueNotNumberMessage(TextView fileName, std::size_t lineNumber, TextView what,
+                                TextView value, TextView path) {
+    return Join({fileName, u" の", Number(lineNumber), u"行目の", what, Quoted(value),
+                 u"は数値ではありません（例: 12.5、-3、1.5e3）。\n", path});
+}
+
+Text InputLineEndsMessage(TextView fileName, std::size_t lineNumber, TextView path) {
+    return Join({fileName, u" の", Number(lineNumber),
+                 u"行目に改行コード LF だけの改行があります。改行コードを CR LF にして"
+                 u"保存し直してください。\n",
+                 path});
+}
+
+Text PointLineFieldCountMessage(std::size_t lineNumber, TextView line, TextView path) {
+    return Join({u"senten.txt の", Number(lineNumber), u"行目", Quoted(line),
+                 u"は座標ではありません。x,y または x,y,z の形で書いてください。\n", path});
+}
+
+Text SettingsFileMissingMessage(TextView path) {
+    return Join(
+        {u"設定ファイル ZuDuv.ini がありません。ツールと同じフォルダーに置いてください。\n", path});
+}
+
+Text RequestNotWritableMessage(TextView value) {
+    return Join(
+        {u"gaugeread に渡された値", Quoted(value),
+         u"に、Shift-JIS で書けない文字があります。その文字を使わない名前にしてください。"});
+}
+
+Text CadLostFocusMessage() {
+    return u"CADが閉じられたか、ほかのウィンドウが前面に出たため、中止しました。"
+           u"キー入力はしていません。\nCADを確認して、もう一度実行してください。";
+}
+
+Text UnexpectedStopMessage(TextView what) {
+    return Join({u"予期しないエラーのため中止しました（", what,
+                 u"）。カーソルとウィンドウは元に戻しました。"});
 }
 
 Text ParameterLineWithoutSpaceMessage(TextView line, TextView path) {

@@ -3,6 +3,7 @@
 #include "text/Text.h"
 
 #include <cstddef>
+#include <cstdint>
 
 namespace vr {
 
@@ -54,7 +55,34 @@ inline constexpr TextView kOperationTopmostOff = u"最前面の解除";
 [[nodiscard]] Text InputFileEmptyMessage(TextView fileName, TextView firstLineHint, TextView path);
 [[nodiscard]] Text InputFileTooLongMessage(TextView fileName, std::size_t maxDataLines,
                                            TextView path);
-[[nodiscard]] Text OutputFileUnwritableMessage(TextView fileName, TextView path);
+// reason: the system's own words for the failure; may be empty.
+[[nodiscard]] Text OutputFileUnwritableMessage(TextView fileName, TextView path,
+                                               TextView reason = {});
+// Files far above anything a tool reads, refused before they are loaded.
+inline constexpr std::uint64_t kMaxInputFileBytes = 1u << 20;
+[[nodiscard]] Text InputFileTooLargeMessage(TextView fileName, std::uint64_t size, TextView path);
+// encoding: the name of the encoding its byte order mark shows.
+[[nodiscard]] Text InputFileNotAnsiMessage(TextView fileName, TextView encoding, TextView path);
+// A value that must be a number as AutoLISP reads one. lineNumber counts
+// from 1; what names the value (「座標」, 「文字の高さ」).
+[[nodiscard]] Text InputValueNotNumberMessage(TextView fileName, std::size_t lineNumber,
+                                              TextView what, TextView value, TextView path);
+// A line that holds a lone LF: the file was saved with other line ends.
+[[nodiscard]] Text InputLineEndsMessage(TextView fileName, std::size_t lineNumber, TextView path);
+// A point line that is not two or three numbers separated by commas.
+[[nodiscard]] Text PointLineFieldCountMessage(std::size_t lineNumber, TextView line, TextView path);
+
+// ZuDuv.ini is not beside the tools.
+[[nodiscard]] Text SettingsFileMissingMessage(TextView path);
+
+// gaugeread: a value holding a character the ANSI code page cannot write.
+[[nodiscard]] Text RequestNotWritableMessage(TextView value);
+
+// The CAD was closed, or another window came to the front, part-way.
+[[nodiscard]] Text CadLostFocusMessage();
+
+// Something the program did not foresee stopped it; the desktop is back.
+[[nodiscard]] Text UnexpectedStopMessage(TextView what);
 
 // What the first line of each input file must hold.
 inline constexpr TextView kSentenFirstLineHint = u"1行目に node または line が必要です";

@@ -37,6 +37,22 @@ Outcome WriteRequestFile(ToolRun& run, const ToolJobPlan& plan) {
                                plan.requestFile->content);
 }
 
+Outcome RunPlannedJob(ToolRun& run, const ToolJobPlan& plan) {
+    if (!plan.buildScript) {
+        return RunToolJob(run, plan);
+    }
+    auto built = plan.buildScript(run.services.files, run.programFolder);
+    if (auto* failure = std::get_if<Failure>(&built)) {
+        return std::move(*failure);
+    }
+    ToolJobPlan job = plan;
+    job.toolStep = [script = std::get<ToolOutputFile>(std::move(built))](FileAccess& files,
+                                                                         TextView programFolder) {
+        return WriteToolOutputFile(files, programFolder, script.fileName, script.content);
+    };
+    return RunToolJob(run, job);
+}
+
 int RunToolProgram(ToolRun& run, const ToolPlanOrFailure& planOrFailure) {
     if (const auto* failure = std::get_if<Failure>(&planOrFailure)) {
         return RunEntrySequence(
@@ -45,7 +61,7 @@ int RunToolProgram(ToolRun& run, const ToolPlanOrFailure& planOrFailure) {
     }
     const ToolJobPlan& plan = std::get<ToolJobPlan>(planOrFailure);
     return RunEntrySequence(
-        run, [&](ToolRun& r) { return RunToolJob(r, plan); },
+        run, [&](ToolRun& r) { return RunPlannedJob(r, plan); },
         [&](ToolRun& r) { return WriteRequestFile(r, plan); });
 }
 

@@ -25,8 +25,12 @@ using ToolPlanOrFailure = std::variant<ToolJobPlan, Failure>;
 // The plan's request file beside the program, when it has one.
 [[nodiscard]] Outcome WriteRequestFile(ToolRun& run, const ToolJobPlan& plan);
 
+// The plan's script built from the tool's input, then the job, which writes
+// the script at its tool step. A bad input stops before the job starts.
+[[nodiscard]] Outcome RunPlannedJob(ToolRun& run, const ToolJobPlan& plan);
+
 // The entry sequence of a tool with its plan: the request file first, then
-// delay.dat, then RunToolJob.
+// delay.dat, then RunPlannedJob.
 [[nodiscard]] int RunToolProgram(ToolRun& run, const ToolPlanOrFailure& plan);
 
 } // namespace vr

@@ -17,6 +17,10 @@ namespace vr {
 // Encodes text; a character the code page cannot hold becomes '?'.
 [[nodiscard]] Bytes EncodeAnsi(TextView text);
 
+// True when every character of the text has its own form in the code page,
+// so that writing it and reading it back gives the same text.
+[[nodiscard]] bool IsAnsiEncodable(TextView text);
+
 // True when the byte starts a double-byte character in the ANSI code page.
 [[nodiscard]] bool IsAnsiLeadByte(unsigned char byte) noexcept;
 

@@ -13,7 +13,7 @@ std::optional<std::int16_t> ParseDelayFactor(TextView firstLine) {
         return std::nullopt;
     }
     const std::optional<std::int16_t> factor = RoundToInt16(*number);
-    if (!factor || *factor < 0 || *factor > kMaxDelayFactor) {
+    if (!factor || *factor < kMinDelayFactor || *factor > kMaxDelayFactor) {
         return std::nullopt;
     }
     return factor;

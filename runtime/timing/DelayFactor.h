@@ -10,14 +10,16 @@ namespace vr {
 
 inline constexpr std::int16_t kDefaultDelayFactor = 5;
 
-// The largest factor whose long wait (x 12) still fits in 16 bits. Values
-// outside 0..kMaxDelayFactor convert but would pause forever (negative) or
-// overflow halfway through the job, so they count as unreadable.
-inline constexpr std::int16_t kMaxDelayFactor = 2730;
+// The factors a run can use. 0 leaves the CAD no time to paste before the
+// clipboard is emptied again, and a factor above 100 (an eight-second run)
+// keeps the cursor confined for minutes; negative ones would pause forever.
+// All of them count as unreadable.
+inline constexpr std::int16_t kMinDelayFactor = 1;
+inline constexpr std::int16_t kMaxDelayFactor = 100;
 
 // Converts the first line of delay.dat (already decoded): one number with
 // blanks around it, rounded half to even. nullopt for an empty line, text
-// that is not a number, or a number outside 0..kMaxDelayFactor.
+// that is not a number, or a number outside kMinDelayFactor..kMaxDelayFactor.
 [[nodiscard]] std::optional<std::int16_t> ParseDelayFactor(TextView firstLine);
 
 // Reads "<programFolder>\delay.dat". nullopt when the file is missing,

@@ -15,7 +15,8 @@ inline constexpr int kLongWait = 12;
 static_assert(kMaxDelayFactor * kLongWait <= 32767);
 
 // Sleeps delayFactor x units milliseconds; processes no messages meanwhile.
-// A factor outside 0..kMaxDelayFactor is taken as the nearest one inside.
+// A factor outside kMinDelayFactor..kMaxDelayFactor is taken as the
+// nearest one inside.
 void DelayWait(Clock& clock, std::int16_t delayFactor, int units);
 
 } // namespace vr

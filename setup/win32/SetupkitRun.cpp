@@ -2,8 +2,8 @@
 
 #include "Form1.h"
 #include "SetupMessages.h"
-#include "SystemErrorText.h"
 #include "winsupport/win32/Com.h"
+#include "winsupport/win32/SystemErrorText.h"
 #include "winsupport/win32/WideText.h"
 
 #include <windows.h>
@@ -14,8 +14,10 @@ namespace {
 constexpr int kExitFailed = 1;
 
 void ReportFormFailure(DWORD code) {
-    const std::u16string description =
-        code != ERROR_SUCCESS ? SystemErrorText(code) : std::u16string(kUnknownError);
+    std::u16string description = code != ERROR_SUCCESS ? SystemErrorText(code) : u"";
+    if (description.empty()) {
+        description = kUnknownError;
+    }
     MessageBoxW(nullptr, WideZ(FormFailedMessage(code, description)).c_str(),
                 WideZ(kProgramTitle).c_str(), MB_OK);
 }

@@ -1,12 +1,12 @@
 #include "Win32Installer.h"
 
 #include "SetupMessages.h"
-#include "SystemErrorText.h"
 #include "winsupport/win32/CodePage.h"
 #include "winsupport/win32/Com.h"
 #include "winsupport/win32/Handles.h"
 #include "winsupport/win32/MessagePump.h"
 #include "winsupport/win32/ProgramFolder.h"
+#include "winsupport/win32/SystemErrorText.h"
 #include "winsupport/win32/WideText.h"
 
 #include <oleauto.h>
@@ -117,7 +117,11 @@ std::optional<CopyFailure> Win32Installer::CopyPayloadFile(const std::u16string&
         return std::nullopt;
     }
     const DWORD code = GetLastError();
-    return CopyFailure{code, SystemErrorText(code)};
+    std::u16string description = SystemErrorText(code);
+    if (description.empty()) {
+        description = kUnknownError;
+    }
+    return CopyFailure{code, description};
 }
 
 // Keyboard navigation of the form (Tab, Enter, Esc) keeps working during the

@@ -35,7 +35,7 @@ std::optional<Text> ReadSourceFile(vr::FileAccess& files, TextView path) {
 }
 
 bool SaveDxfFile(vr::FileAccess& files, TextView path, const std::vector<Entity>& entities) {
-    return files.ReplaceWholeFile(path, WriteDxf(entities));
+    return files.ReplaceWholeFile(path, WriteDxf(entities)).written;
 }
 
 } // namespace standin

@@ -22,13 +22,27 @@ class FakeFiles final : public FileAccess {
         }
         return found->second;
     }
-    bool ReplaceWholeFile(TextView path, BytesView bytes) override {
+    BoundedRead ReadFileUpTo(TextView path, std::uint64_t maxBytes) override {
+        reads.emplace_back(path);
+        const auto found = files.find(Text(path));
+        if (found == files.end()) {
+            return {};
+        }
+        if (found->second.size() > maxBytes) {
+            return {.status = BoundedRead::Status::TooLarge, .size = found->second.size()};
+        }
+        return {.status = BoundedRead::Status::Read,
+                .bytes = found->second,
+                .size = found->second.size()};
+    }
+    bool FileExists(TextView path) override { return files.contains(Text(path)); }
+    FileWrite ReplaceWholeFile(TextView path, BytesView bytes) override {
         writes.emplace_back(path);
         if (failWrites) {
-            return false;
+            return {.reason = u"ディスクに空き領域が不足しています。"};
         }
         files[Text(path)] = Bytes(bytes);
-        return true;
+        return {.written = true};
     }
     std::map<Text, Bytes> files;
     std::vector<Text> reads;

@@ -18,6 +18,7 @@ struct JobWorld {
     JobWorld() {
         run.delayFactor = 5;
         const std::string ini = "C:\\Tools\\ZuDuv.ini";
+        fake.files.files[u"C:\\Tools\\ZuDuv.ini"] = "[Main]\r\n";
         fake.profiles.Set(ini, "Main", "ACADName", "acad");
         fake.profiles.Set(ini, "Main", "CommandCaption", "Command Line");
         fake.profiles.Set(ini, "Main", "MainCaption", "CAD 2024");

@@ -1,6 +1,7 @@
 #include "PointLineScript.h"
 #include "FakeServices.h"
 #include "TestText.h"
+#include "messages/ToolMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -88,41 +89,96 @@ struct StepWorld {
     const Text folder = u"C:\\表";
 };
 
-TEST(PointLineScriptStep, WritesGoLspBesideTheProgram) {
-    StepWorld world;
-    world.fake.files.files[u"C:\\表\\senten.txt"] = "node\r\n1,2,3\r\n";
-    EXPECT_FALSE(WritePointLineScript(world.fake.files, world.folder));
-    EXPECT_EQ(world.fake.files.files.at(u"C:\\表\\go.lsp"),
-              kHead + " '(((0 . \"POINT\")(10 1 2 3)))" + kTail);
+// The built script, or the message of the failure.
+std::variant<ToolOutputFile, Failure> Build(StepWorld& world, std::optional<Bytes> senten) {
+    if (senten) {
+        world.fake.files.files[u"C:\\表\\senten.txt"] = *senten;
+    }
+    return BuildPointLineScript(world.fake.files, world.folder);
 }
 
-TEST(PointLineScriptStep, FaultsNameTheFileAndLeaveGoLspAlone) {
-    struct Case {
-        std::optional<Bytes> senten;
-        bool failWrite;
-        Text message;
+TEST(PointLineScriptStep, BuildsGoLspFromSentenTxtAndWritesNothing) {
+    StepWorld world;
+    const auto built = Build(world, Bytes("node\r\n1,2,3\r\n -4.5 , 6e2\r\n"));
+    ASSERT_TRUE(std::holds_alternative<ToolOutputFile>(built));
+    EXPECT_EQ(std::get<ToolOutputFile>(built).fileName, u"go.lsp");
+    EXPECT_EQ(std::get<ToolOutputFile>(built).content,
+              kHead + " '(((0 . \"POINT\")(10 1 2 3))) '(((0 . \"POINT\")(10  -4.5   6e2)))" +
+                  kTail);
+    EXPECT_TRUE(world.fake.files.writes.empty());
+}
+
+TEST(PointLineScriptStep, FaultsNameTheFileTheLineAndTheValue) {
+    const Text path = u"\nC:\\表\\senten.txt";
+    const std::pair<std::optional<Bytes>, Text> cases[] = {
+        {std::nullopt, u"senten.txt が見つからないか、読み込めません。" + path},
+        {Bytes(""), u"senten.txt が空です（1行目に node または line が必要です）。" + path},
+        {Lines(101, "node"),
+         u"senten.txt のデータが100行を超えています（102行目）。データは100行までにしてください。" +
+             path},
+        {Bytes("node\r\n(princ \"INJECTED\"),0"),
+         u"senten.txt の2行目の座標「(princ \"INJECTED\")」は数値ではありません"
+         u"（例: 12.5、-3、1.5e3）。" +
+             path},
+        {Bytes("line\r\n1,2\r\n3,4)(command \"erase\""),
+         u"senten.txt の3行目の座標「4)(command \"erase\"」は数値ではありません"
+         u"（例: 12.5、-3、1.5e3）。" +
+             path},
+        {Bytes("node\r\n\x82\x50,2"), // full-width 1
+         u"senten.txt の2行目の座標「１」は数値ではありません（例: 12.5、-3、1.5e3）。" + path},
+        {Bytes("node\r\n.5,1"),
+         u"senten.txt の2行目の座標「.5」は数値ではありません（例: 12.5、-3、1.5e3）。" + path},
+        {Bytes("node\r\n1,2\r\n"), Text()},
+        {Bytes("node\r\n1,2,3,4"),
+         u"senten.txt の2行目「1,2,3,4」は座標ではありません。x,y または x,y,z の形で"
+         u"書いてください。" +
+             path},
+        {Bytes("node\r\n7"),
+         u"senten.txt の2行目「7」は座標ではありません。x,y または x,y,z の形で書いてください。" +
+             path},
+        // Saved with LF line ends: the whole file is one line whose fields
+        // run across the LFs.
+        {Bytes("node\r\n1,2\n3,4\n"),
+         u"senten.txt の2行目に改行コード LF だけの改行があります。改行コードを CR LF にして"
+         u"保存し直してください。" +
+             path},
+        {Bytes("\xEF\xBB\xBFnode\r\n1,2"),
+         u"senten.txt が UTF-8（BOM付き） で保存されています。ANSI（Shift-JIS）で保存し直して"
+         u"ください。" +
+             path},
+        {Bytes("\xFF\xFEn\0o\0d\0e\0", 10),
+         u"senten.txt が UTF-16 で保存されています。ANSI（Shift-JIS）で保存し直してください。" +
+             path},
+        {Bytes("n\0o\0d\0e\0", 8), u"senten.txt が UTF-16 などテキスト以外の形式 で保存されて"
+                                   u"います。ANSI（Shift-JIS）で保存し直してください。" +
+                                       path},
+        {Bytes(100, '1') + "\r\n" + Bytes(1 << 20, '1'),
+         u"senten.txt "
+         u"が大きすぎます（1048678バイト）。1048576バイトまでのファイルにしてください。" +
+             path},
     };
-    const Case cases[] = {
-        {std::nullopt, false, u"senten.txt が見つからないか、読み込めません。\nC:\\表\\senten.txt"},
-        {Bytes(""), false,
-         u"senten.txt が空です（1行目に node または line が必要です）。\nC:\\表\\senten.txt"},
-        {Lines(101, "node"), false,
-         u"senten.txt のデータが100行を超えています（102行目）。データは100行までにしてください。\n"
-         u"C:\\表\\senten.txt"},
-        {Bytes("node\r\n1,2"), true, u"go.lsp を書き込めませんでした。\nC:\\表\\go.lsp"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [senten, message] : cases) {
         StepWorld world;
-        world.fake.files.files[u"C:\\表\\go.lsp"] = "old";
-        world.fake.files.failWrites = c.failWrite;
-        if (c.senten) {
-            world.fake.files.files[u"C:\\表\\senten.txt"] = *c.senten;
+        const auto built = Build(world, senten);
+        if (message.empty()) {
+            EXPECT_TRUE(std::holds_alternative<ToolOutputFile>(built));
+            continue;
         }
-        const Outcome outcome = WritePointLineScript(world.fake.files, world.folder);
-        ASSERT_TRUE(outcome);
-        EXPECT_EQ(outcome->message, c.message);
-        EXPECT_EQ(world.fake.files.files.at(u"C:\\表\\go.lsp"), "old");
+        ASSERT_TRUE(std::holds_alternative<Failure>(built)) << testing::PrintToString(message);
+        EXPECT_EQ(std::get<Failure>(built).message, message);
     }
+}
+
+TEST(PointLineScriptStep, AFileOfExactlyTheLimitIsRead) {
+    StepWorld world;
+    Bytes senten = "node\r\n";
+    while (senten.size() + 5 <= kMaxInputFileBytes) {
+        senten += "1,2\r\n";
+    }
+    senten.resize(kMaxInputFileBytes, ' '); // blanks after the last number
+    const auto built = Build(world, senten);
+    ASSERT_TRUE(std::holds_alternative<Failure>(built)); // far more than 100 lines
+    EXPECT_NE(std::get<Failure>(built).message.find(u"100行を超えています"), Text::npos);
 }
 
 } // namespace

@@ -171,6 +171,7 @@ TEST(ToolSettings, LimitsOfInt32AreAccepted) {
 TEST(LoadSettingsStep, UsesASingleBackslashAtADriveRoot) {
     FakeToolServices fake;
     fake.profiles.Set("T:\\ZuDuv.ini", "Main", "ACADName", "acad");
+    fake.files.files[u"T:\\ZuDuv.ini"] = "[Main]\r\nACADName=acad\r\n";
     ToolRun run{fake.Services(), u"pinmark", u"T:\\"};
     EXPECT_FALSE(LoadSettingsStep(run));
     EXPECT_EQ(run.settingsFolder, u"T:\\");
@@ -180,12 +181,24 @@ TEST(LoadSettingsStep, UsesASingleBackslashAtADriveRoot) {
 TEST(LoadSettingsStep, StopsTheJobOnAnOverflowingValue) {
     FakeToolServices fake;
     fake.profiles.Set(kIniPath, "Main", "MainCmdCtrlID", "99999999999");
+    fake.files.files[u"C:\\Tools\\ZuDuv.ini"] = "[Main]\r\nMainCmdCtrlID=99999999999\r\n";
     ToolRun run{fake.Services(), u"pinmark", u"C:\\Tools"};
     const Outcome outcome = RunToolJob(run, ToolJobPlan{});
     ASSERT_TRUE(outcome);
     EXPECT_NE(outcome->message.find(u"MainCmdCtrlID"), Text::npos);
     EXPECT_NE(outcome->message.find(u"99999999999"), Text::npos);
     EXPECT_NE(outcome->message.find(u"C:\\Tools\\ZuDuv.ini"), Text::npos);
+}
+
+TEST(LoadSettingsStep, AMissingFileIsNamedBeforeAnythingIsTouched) {
+    FakeToolServices fake;
+    ToolRun run{fake.Services(), u"pinmark", u"C:\\Tools"};
+    const Outcome outcome = RunToolJob(run, ToolJobPlan{});
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->message,
+              u"設定ファイル ZuDuv.ini がありません。ツールと同じフォルダーに置いてください。\n"
+              u"C:\\Tools\\ZuDuv.ini");
+    EXPECT_TRUE(fake.desktop.calls.empty());
 }
 
 } // namespace

@@ -23,16 +23,22 @@ TEST(DelayFactor, ConvertsTheFirstLine) {
         {u"2.5", 2},
         {u"3.5", 4},
         {u"25", 25},
-        {u"0", 0},
-        {u"2730", 2730},
+        {u"1", 1},
+        {u"100", 100},
         {u"１０", 10},
         {u"", std::nullopt},
         {u"abc", std::nullopt},
         {u"40000", std::nullopt},
-        // Convert, but would pause forever or overflow a wait halfway.
+        // Convert, but break the run: 0 empties the clipboard before the
+        // CAD can paste, large factors keep the cursor confined for
+        // minutes, negative ones would pause forever.
+        {u"0", std::nullopt},
+        {u"-0.4", std::nullopt},
+        {u"0.5", std::nullopt},
+        {u"1.5", 2},
+        {u"101", std::nullopt},
+        {u"2730", std::nullopt},
         {u"-1", std::nullopt},
-        {u"2731", std::nullopt},
-        {u"-0.4", 0},
     };
     for (const auto& [line, expected] : cases) {
         EXPECT_EQ(ParseDelayFactor(line), expected) << testing::PrintToString(line);
@@ -75,14 +81,14 @@ TEST(DelayWait, SleepsFactorTimesUnits) {
         {5, kLongWait, 60},
         {20, kShortWait, 140},
         {20, kLongWait, 240},
-        {0, kLongWait, 0},
-        {2730, kLongWait, 32760},
+        {1, kShortWait, 7},
+        {100, kLongWait, 1200},
         // Factors the entry sequence never sets are kept inside its range:
-        // no endless pause, no 16-bit overflow halfway through a job.
-        {2731, kLongWait, 32760},
-        {4682, kShortWait, 2730 * 7},
-        {-1, kShortWait, 0},
-        {-4682, kShortWait, 0},
+        // no endless pause, no clipboard emptied before the paste.
+        {0, kLongWait, 12},
+        {2731, kLongWait, 1200},
+        {-1, kShortWait, 7},
+        {-4682, kShortWait, 7},
     };
     for (const Case& c : cases) {
         FakeToolServices fake;

@@ -86,6 +86,19 @@ TEST(TextPlacementScriptStep, FaultsNameTheFileAndLeaveGoLspAlone) {
                     u"C:\\T\\mojidata.txt"},
         {Bytes("2.5\r\nA"), u"mojidata.txt の1行目「2.5」に空白がありません。文字の高さと角度を"
                             u"空白で区切って書いてください（例: 2.5 0）。\nC:\\T\\mojidata.txt"},
+        {Bytes("2.5 0\")(princ \"INJECTED\")\r\nA"),
+         u"mojidata.txt の1行目の角度「0\")(princ \"INJECTED\")」は数値ではありません"
+         u"（例: 12.5、-3、1.5e3）。\nC:\\T\\mojidata.txt"},
+        {Bytes("\x91\xe5 0\r\nA"), // 大 in code page 932
+         u"mojidata.txt の1行目の文字の高さ「大」は数値ではありません"
+         u"（例: 12.5、-3、1.5e3）。\nC:\\T\\mojidata.txt"},
+        {Bytes("2.5 0\nA\r\n"), u"mojidata.txt の1行目に改行コード LF だけの改行があります。"
+                                u"改行コードを CR LF にして保存し直してください。\n"
+                                u"C:\\T\\mojidata.txt"},
+        {Bytes("\xEF\xBB\xBF"
+               "2.5 0\r\nA"),
+         u"mojidata.txt が UTF-8（BOM付き） で保存されています。ANSI（Shift-JIS）で保存し直して"
+         u"ください。\nC:\\T\\mojidata.txt"},
     };
     for (const Case& c : cases) {
         test::FakeToolServices fake;
@@ -93,15 +106,16 @@ TEST(TextPlacementScriptStep, FaultsNameTheFileAndLeaveGoLspAlone) {
         if (c.mojidata) {
             fake.files.files[u"C:\\T\\mojidata.txt"] = *c.mojidata;
         }
-        const Outcome outcome = WriteTextPlacementScript(fake.files, u"C:\\T");
-        ASSERT_TRUE(outcome);
-        EXPECT_EQ(outcome->message, c.message);
+        const auto built = BuildTextPlacementScript(fake.files, u"C:\\T");
+        ASSERT_TRUE(std::holds_alternative<Failure>(built)) << testing::PrintToString(c.message);
+        EXPECT_EQ(std::get<Failure>(built).message, c.message);
         EXPECT_EQ(fake.files.files.at(u"C:\\T\\go.lsp"), "old");
     }
     test::FakeToolServices fake;
     fake.files.files[u"C:\\T\\mojidata.txt"] = "2.5 0";
-    EXPECT_FALSE(WriteTextPlacementScript(fake.files, u"C:\\T"));
-    EXPECT_EQ(fake.files.files.at(u"C:\\T\\go.lsp"), ""); // no items: an empty go.lsp
+    const auto built = BuildTextPlacementScript(fake.files, u"C:\\T");
+    ASSERT_TRUE(std::holds_alternative<ToolOutputFile>(built));
+    EXPECT_EQ(std::get<ToolOutputFile>(built).content, ""); // no items: an empty go.lsp
 }
 
 } // namespace

@@ -42,6 +42,12 @@ const DelayCase kDelayCases[] = {
     {"tooLarge", "40000", true},
     {"negative", "-1", true},
     {"overflowsLongWait", "2731", true},
+    // 0 would empty the clipboard before the CAD pastes; above 100 the
+    // cursor would stay confined for minutes.
+    {"zero", "0", true},
+    {"aboveHundred", "101", true},
+    {"hundred", "100", false},
+    {"one", "1", false},
     {"ten", "10", false},
     {"blanksAndCrLf", " 7 \r\n", false},
     {"twoLines", "3\r\nabc\r\n", false},
@@ -56,16 +62,20 @@ TEST(ToolStartup, PinmarkShowsTheDelayMessageOnceAndGoesOn) {
         if (c.delayFile) {
             folder.Write(L"delay.dat", *c.delayFile);
         }
+        folder.Write(L"senten.txt", "node\r\n1,2\r\n");
         const ProcessRun run = test::RunAndWatch(folder.File(L"pinmark.exe"));
         ASSERT_TRUE(run.exited);
-        // The job runs after the delay message: with no settings file and no
-        // CAD it stops there and says so.
+        // The job runs after the delay message: with no settings file it
+        // stops there and names the file.
         EXPECT_EQ(run.exitCode, 1u);
         ASSERT_EQ(run.dialogs.size(), c.message ? 2u : 1u);
         if (c.message) {
             ExpectToolMessage(run.dialogs[0], L"pinmark", kDelayMessage);
         }
-        ExpectToolMessage(run.dialogs.back(), L"pinmark", Wide(NoCadFoundMessage(u"???")));
+        const std::wstring settingsPath = folder.File(L"ZuDuv.ini");
+        ExpectToolMessage(
+            run.dialogs.back(), L"pinmark",
+            Wide(SettingsFileMissingMessage(Text(settingsPath.begin(), settingsPath.end()))));
     }
 }
 
@@ -87,6 +97,7 @@ TEST(ToolStartup, OverflowingSettingStopsTheJobAfterTheDelayMessage) {
     const ScratchFolder folder(L"overflow表");
     folder.CopyTool(L"pinmark.exe");
     folder.Write(L"zuduv.ini", "[Main]\r\nACADName=acad\r\nMainCmdCtrlID=99999999999\r\n");
+    folder.Write(L"senten.txt", "node\r\n1,2\r\n");
     const ProcessRun run = test::RunAndWatch(folder.File(L"pinmark.exe"));
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.exitCode, 1u);
@@ -104,6 +115,7 @@ TEST(ToolStartup, ToolAtADriveRootFindsBothFiles) {
     root.CopyTool(L"labelpen.exe");
     root.Write(L"delay.dat", "10\r\n");
     root.Write(L"ZuDuv.ini", "[Main]\r\nTextHistCtrlID=&H100000000\r\n");
+    root.Write(L"mojidata.txt", "2.5 0\r\nA\r\n");
     const ProcessRun run = test::RunAndWatch(L"T:\\labelpen.exe");
     ASSERT_TRUE(run.exited);
     // No delay message: T:\\delay.dat was read. The settings message names

@@ -65,6 +65,15 @@ ToolPlanOrFailure GaugereadPlan(TextView commandLine) {
     if (!request) {
         return Failure{RequestTooShortMessage(arguments)};
     }
+    // excel_fname.lsp is written in the ANSI code page: a character it
+    // cannot hold would silently become another one (a '?' in the path of
+    // the workbook).
+    for (const Text* field :
+         {&request->expression, &request->row, &request->column, &request->workbook}) {
+        if (!IsAnsiEncodable(*field)) {
+            return Failure{RequestNotWritableMessage(*field)};
+        }
+    }
     return ToolJobPlan{
         .requestFile = ToolOutputFile{u"excel_fname.lsp", RequestFile(*request)},
         .loadCommand = LoadCommandFor(RoutineFor(request->expression)),

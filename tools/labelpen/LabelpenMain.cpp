@@ -5,7 +5,7 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     vr::RunToolProcess(u"labelpen", vr::ToolJobPlan{
-                                        .toolStep = vr::labelpen::WriteTextPlacementScript,
+                                        .buildScript = vr::labelpen::BuildTextPlacementScript,
                                         .loadCommand = vr::LoadCommandFor(u"go"),
                                     });
 }

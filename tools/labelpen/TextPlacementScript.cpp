@@ -28,20 +28,26 @@ Bytes TextPlacementScript(const TextParameters& parameters, const std::vector<Te
     return EncodeAnsi(script);
 }
 
-Outcome WriteTextPlacementScript(FileAccess& files, TextView programFolder) {
+std::variant<ToolOutputFile, Failure> BuildTextPlacementScript(FileAccess& files,
+                                                               TextView programFolder) {
     auto mojidata =
         ReadToolInputFile(files, programFolder, u"mojidata.txt", kMojidataFirstLineHint);
     if (auto* failure = std::get_if<Failure>(&mojidata)) {
         return std::move(*failure);
     }
     const InputLines& lines = std::get<InputLines>(mojidata);
+    const Text path = ToolFilePath(programFolder, u"mojidata.txt");
     const std::optional<TextParameters> parameters = SplitParameterLine(lines.first);
     if (!parameters) {
-        return Failure{ParameterLineWithoutSpaceMessage(
-            lines.first, ToolFilePath(programFolder, u"mojidata.txt"))};
+        return Failure{ParameterLineWithoutSpaceMessage(lines.first, path)};
     }
-    return WriteToolOutputFile(files, programFolder, u"go.lsp",
-                               TextPlacementScript(*parameters, lines.data));
+    for (const auto& [what, value] :
+         {std::pair{u"文字の高さ", &parameters->height}, std::pair{u"角度", &parameters->angle}}) {
+        if (Outcome bad = CheckLispNumber(u"mojidata.txt", 1, what, *value, path)) {
+            return std::move(*bad);
+        }
+    }
+    return ToolOutputFile{u"go.lsp", TextPlacementScript(*parameters, lines.data)};
 }
 
 } // namespace vr::labelpen

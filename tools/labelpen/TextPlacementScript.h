@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/ToolFiles.h"
+#include "job/ToolJobPlan.h"
 #include "outcome/Failure.h"
 #include "platform/FileAccess.h"
 
@@ -27,7 +28,9 @@ struct TextParameters {
 [[nodiscard]] Bytes TextPlacementScript(const TextParameters& parameters,
                                         const std::vector<Text>& items);
 
-// The tool step: mojidata.txt beside the program into go.lsp beside it.
-[[nodiscard]] Outcome WriteTextPlacementScript(FileAccess& files, TextView programFolder);
+// mojidata.txt beside the program, checked, into go.lsp: the height and the
+// angle must each be a number as AutoLISP reads one.
+[[nodiscard]] std::variant<ToolOutputFile, Failure>
+BuildTextPlacementScript(FileAccess& files, TextView programFolder);
 
 } // namespace vr::labelpen

@@ -5,7 +5,7 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     vr::RunToolProcess(u"pinmark", vr::ToolJobPlan{
-                                       .toolStep = vr::pinmark::WritePointLineScript,
+                                       .buildScript = vr::pinmark::BuildPointLineScript,
                                        .loadCommand = vr::LoadCommandFor(u"go"),
                                    });
 }

@@ -1,6 +1,7 @@
 #include "PointLineScript.h"
 
 #include "messages/ToolMessages.h"
+#include "settings/ToolPaths.h"
 #include "text/AnsiText.h"
 
 #include <algorithm>
@@ -39,13 +40,42 @@ Bytes PointLineScript(const InputLines& senten) {
     return EncodeAnsi(script);
 }
 
-Outcome WritePointLineScript(FileAccess& files, TextView programFolder) {
+Outcome CheckPointLines(const InputLines& senten, TextView path) {
+    for (std::size_t index = 0; index < senten.data.size(); ++index) {
+        const Text& line = senten.data[index];
+        const std::size_t lineNumber = index + 2;
+        std::vector<TextView> fields;
+        for (std::size_t start = 0;;) {
+            const std::size_t comma = line.find(u',', start);
+            fields.push_back(TextView(line).substr(start, comma - start));
+            if (comma == Text::npos) {
+                break;
+            }
+            start = comma + 1;
+        }
+        for (const TextView field : fields) {
+            if (Outcome bad = CheckLispNumber(u"senten.txt", lineNumber, u"座標", field, path)) {
+                return bad;
+            }
+        }
+        if (fields.size() < 2 || fields.size() > 3) {
+            return Failure{PointLineFieldCountMessage(lineNumber, line, path)};
+        }
+    }
+    return kSucceeded;
+}
+
+std::variant<ToolOutputFile, Failure> BuildPointLineScript(FileAccess& files,
+                                                           TextView programFolder) {
     auto senten = ReadToolInputFile(files, programFolder, u"senten.txt", kSentenFirstLineHint);
     if (auto* failure = std::get_if<Failure>(&senten)) {
         return std::move(*failure);
     }
-    return WriteToolOutputFile(files, programFolder, u"go.lsp",
-                               PointLineScript(std::get<InputLines>(senten)));
+    const InputLines& lines = std::get<InputLines>(senten);
+    if (Outcome bad = CheckPointLines(lines, ToolFilePath(programFolder, u"senten.txt"))) {
+        return std::move(*bad);
+    }
+    return ToolOutputFile{u"go.lsp", PointLineScript(lines)};
 }
 
 } // namespace vr::pinmark

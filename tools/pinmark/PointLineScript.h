@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/ToolFiles.h"
+#include "job/ToolJobPlan.h"
 #include "outcome/Failure.h"
 #include "platform/FileAccess.h"
 
@@ -11,7 +12,13 @@ namespace vr::pinmark {
 // chain of lines; each data line is copied with its commas turned into spaces.
 [[nodiscard]] Bytes PointLineScript(const InputLines& senten);
 
-// The tool step: senten.txt beside the program into go.lsp beside it.
-[[nodiscard]] Outcome WritePointLineScript(FileAccess& files, TextView programFolder);
+// Every data line two or three numbers separated by commas, each a number
+// as AutoLISP reads one; the failure names the line and the value. path:
+// the file's path for the message.
+[[nodiscard]] Outcome CheckPointLines(const InputLines& senten, TextView path);
+
+// senten.txt beside the program, checked, into go.lsp.
+[[nodiscard]] std::variant<ToolOutputFile, Failure> BuildPointLineScript(FileAccess& files,
+                                                                         TextView programFolder);
 
 } // namespace vr::pinmark

@@ -2,6 +2,7 @@
 
 #include "winsupport/win32/FileReader.h"
 #include "winsupport/win32/Handles.h"
+#include "winsupport/win32/SystemErrorText.h"
 #include "winsupport/win32/WideText.h"
 
 #include <string>
@@ -12,27 +13,62 @@ std::optional<Bytes> Win32FileAccess::ReadWholeFile(TextView path) {
     return vr::ReadWholeFile(WideZ(path));
 }
 
-bool Win32FileAccess::ReplaceWholeFile(TextView path, BytesView bytes) {
+BoundedRead Win32FileAccess::ReadFileUpTo(TextView path, std::uint64_t maxBytes) {
+    const UniqueHandle file(CreateFileW(WideZ(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file.IsValid() || !GetFileSizeEx(file.Get(), &size)) {
+        return {};
+    }
+    const auto bytes = static_cast<std::uint64_t>(size.QuadPart);
+    if (bytes > maxBytes) {
+        return {.status = BoundedRead::Status::TooLarge, .size = bytes};
+    }
+    BoundedRead read{.status = BoundedRead::Status::Read};
+    read.bytes.resize(static_cast<std::size_t>(bytes));
+    DWORD count = 0;
+    if (!read.bytes.empty() &&
+        (!ReadFile(file.Get(), read.bytes.data(), static_cast<DWORD>(bytes), &count, nullptr) ||
+         count != bytes)) {
+        return {};
+    }
+    read.size = bytes;
+    return read;
+}
+
+bool Win32FileAccess::FileExists(TextView path) {
+    const DWORD attributes = GetFileAttributesW(WideZ(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+FileWrite Win32FileAccess::ReplaceWholeFile(TextView path, BytesView bytes) {
     const std::wstring target = WideZ(path);
     const std::wstring temporary = target + L".tmp" + std::to_wstring(GetCurrentProcessId());
-    bool written = false;
+    DWORD error = ERROR_SUCCESS;
     {
         const UniqueHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
                                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.IsValid()) {
-            return false;
+            return {.reason = SystemErrorText(GetLastError())};
         }
         DWORD count = 0;
-        written = WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &count,
-                            nullptr) &&
-                  count == bytes.size() && FlushFileBuffers(file.Get());
+        if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &count,
+                       nullptr) ||
+            !FlushFileBuffers(file.Get())) {
+            error = GetLastError();
+        } else if (count != bytes.size()) {
+            error = ERROR_DISK_FULL;
+        }
     }
-    if (written && MoveFileExW(temporary.c_str(), target.c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
+    if (error == ERROR_SUCCESS && MoveFileExW(temporary.c_str(), target.c_str(),
+                                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return {.written = true};
+    }
+    if (error == ERROR_SUCCESS) {
+        error = GetLastError();
     }
     DeleteFileW(temporary.c_str());
-    return false;
+    return {.reason = SystemErrorText(error)};
 }
 
 } // namespace vr

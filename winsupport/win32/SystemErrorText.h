@@ -4,10 +4,10 @@
 
 #include <string>
 
-namespace vr::setup {
+namespace vr {
 
 // The system's description of an error number, in the user's language,
-// without its line break; the catalogue's stand-in when the system has none.
+// without its line break; empty when the system has none.
 [[nodiscard]] std::u16string SystemErrorText(DWORD code);
 
-} // namespace vr::setup
+} // namespace vr
