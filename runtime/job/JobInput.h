@@ -14,6 +14,8 @@ inline constexpr std::uint32_t kRetryBoundMs = 3000;
 inline constexpr RetryPolicy kRetryWithoutPump{BetweenAttempts::Nothing, kRetryBoundMs, 5};
 inline constexpr RetryPolicy kRetryWithPump{BetweenAttempts::Pump, kRetryBoundMs, 5};
 // Another program may hold the clipboard open for a moment.
+// The restored cursor position read back before the next run may start.
+inline constexpr RetryPolicy kCursorReadBack{BetweenAttempts::Pump, 500, 5};
 inline constexpr RetryPolicy kClipboardRetry{BetweenAttempts::Nothing, 1000, 10};
 
 // One synthetic key event: the keyboard record with the key's scan code and

@@ -7,6 +7,8 @@
 #include "text/AnsiText.h"
 #include "timing/DelayWait.h"
 
+#include <exception>
+#include <new>
 #include <variant>
 #include <vector>
 
@@ -40,11 +42,12 @@ class JobSequence {
         : run_(run), plan_(plan), desktop_(run.services.desktop) {}
 
     Outcome Run() {
-        Outcome outcome = Steps();
+        Outcome outcome = StepsCatchingFaults();
         if (outcome) {
             PutDesktopBack();
         }
         if (locked_) {
+            WaitForRestoredCursor();
             desktop_.runLock.ReleaseRunLock();
         }
         return outcome;
@@ -64,16 +67,19 @@ class JobSequence {
     bool ConfineCursor(const std::optional<ScreenRect>& rect) {
         return Retry(kRetryWithPump, [&] { return desktop_.cursor.ClipCursor(rect); });
     }
-    bool SetTopmost(bool topmost) {
+    bool SetTopmost() {
         return Retry(kRetryWithPump, [&] {
-            return topmost ? desktop_.windows.SetWindowPos(target_, kHwndTopmost, kSwpNoSizeNoMove)
-                           : desktop_.windows.SetWindowPos(target_, kHwndNotTopmost,
-                                                           kSwpNoSizeNoMoveShow);
+            return desktop_.windows.SetWindowPos(target_, kHwndTopmost, kSwpNoSizeNoMove);
         });
     }
 
+    Outcome StepsCatchingFaults();
     Outcome Steps();
     Outcome FindTarget();
+    Outcome CheckStillInFront();
+    void SaveTopmostState();
+    bool RestoreTopmostState(bool lastResort);
+    void WaitForRestoredCursor();
     Outcome Click();
     Outcome Key(std::uint16_t key, bool up);
     Outcome Clipboard(ClipboardResult result);
@@ -88,9 +94,16 @@ class JobSequence {
     // at the end rather than set to a rectangle nobody chose.
     std::optional<ScreenRect> savedClip_;
     Hwnd target_ = 0;
+    WindowThread targetThread_;
     Hwnd commandWindow_ = 0;
+    // The z-order state of the CAD's main window and of the windows it owns
+    // (its text window) before the job made it topmost.
+    bool targetWasTopmost_ = false;
+    std::vector<std::pair<Hwnd, bool>> ownedWereTopmost_;
     ScreenPoint click_;
     bool topmost_ = false;
+    bool restoredCursor_ = false;
+    bool topmostUnanswered_ = false;
     bool clipped_ = false;
     bool cursorMoved_ = false;
     bool mouseDown_ = false;
@@ -132,7 +145,93 @@ Outcome JobSequence::FindTarget() {
             target_, kWmNull, 0, 0, kCadAnswerTimeoutMs, answer)) {
         return Failure{CadNotRespondingMessage(kOperationAnswer)};
     }
+    targetThread_ = desktop_.windows.GetWindowThreadProcessId(target_);
     return kSucceeded;
+}
+
+// The click and the keys go wherever the focus is: before each, the CAD must
+// still be there, its command area still its own, and one of its windows
+// still in front. A CAD that closed part-way would otherwise leave the paste
+// to whatever program came to the front.
+Outcome JobSequence::CheckStillInFront() {
+    WindowControl& windows = desktop_.windows;
+    if (!windows.IsWindow(target_) || !windows.IsWindow(commandWindow_) ||
+        targetThread_.processId == 0 ||
+        windows.GetWindowThreadProcessId(commandWindow_).processId != targetThread_.processId) {
+        return Failure{CadLostFocusMessage()};
+    }
+    const Hwnd front = windows.GetForegroundWindow();
+    if (front != target_ && (front == 0 || windows.GetWindowThreadProcessId(front).processId !=
+                                               targetThread_.processId)) {
+        return Failure{CadLostFocusMessage()};
+    }
+    return kSucceeded;
+}
+
+void JobSequence::SaveTopmostState() {
+    WindowControl& windows = desktop_.windows;
+    targetWasTopmost_ = windows.IsTopmost(target_);
+    ownedWereTopmost_.clear();
+    for (const Hwnd window : desktop_.tree.EnumThreadWindows(targetThread_.threadId)) {
+        if (window != target_ && windows.GetWindowOwner(window) == target_) {
+            ownedWereTopmost_.emplace_back(window, windows.IsTopmost(window));
+        }
+    }
+}
+
+// The main window as it was (topmost again only when it was before), then
+// each owned window whose state the change carried along. lastResort: the
+// CAD did not answer; the request is posted to it, once, so that it takes
+// effect when the CAD wakes.
+bool JobSequence::RestoreTopmostState(bool lastResort) {
+    WindowControl& windows = desktop_.windows;
+    const Hwnd mainAfter = targetWasTopmost_ ? kHwndTopmost : kHwndNotTopmost;
+    if (lastResort) {
+        (void)windows.SetWindowPos(target_, mainAfter, kSwpNoSizeNoMoveShow | kSwpAsyncWindowPos);
+        for (const auto& [window, wasTopmost] : ownedWereTopmost_) {
+            (void)windows.SetWindowPos(window, wasTopmost ? kHwndTopmost : kHwndNotTopmost,
+                                       kSwpNoSizeNoMoveNoActivate | kSwpAsyncWindowPos);
+        }
+        return false;
+    }
+    if (!Retry(kRetryWithPump,
+               [&] { return windows.SetWindowPos(target_, mainAfter, kSwpNoSizeNoMoveShow); })) {
+        return false;
+    }
+    for (const auto& [window, wasTopmost] : ownedWereTopmost_) {
+        if (windows.IsWindow(window) && windows.IsTopmost(window) != wasTopmost &&
+            !Retry(kRetryWithPump, [&] {
+                return windows.SetWindowPos(window, wasTopmost ? kHwndTopmost : kHwndNotTopmost,
+                                            kSwpNoSizeNoMoveNoActivate);
+            })) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The system may still report the click point for a moment after the cursor
+// was put back; the next tool run, once it has the lock, would save that as
+// the user's position. Waits, bounded, until the restored position reads back.
+void JobSequence::WaitForRestoredCursor() {
+    if (!savedCursor_ || !restoredCursor_) {
+        return;
+    }
+    (void)Retry(kCursorReadBack, [&] {
+        ScreenPoint now;
+        return desktop_.cursor.GetCursorPos(now) && now == *savedCursor_;
+    });
+}
+
+// Whatever stops the steps, the desktop is put back before the message.
+Outcome JobSequence::StepsCatchingFaults() {
+    try {
+        return Steps();
+    } catch (const std::bad_alloc&) {
+        return Failure{UnexpectedStopMessage(u"メモリ不足")};
+    } catch (const std::exception&) {
+        return Failure{UnexpectedStopMessage(u"内部エラー")};
+    }
 }
 
 Outcome JobSequence::Click() {
@@ -209,9 +308,10 @@ Outcome JobSequence::Steps() {
         return Failure{CommandAreaUnreadableMessage(run_.settings.CommandCaption)};
     }
     click_ = ClickPoint(commandRect);
-    // 7. Topmost.
+    // 7. Topmost, with the state before it kept to be put back.
+    SaveTopmostState();
     topmost_ = true;
-    if (!SetTopmost(true)) {
+    if (!SetTopmost()) {
         return Failure{CadNotRespondingMessage(kOperationTopmost)};
     }
     // 8-10. The cursor to the command area, confined to it.
@@ -226,7 +326,10 @@ Outcome JobSequence::Steps() {
     if (!MoveCursorTo(click_)) {
         return Failure{CadNotRespondingMessage(kOperationMoveCursor)};
     }
-    // 11. One click.
+    // 11. One click, into the CAD only.
+    if (Outcome failed = CheckStillInFront()) {
+        return failed;
+    }
     if (Outcome failed = Click()) {
         return failed;
     }
@@ -246,9 +349,12 @@ Outcome JobSequence::Steps() {
             Clipboard(SetClipboardTextNow(desktop_, owner, EncodeAnsi(plan_.loadCommand)))) {
         return failed;
     }
-    // 15. Back to the click point, 16. Ctrl+V.
+    // 15. Back to the click point, 16. Ctrl+V, into the CAD only.
     if (!MoveCursorTo(click_)) {
         return Failure{CadNotRespondingMessage(kOperationMoveCursor)};
+    }
+    if (Outcome failed = CheckStillInFront()) {
+        return failed;
     }
     for (const auto& [key, up] :
          {std::pair{kVirtualKeyControl, false}, std::pair{kVirtualKeyV, false},
@@ -272,7 +378,9 @@ Outcome JobSequence::Steps() {
         return Failure{CadNotRespondingMessage(kOperationRestoreCursor)};
     }
     cursorMoved_ = false;
-    if (!SetTopmost(false)) {
+    restoredCursor_ = savedCursor_.has_value();
+    if (!RestoreTopmostState(false)) {
+        topmostUnanswered_ = true;
         return Failure{CadNotRespondingMessage(kOperationTopmostOff)};
     }
     topmost_ = false;
@@ -293,11 +401,14 @@ void JobSequence::PutDesktopBack() {
         clipped_ = false;
     }
     if (cursorMoved_ && savedCursor_) {
-        (void)MoveCursorTo(*savedCursor_);
+        restoredCursor_ = MoveCursorTo(*savedCursor_);
     }
     cursorMoved_ = false;
     if (topmost_) {
-        (void)SetTopmost(false);
+        // A CAD that no longer answers gets the request posted instead.
+        if (topmostUnanswered_ || !RestoreTopmostState(false)) {
+            (void)RestoreTopmostState(true);
+        }
         topmost_ = false;
     }
 }

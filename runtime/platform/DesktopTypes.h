@@ -55,12 +55,23 @@ struct MouseInputRecord {
     friend bool operator==(const MouseInputRecord&, const MouseInputRecord&) = default;
 };
 
+// The thread and process that own a window; zeros for a window that is gone.
+struct WindowThread {
+    std::uint32_t threadId = 0;
+    std::uint32_t processId = 0;
+};
+
 // The platform's values for the calls the tools make; the Win32 tree checks
 // each against <windows.h>.
 inline constexpr Hwnd kHwndTopmost = static_cast<Hwnd>(-1);
 inline constexpr Hwnd kHwndNotTopmost = static_cast<Hwnd>(-2);
 inline constexpr std::uint32_t kSwpNoSizeNoMove = 3;
 inline constexpr std::uint32_t kSwpNoSizeNoMoveShow = 67;
+// An owned window's z-order put back without showing or activating it.
+inline constexpr std::uint32_t kSwpNoSizeNoMoveNoActivate = 19;
+// Posted to the window's thread rather than waited for: the last resort for
+// a CAD that no longer answers.
+inline constexpr std::uint32_t kSwpAsyncWindowPos = 0x4000;
 inline constexpr std::uint32_t kInputMouse = 0;
 inline constexpr std::uint32_t kInputKeyboard = 1;
 inline constexpr std::uint32_t kMouseLeftDown = 2;

@@ -92,6 +92,24 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case kDrainMessage:
         session_.DrainQueue();
         return 0;
+    case WM_PARENTNOTIFY:
+        // Sent up from the command area and its controls when clicked.
+        if (LOWORD(wParam) == WM_LBUTTONDOWN) {
+            OnRunStep(u"click");
+        }
+        return 0;
+    case WM_WINDOWPOSCHANGED:
+        OnWindowPosChanged();
+        return Window::WindowProc(message, wParam, lParam);
+    case kFaultStepMessage:
+        if (wParam == 1) {
+            Destroy();
+        } else {
+            journal_.Write(JsonLine("hang").Add("ms", static_cast<long long>(options_.hangForMs)));
+            Sleep(options_.hangForMs);
+            journal_.Write(JsonLine("hangEnded"));
+        }
+        return 0;
     default:
         return Window::WindowProc(message, wParam, lParam);
     }
@@ -125,6 +143,23 @@ void MainWindow::OnTimer(UINT_PTR id) {
         journal_.Write(JsonLine("hangEnded"));
     } else if (id == kExitTimer) {
         Destroy();
+    }
+}
+
+void MainWindow::OnWindowPosChanged() {
+    const bool topmost = (GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    if (topmost && !topmost_) {
+        OnRunStep(u"topmost");
+    }
+    topmost_ = topmost;
+}
+
+void MainWindow::OnRunStep(TextView step) {
+    if (step == options_.exitOn) {
+        journal_.Write(JsonLine("exitOn").Add("step", step));
+        PostMessageW(Handle(), kFaultStepMessage, 1, 0);
+    } else if (step == options_.hangOn) {
+        PostMessageW(Handle(), kFaultStepMessage, 2, 0);
     }
 }
 

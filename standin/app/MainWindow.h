@@ -12,6 +12,9 @@ namespace standin {
 
 // Posted to the main window to run the queued command lines.
 inline constexpr UINT kDrainMessage = WM_APP + 1;
+// Posted to act on a fault step after the message that showed it: wParam 1
+// exits, 2 hangs.
+inline constexpr UINT kFaultStepMessage = WM_APP + 2;
 
 // The CAD's main window, titled "<MainCaption> - [<drawing>]": the drawing
 // above, the command area with the prompt and the input box below. It takes
@@ -41,6 +44,9 @@ class MainWindow final : public vr::Window {
     void OnActivate(WPARAM wParam);
     void OnCopyData(const COPYDATASTRUCT& data);
     void OnTimer(UINT_PTR id);
+    // A step of a tool run was seen: exit or hang there when told to.
+    void OnRunStep(TextView step);
+    void OnWindowPosChanged();
 
     const Options& options_;
     JournalSink& journal_;
@@ -49,6 +55,7 @@ class MainWindow final : public vr::Window {
     DrawingWindow drawing_;
     CommandLineControls controls_;
     CommandArea area_;
+    bool topmost_ = false;
 };
 
 } // namespace standin

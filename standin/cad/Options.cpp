@@ -84,12 +84,17 @@ std::optional<std::vector<Point3>> ParsePointList(TextView text) {
     return points;
 }
 
+bool IsFaultStep(TextView step) {
+    return step == u"topmost" || step == u"click";
+}
+
 TextView OptionsUsage() {
     return u"standin [--main-caption T] [--text-caption T] [--command-caption T] "
            u"[--drawing NAME] [--main-cmd-id N] [--text-hist-id N] [--support DIR]... "
            u"[--journal FILE] [--points x,y[,z];...] [--dxf FILE] [--run LINE]... "
            u"[--minimized] [--show-text-window] [--no-text-window] [--no-command-area] "
-           u"[--no-dash] [--ignore-32781] [--hang-after MS --hang-for MS] [--exit-after MS]";
+           u"[--no-dash] [--ignore-32781] [--hang-after MS --hang-for MS] [--exit-after MS] "
+           u"[--exit-on topmost|click] [--hang-on topmost|click --hang-for MS]";
 }
 
 ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
@@ -153,6 +158,14 @@ ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
          [&](TextView v) {
              const auto n = ParseCount(v);
              return n && (o.hangForMs = *n, true);
+         }},
+        {u"--exit-on",
+         [&](TextView v) {
+             return IsFaultStep(v) && (o.exitOn = v, true);
+         }},
+        {u"--hang-on",
+         [&](TextView v) {
+             return IsFaultStep(v) && (o.hangOn = v, true);
          }},
         {u"--exit-after",
          [&](TextView v) {

@@ -30,6 +30,11 @@ struct Options {
     bool ignoreHistoryCommand = false;
     std::uint32_t hangAfterMs = 0;
     std::uint32_t hangForMs = 0;
+    // A step of a tool run at which the CAD exits or hangs (for hangForMs):
+    // "topmost" (its main window made topmost) or "click" (a click into its
+    // command area). Empty: none.
+    Text exitOn;
+    Text hangOn;
     std::optional<std::uint32_t> exitAfterMs;
 };
 

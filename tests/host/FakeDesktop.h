@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -22,6 +23,7 @@ struct FakeWindow {
     std::string text; // what WM_GETTEXT answers (ANSI bytes)
     bool iconic = false;
     bool hung = false; // its title read is not answered
+    Hwnd owner = 0;
 };
 
 // The desktop as a recording fake: every call is written to `calls` in a
@@ -63,15 +65,34 @@ class RecordingDesktop final : public CursorControl,
     std::set<std::uint16_t> keysDown;
     bool leftButtonDown = false;
     std::set<Hwnd> topmost;
+    Hwnd foreground = 0;
+    // Windows whose z-order follows their owner's into topmost but not out
+    // of it, as Wine's do.
+    bool ownedFollowIntoTopmost = true;
+    // After a SetCursorPos, this many reads still give the old position.
+    int staleCursorReads = 0;
+    ScreenPoint staleCursor;
     bool cursorRead = true; // false: GetCursorPos and GetClipCursor fail
 
-    void Record(std::string call) { calls.push_back(std::move(call)); }
+    // Called after each call is recorded: a test changes the desktop at a
+    // given step (the CAD closes, another window comes to the front).
+    std::function<void(const std::string&)> afterCall;
+
+    void Record(std::string call) {
+        calls.push_back(std::move(call));
+        if (afterCall) {
+            afterCall(calls.back());
+        }
+    }
 
     // The calls that change or pace the desktop, without discovery's reads.
     [[nodiscard]] std::vector<std::string> JobCalls() const {
-        static const char* const kReads[] = {
-            "ProcessSnapshot",      "ThreadSnapshot", "EnumThreadWindows", "EnumChildWindows",
-            "GetWindowTextLengthA", "GetWindowTextA", "GetDlgItem",        "SendMessageTimeoutA"};
+        static const char* const kReads[] = {"ProcessSnapshot",      "ThreadSnapshot",
+                                             "EnumThreadWindows",    "EnumChildWindows",
+                                             "GetWindowTextLengthA", "GetWindowTextA",
+                                             "GetDlgItem",           "SendMessageTimeoutA",
+                                             "GetForegroundWindow",  "GetWindowThreadProcessId",
+                                             "GetWindowOwner",       "IsTopmost"};
         std::vector<std::string> job;
         for (const std::string& call : calls) {
             const bool read = std::any_of(std::begin(kReads), std::end(kReads),
@@ -90,7 +111,10 @@ class RecordingDesktop final : public CursorControl,
 
     bool GetCursorPos(ScreenPoint& point) override {
         Record("GetCursorPos");
-        point = cursorRead ? cursor : ScreenPoint{};
+        point = cursorRead ? (staleCursorReads > 0 ? staleCursor : cursor) : ScreenPoint{};
+        if (staleCursorReads > 0) {
+            --staleCursorReads;
+        }
         return cursorRead;
     }
     bool GetClipCursor(ScreenRect& rect) override {
@@ -103,6 +127,7 @@ class RecordingDesktop final : public CursorControl,
         if (Fails("SetCursorPos")) {
             return false;
         }
+        staleCursor = cursor;
         cursor = {x, y};
         return true;
     }
@@ -124,11 +149,19 @@ class RecordingDesktop final : public CursorControl,
     }
     bool OpenIcon(Hwnd window) override {
         Record("OpenIcon(" + Handle(window) + ")");
-        return !Fails("OpenIcon");
+        if (Fails("OpenIcon")) {
+            return false;
+        }
+        foreground = window;
+        return true;
     }
     bool SetForegroundWindow(Hwnd window) override {
         Record("SetForegroundWindow(" + Handle(window) + ")");
-        return !Fails("SetForegroundWindow");
+        if (Fails("SetForegroundWindow")) {
+            return false;
+        }
+        foreground = window;
+        return true;
     }
     bool GetWindowRect(Hwnd window, ScreenRect& rect) override {
         Record("GetWindowRect(" + Handle(window) + ")");
@@ -143,10 +176,51 @@ class RecordingDesktop final : public CursorControl,
         }
         if (insertAfter == kHwndTopmost) {
             topmost.insert(window);
+            for (const auto& [handle, w] : windows) {
+                if (w.owner == window && ownedFollowIntoTopmost) {
+                    topmost.insert(handle);
+                }
+            }
         } else if (insertAfter == kHwndNotTopmost) {
             topmost.erase(window);
         }
         return true;
+    }
+    Hwnd GetForegroundWindow() override {
+        Record("GetForegroundWindow");
+        return foreground;
+    }
+    WindowThread GetWindowThreadProcessId(Hwnd window) override {
+        Record("GetWindowThreadProcessId(" + Handle(window) + ")");
+        for (Hwnd top = window; top;) {
+            for (const auto& [thread, list] : threadWindows) {
+                if (std::find(list.begin(), list.end(), top) != list.end()) {
+                    for (const ThreadRecord& t : threads) {
+                        if (t.threadId == thread) {
+                            return WindowThread{thread, t.ownerProcessId};
+                        }
+                    }
+                }
+            }
+            top = ParentOf(top);
+        }
+        return {};
+    }
+    Hwnd GetWindowOwner(Hwnd window) override {
+        Record("GetWindowOwner(" + Handle(window) + ")");
+        return windows.count(window) ? windows[window].owner : 0;
+    }
+    bool IsTopmost(Hwnd window) override {
+        Record("IsTopmost(" + Handle(window) + ")");
+        return topmost.contains(window);
+    }
+    [[nodiscard]] Hwnd ParentOf(Hwnd child) const {
+        for (const auto& [handle, w] : windows) {
+            if (std::find(w.children.begin(), w.children.end(), child) != w.children.end()) {
+                return handle;
+            }
+        }
+        return 0;
     }
     std::uint32_t MapVirtualKeyA(std::uint32_t code, std::uint32_t mapType) override {
         Record("MapVirtualKeyA(" + std::to_string(code) + "," + std::to_string(mapType) + ")");

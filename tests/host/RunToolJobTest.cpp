@@ -27,6 +27,9 @@ const Calls kWholeRun = {
     "SetCursorPos(405,565)",
     "ClipCursor(100,500,711,631)",
     "SetCursorPos(405,565)",
+    // The CAD still there and in front before the click and before the keys.
+    "IsWindow(0x100)",
+    "IsWindow(0x110)",
     "MouseInput(2)",
     "Sleep(35)",
     "MouseInput(4)",
@@ -44,6 +47,8 @@ const Calls kWholeRun = {
     "PumpMessages",
     "Sleep(60)",
     "SetCursorPos(405,565)",
+    "IsWindow(0x100)",
+    "IsWindow(0x110)",
     "MapVirtualKeyA(17,0)",
     "SendInput(1,17,29,1,0,0)",
     "Sleep(35)",
@@ -64,6 +69,8 @@ const Calls kWholeRun = {
     "ClipCursor(0,0,1280,1024)",
     "SetCursorPos(10,20)",
     "SetWindowPos(0x100,-2,67)",
+    // The restored cursor read back before the next run may start.
+    "GetCursorPos",
     "ReleaseRunLock",
 };
 
@@ -180,10 +187,10 @@ TEST(RunToolJob, CallThatNeverSucceedsIsBoundedAndTheDesktopPutBack) {
     EXPECT_LE(world.fake.desktop.Count("SendInput(1,86,47,1,0,0)"), 3000u / 5 + 1);
     EXPECT_GE(world.fake.desktop.Count("Sleep(5)"), 3000u / 6);
     // Ctrl released, confinement and cursor restored, topmost cleared.
-    EXPECT_EQ(
-        After(world.fake.desktop.JobCalls(), "SendInput(1,86,47,1,0,0)"),
-        (Calls{"MapVirtualKeyA(17,0)", "SendInput(1,17,29,3,0,0)", "ClipCursor(0,0,1280,1024)",
-               "SetCursorPos(10,20)", "SetWindowPos(0x100,-2,67)", "ReleaseRunLock"}));
+    EXPECT_EQ(After(world.fake.desktop.JobCalls(), "SendInput(1,86,47,1,0,0)"),
+              (Calls{"MapVirtualKeyA(17,0)", "SendInput(1,17,29,3,0,0)",
+                     "ClipCursor(0,0,1280,1024)", "SetCursorPos(10,20)",
+                     "SetWindowPos(0x100,-2,67)", "GetCursorPos", "ReleaseRunLock"}));
     EXPECT_EQ(world.fake.desktop.Count("ToolStep"), 1u);
 }
 
@@ -195,7 +202,7 @@ TEST(RunToolJob, ToolStepFailurePutsTheDesktopBackAndPastesNothing) {
     EXPECT_EQ(outcome->message, u"senten.txt が空です");
     EXPECT_EQ(After(world.fake.desktop.JobCalls(), "ToolStep"),
               (Calls{"ClipCursor(0,0,1280,1024)", "SetCursorPos(10,20)",
-                     "SetWindowPos(0x100,-2,67)", "ReleaseRunLock"}));
+                     "SetWindowPos(0x100,-2,67)", "GetCursorPos", "ReleaseRunLock"}));
     EXPECT_EQ(world.fake.desktop.Count("SendInput"), 0u);
 }
 
@@ -268,7 +275,7 @@ TEST(RunToolJob, BusyClipboardIsBoundedAndReported) {
     EXPECT_EQ(outcome->message, ClipboardBusyMessage());
     EXPECT_EQ(world.fake.desktop.Count("ToolStep"), 0u);
     EXPECT_EQ(After(world.fake.desktop.JobCalls(), "SetWindowPos(0x100,-2,67)"),
-              Calls{"ReleaseRunLock"});
+              (Calls{"GetCursorPos", "ReleaseRunLock"}));
 }
 
 TEST(RunToolJob, BusyClipboardNamesTheWindowThatHoldsIt) {

@@ -2,9 +2,11 @@
 
 #include "winsupport/win32/Handles.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vr {
 namespace {
@@ -20,6 +22,7 @@ struct SendRequest {
     std::string text; // WM_GETTEXT's buffer, when it is that message
     DWORD_PTR result = 0;
     bool answered = false;
+    std::function<bool()> call; // instead of the message, when set
 };
 
 // A thread that sends one request at a time. It is kept for the next send,
@@ -42,12 +45,16 @@ DWORD WINAPI SendLoop(void* parameter) {
         if (!request) {
             return 0;
         }
-        const LPARAM lParam = request->message == WM_GETTEXT
-                                  ? reinterpret_cast<LPARAM>(request->text.data())
-                                  : request->lParam;
-        request->answered =
-            SendMessageTimeoutA(request->window, request->message, request->wParam, lParam,
-                                SMTO_ABORTIFHUNG, request->timeoutMs, &request->result) != 0;
+        if (request->call) {
+            request->answered = request->call();
+        } else {
+            const LPARAM lParam = request->message == WM_GETTEXT
+                                      ? reinterpret_cast<LPARAM>(request->text.data())
+                                      : request->lParam;
+            request->answered =
+                SendMessageTimeoutA(request->window, request->message, request->wParam, lParam,
+                                    SMTO_ABORTIFHUNG, request->timeoutMs, &request->result) != 0;
+        }
         SetEvent(worker.done.Get());
     }
     return 0;
@@ -73,7 +80,30 @@ std::shared_ptr<SendWorker>& CurrentWorker() {
     return worker;
 }
 
+// The threads that did not answer in time; only the tool's own thread reads
+// and changes the list.
+std::vector<DWORD>& HungThreads() {
+    static std::vector<DWORD> threads;
+    return threads;
+}
+
+bool IsKnownHung(HWND window, DWORD thread) {
+    const std::vector<DWORD>& hung = HungThreads();
+    if (std::find(hung.begin(), hung.end(), thread) != hung.end()) {
+        return true;
+    }
+    if (IsHungAppWindow(window)) {
+        HungThreads().push_back(thread);
+        return true;
+    }
+    return false;
+}
+
 bool RunBounded(const std::shared_ptr<SendRequest>& request) {
+    const DWORD thread = GetWindowThreadProcessId(request->window, nullptr);
+    if (thread != 0 && thread != GetCurrentThreadId() && IsKnownHung(request->window, thread)) {
+        return false;
+    }
     std::shared_ptr<SendWorker>& worker = CurrentWorker();
     if (!worker) {
         worker = StartWorker();
@@ -87,12 +117,21 @@ bool RunBounded(const std::shared_ptr<SendRequest>& request) {
     // holds it is never cut short.
     if (WaitForSingleObject(worker->done.Get(), request->timeoutMs + 250) != WAIT_OBJECT_0) {
         worker.reset(); // still waiting on the hung program: the next send gets a new one
+        if (thread != 0) {
+            HungThreads().push_back(thread);
+        }
         return false;
     }
     return request->answered;
 }
 
 } // namespace
+
+bool CallBounded(HWND window, UINT timeoutMs, std::function<bool()> call) {
+    auto request = std::make_shared<SendRequest>(SendRequest{window, 0, 0, 0, timeoutMs, {}});
+    request->call = std::move(call);
+    return RunBounded(request);
+}
 
 bool SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs,
                  DWORD_PTR& result) {

@@ -1,3 +1,4 @@
+#include "platform/win32/LastResort.h"
 #include "platform/win32/Win32Desktop.h"
 
 namespace vr {
@@ -22,8 +23,13 @@ bool Win32CursorControl::SetCursorPos(std::int32_t x, std::int32_t y) {
 
 bool Win32CursorControl::ClipCursor(const std::optional<ScreenRect>& rect) {
     if (!rect) {
-        return ::ClipCursor(nullptr) != FALSE;
+        const bool released = ::ClipCursor(nullptr) != FALSE;
+        NoteCursorConfined(!released);
+        return released;
     }
+    // Any rectangle counts as a confinement the tool made, even the one it
+    // puts back: a crash then frees the cursor rather than leave it pinned.
+    NoteCursorConfined(true);
     const RECT r{rect->left, rect->top, rect->right, rect->bottom};
     return ::ClipCursor(&r) != FALSE;
 }

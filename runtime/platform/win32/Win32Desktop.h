@@ -24,6 +24,10 @@ class Win32WindowControl final : public WindowControl {
     bool SetForegroundWindow(Hwnd window) override;
     bool GetWindowRect(Hwnd window, ScreenRect& rect) override;
     bool SetWindowPos(Hwnd window, Hwnd insertAfter, std::uint32_t flags) override;
+    Hwnd GetForegroundWindow() override;
+    WindowThread GetWindowThreadProcessId(Hwnd window) override;
+    Hwnd GetWindowOwner(Hwnd window) override;
+    bool IsTopmost(Hwnd window) override;
 };
 
 class Win32WindowTree final : public WindowTree {

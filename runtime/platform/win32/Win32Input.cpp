@@ -1,3 +1,4 @@
+#include "platform/win32/LastResort.h"
 #include "platform/win32/Win32Desktop.h"
 
 namespace vr {
@@ -14,7 +15,11 @@ std::uint32_t Win32SyntheticInput::SendInput(const KeyboardInputRecord& record) 
     input.ki.dwFlags = record.flags;
     input.ki.time = record.time;
     input.ki.dwExtraInfo = record.extraInfo;
-    return ::SendInput(1, &input, sizeof(INPUT));
+    const UINT sent = ::SendInput(1, &input, sizeof(INPUT));
+    if (sent == 1) {
+        NoteKey(record.virtualKey, (record.flags & KEYEVENTF_KEYUP) == 0);
+    }
+    return sent;
 }
 
 std::uint32_t Win32SyntheticInput::SendInput(const MouseInputRecord& record) {
@@ -26,7 +31,11 @@ std::uint32_t Win32SyntheticInput::SendInput(const MouseInputRecord& record) {
     input.mi.dwFlags = record.flags;
     input.mi.time = record.time;
     input.mi.dwExtraInfo = record.extraInfo;
-    return ::SendInput(1, &input, sizeof(INPUT));
+    const UINT sent = ::SendInput(1, &input, sizeof(INPUT));
+    if (sent == 1 && (record.flags & (MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP))) {
+        NoteLeftButton((record.flags & MOUSEEVENTF_LEFTDOWN) != 0);
+    }
+    return sent;
 }
 
 } // namespace vr

@@ -10,6 +10,8 @@ namespace vr {
 
 static_assert(kSwpNoSizeNoMove == (SWP_NOSIZE | SWP_NOMOVE));
 static_assert(kSwpNoSizeNoMoveShow == (SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW));
+static_assert(kSwpNoSizeNoMoveNoActivate == (SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE));
+static_assert(kSwpAsyncWindowPos == SWP_ASYNCWINDOWPOS);
 static_assert(kInputMouse == INPUT_MOUSE);
 static_assert(kInputKeyboard == INPUT_KEYBOARD);
 static_assert(kMouseLeftDown == MOUSEEVENTF_LEFTDOWN);

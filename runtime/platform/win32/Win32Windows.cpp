@@ -1,12 +1,15 @@
 #include "platform/win32/Win32Desktop.h"
 
 #include "platform/win32/BoundedSend.h"
+#include "platform/win32/LastResort.h"
 #include "platform/win32/Win32Handles.h"
 
 namespace vr {
 namespace {
 
 constexpr UINT kTitleReadTimeoutMs = 2000;
+// Raising, restoring and the z-order wait on the CAD's thread.
+constexpr UINT kWindowCallTimeoutMs = 2000;
 
 BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
     reinterpret_cast<std::vector<Hwnd>*>(list)->push_back(FromHwnd(window));
@@ -24,11 +27,15 @@ bool Win32WindowControl::IsIconic(Hwnd window) {
 }
 
 bool Win32WindowControl::OpenIcon(Hwnd window) {
-    return ::OpenIcon(ToHwnd(window)) != FALSE;
+    const HWND handle = ToHwnd(window);
+    return CallBounded(handle, kWindowCallTimeoutMs,
+                       [handle] { return ::OpenIcon(handle) != FALSE; });
 }
 
 bool Win32WindowControl::SetForegroundWindow(Hwnd window) {
-    return ::SetForegroundWindow(ToHwnd(window)) != FALSE;
+    const HWND handle = ToHwnd(window);
+    return CallBounded(handle, kWindowCallTimeoutMs,
+                       [handle] { return ::SetForegroundWindow(handle) != FALSE; });
 }
 
 bool Win32WindowControl::GetWindowRect(Hwnd window, ScreenRect& rect) {
@@ -39,7 +46,40 @@ bool Win32WindowControl::GetWindowRect(Hwnd window, ScreenRect& rect) {
 }
 
 bool Win32WindowControl::SetWindowPos(Hwnd window, Hwnd insertAfter, std::uint32_t flags) {
-    return ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), 0, 0, 0, 0, flags) != FALSE;
+    const HWND handle = ToHwnd(window);
+    const HWND after = ToHwnd(insertAfter);
+    const bool topmost = after == HWND_TOPMOST;
+    bool done = false;
+    if (flags & SWP_ASYNCWINDOWPOS) {
+        // Posted to the window's thread: returns at once, even when it hangs.
+        done = ::SetWindowPos(handle, after, 0, 0, 0, 0, flags) != FALSE;
+    } else {
+        done = CallBounded(handle, kWindowCallTimeoutMs, [=] {
+            return ::SetWindowPos(handle, after, 0, 0, 0, 0, flags) != FALSE;
+        });
+    }
+    if (done || topmost) {
+        NoteTopmostWindow(handle, topmost);
+    }
+    return done;
+}
+
+Hwnd Win32WindowControl::GetForegroundWindow() {
+    return FromHwnd(::GetForegroundWindow());
+}
+
+WindowThread Win32WindowControl::GetWindowThreadProcessId(Hwnd window) {
+    DWORD processId = 0;
+    const DWORD threadId = ::GetWindowThreadProcessId(ToHwnd(window), &processId);
+    return WindowThread{threadId, threadId ? processId : 0};
+}
+
+Hwnd Win32WindowControl::GetWindowOwner(Hwnd window) {
+    return FromHwnd(::GetWindow(ToHwnd(window), GW_OWNER));
+}
+
+bool Win32WindowControl::IsTopmost(Hwnd window) {
+    return (::GetWindowLongW(ToHwnd(window), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
 std::vector<Hwnd> Win32WindowTree::EnumThreadWindows(std::uint32_t threadId) {

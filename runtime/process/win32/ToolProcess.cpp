@@ -1,5 +1,7 @@
 #include "process/win32/ToolProcess.h"
 
+#include "messages/ToolMessages.h"
+#include "platform/win32/LastResort.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32FileAccess.h"
 #include "platform/win32/Win32MessageBoxes.h"
@@ -10,6 +12,9 @@
 
 #include <windows.h>
 
+#include <exception>
+#include <new>
+
 namespace vr {
 
 Text ProcessCommandLine() {
@@ -17,7 +22,29 @@ Text ProcessCommandLine() {
     return FromWide(commandLine, wcslen(commandLine));
 }
 
+namespace {
+
+// Whatever escapes the job (which puts the desktop back itself) ends the run
+// with a message and a failure exit code, never a silent crash.
+int RunCatchingFaults(ToolRun& run, const ToolPlanOrFailure& plan) {
+    TextView what;
+    try {
+        return RunToolProgram(run, plan);
+    } catch (const std::bad_alloc&) {
+        what = u"メモリ不足";
+    } catch (const std::exception&) {
+        what = u"内部エラー";
+    }
+    run.services.messages.ShowMessage(run.toolName, UnexpectedStopMessage(what));
+    return 1;
+}
+
+} // namespace
+
 void RunToolProcess(TextView toolName, const ToolPlanOrFailure& plan) {
+    // A crash no handler catches still frees the cursor and the CAD's
+    // z-order.
+    InstallLastResortFilter();
     Win32DesktopServices desktop;
     Win32FileAccess files;
     Win32ProfileAccess profiles;
@@ -28,7 +55,7 @@ void RunToolProcess(TextView toolName, const ToolPlanOrFailure& plan) {
     // Hidden in a tool run, but a command that reaches it still acts on
     // this run's CAD.
     mainWindow.Attach(run.window);
-    const int exitCode = RunToolProgram(run, plan);
+    const int exitCode = RunCatchingFaults(run, plan);
     ExitProcess(static_cast<UINT>(exitCode));
 }
 

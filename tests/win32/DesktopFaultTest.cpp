@@ -1,0 +1,98 @@
+// A tool run under Wine against a stand-in CAD that closes, hangs or was
+// topmost already: nothing is typed into another program, every wait ends,
+// and the desktop is left as it was found.
+#include "ToolBed.h"
+#include "messages/ToolMessages.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+namespace vr {
+namespace {
+
+using test::DesktopState;
+using test::ExpectDesktopPutBack;
+using test::PrepareDesktop;
+using test::StandinCad;
+using test::ToolFolder;
+
+// Another program, which comes to the front when the CAD goes: it records
+// every key and paste that reaches it.
+std::wstring EditorArguments() {
+    return L"--main-caption \"Untitled - Editor\" --no-text-window";
+}
+
+void ExpectNothingTyped(const StandinCad& editor) {
+    for (const char* event : {"\"event\":\"key\"", "\"event\":\"char\"", "\"event\":\"paste\""}) {
+        EXPECT_EQ(editor.Journal().Count(event), 0u) << event << "\n" << editor.Journal().Dump();
+    }
+}
+
+TEST(DesktopFaults, ACadThatClosesPartWayGetsNoKeysAndNeitherDoesAnyoneElse) {
+    for (const std::wstring step : {L"topmost", L"click"}) {
+        SCOPED_TRACE(test::ToUtf8(step));
+        const ToolFolder tool(L"fault-exit-" + step, L"pinmark", L"senten.txt", "node\r\n1,1\r\n");
+        StandinCad editor(tool.folder, L"editor.exe", EditorArguments());
+        ASSERT_TRUE(editor.Ready());
+        StandinCad cad(tool.folder, L"acad.exe", tool.Support() + L" --exit-on " + step);
+        ASSERT_TRUE(cad.Ready());
+        const DesktopState before = PrepareDesktop();
+        const test::ProcessRun run = tool.Run();
+        ASSERT_TRUE(run.exited);
+        EXPECT_EQ(run.exitCode, 1u);
+        ASSERT_EQ(run.dialogs.size(), 1u);
+        EXPECT_EQ(run.dialogs[0].text, test::Wide(CadLostFocusMessage()));
+        ExpectDesktopPutBack(before, nullptr);
+        ExpectNothingTyped(editor);
+        EXPECT_EQ(cad.Journal().Count("\"event\":\"key\""), 0u);
+    }
+}
+
+TEST(DesktopFaults, ACadThatHangsAfterTheClickEndsTheRunAsNotAnswering) {
+    const ToolFolder tool(L"fault-hang-click", L"pinmark", L"senten.txt", "node\r\n1,1\r\n");
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support() + L" --hang-on click --hang-for 60000");
+    ASSERT_TRUE(cad.Ready());
+    const DesktopState before = PrepareDesktop();
+    const DWORD start = GetTickCount();
+    const test::ProcessRun run = tool.Run();
+    ASSERT_TRUE(run.exited);
+    // One bounded wait for the z-order reset, then the retries fail at once.
+    EXPECT_LT(GetTickCount() - start, 10000u);
+    EXPECT_EQ(run.exitCode, 1u);
+    ASSERT_EQ(run.dialogs.size(), 1u);
+    EXPECT_EQ(run.dialogs[0].text, test::Wide(CadNotRespondingMessage(kOperationTopmostOff)));
+    ExpectDesktopPutBack(before, nullptr);
+}
+
+TEST(DesktopFaults, TheCadsOwnTopmostStateIsPutBack) {
+    for (const bool mainWasTopmost : {false, true}) {
+        SCOPED_TRACE(mainWasTopmost);
+        const ToolFolder tool(L"fault-topmost", L"pinmark", L"senten.txt", "node\r\n1,1\r\n");
+        StandinCad cad(tool.folder, L"acad.exe", tool.Support() + L" --show-text-window");
+        ASSERT_TRUE(cad.Ready());
+        ASSERT_TRUE(cad.TextWindow());
+        ASSERT_EQ(GetWindow(cad.TextWindow(), GW_OWNER), cad.Main());
+        if (mainWasTopmost) {
+            ASSERT_TRUE(SetWindowPos(cad.Main(), HWND_TOPMOST, 0, 0, 0, 0,
+                                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE));
+        }
+        const auto topmost = [](HWND window) {
+            return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        };
+        const bool mainBefore = topmost(cad.Main());
+        const bool textBefore = topmost(cad.TextWindow());
+        ASSERT_EQ(mainBefore, mainWasTopmost);
+        const DesktopState before = PrepareDesktop();
+        const test::ProcessRun run = tool.Run();
+        ASSERT_TRUE(run.exited);
+        EXPECT_EQ(run.exitCode, 0u);
+        EXPECT_TRUE(run.dialogs.empty());
+        EXPECT_EQ(topmost(cad.Main()), mainBefore);
+        EXPECT_EQ(topmost(cad.TextWindow()), textBefore);
+        ExpectDesktopPutBack(before, nullptr);
+    }
+}
+
+} // namespace
+} // namespace vr
