@@ -41,6 +41,7 @@ void CommandArea::OnClick(int x, int y) {
                        .Add("window", journalName_)
                        .Add("x", static_cast<long long>(x))
                        .Add("y", static_cast<long long>(y)));
+    PostMessageW(GetAncestor(Handle(), GA_ROOT), kCommandAreaClickedMessage, 0, 0);
     if (controls_.Input()) {
         SetFocus(controls_.Input());
     }

@@ -1,5 +1,7 @@
 #include "app/CommandInput.h"
 
+#include "app/WindowClasses.h"
+
 #include "app/StartFailure.h"
 #include "winsupport/win32/Clipboard.h"
 
@@ -73,6 +75,7 @@ LRESULT CommandInput::OnMessage(HWND edit, UINT message, WPARAM wParam, LPARAM l
                            .Add("window", TextView(u"input"))
                            .Add("x", static_cast<long long>(static_cast<short>(LOWORD(lParam))))
                            .Add("y", static_cast<long long>(static_cast<short>(HIWORD(lParam)))));
+        PostMessageW(GetAncestor(edit, GA_ROOT), kCommandAreaClickedMessage, 0, 0);
         break;
     case WM_SETFOCUS:
         journal_.Write(JsonLine("focus").Add("window", TextView(u"input")));

@@ -70,7 +70,7 @@ void MainWindow::Layout() {
 }
 
 void MainWindow::StartTimers() {
-    if (options_.hangAfterMs > 0 || options_.hangForMs > 0) {
+    if (options_.hangOn.empty() && (options_.hangAfterMs > 0 || options_.hangForMs > 0)) {
         SetTimer(Handle(), kHangTimer, std::max<UINT>(options_.hangAfterMs, 1), nullptr);
     }
     if (options_.exitAfterMs) {
@@ -92,14 +92,11 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case kDrainMessage:
         session_.DrainQueue();
         return 0;
-    case WM_PARENTNOTIFY:
-        // Sent up from the command area and its controls when clicked.
-        if (LOWORD(wParam) == WM_LBUTTONDOWN) {
-            OnRunStep(u"click");
-        }
+    case kCommandAreaClickedMessage:
+        OnRunStep(u"click");
         return 0;
-    case WM_WINDOWPOSCHANGED:
-        OnWindowPosChanged();
+    case WM_WINDOWPOSCHANGING:
+        OnWindowPosChanging(*reinterpret_cast<const WINDOWPOS*>(lParam));
         return Window::WindowProc(message, wParam, lParam);
     case kFaultStepMessage:
         if (wParam == 1) {
@@ -146,12 +143,10 @@ void MainWindow::OnTimer(UINT_PTR id) {
     }
 }
 
-void MainWindow::OnWindowPosChanged() {
-    const bool topmost = (GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    if (topmost && !topmost_) {
+void MainWindow::OnWindowPosChanging(const WINDOWPOS& position) {
+    if (!(position.flags & SWP_NOZORDER) && position.hwndInsertAfter == HWND_TOPMOST) {
         OnRunStep(u"topmost");
     }
-    topmost_ = topmost;
 }
 
 void MainWindow::OnRunStep(TextView step) {

@@ -46,7 +46,7 @@ class MainWindow final : public vr::Window {
     void OnTimer(UINT_PTR id);
     // A step of a tool run was seen: exit or hang there when told to.
     void OnRunStep(TextView step);
-    void OnWindowPosChanged();
+    void OnWindowPosChanging(const WINDOWPOS& position);
 
     const Options& options_;
     JournalSink& journal_;
@@ -55,7 +55,6 @@ class MainWindow final : public vr::Window {
     DrawingWindow drawing_;
     CommandLineControls controls_;
     CommandArea area_;
-    bool topmost_ = false;
 };
 
 } // namespace standin

@@ -8,6 +8,10 @@ inline constexpr wchar_t kTextClass[] = L"StandinCadText";
 inline constexpr wchar_t kCommandAreaClass[] = L"StandinCadCommandArea";
 inline constexpr wchar_t kDrawingClass[] = L"StandinCadDrawing";
 
+// Posted to the top-level window by the command area and its input box when
+// clicked, so that the main window sees a click wherever in the area it lands.
+inline constexpr unsigned kCommandAreaClickedMessage = 0x8000 + 3; // WM_APP + 3
+
 // Registers them all; false, reported to the user, when one cannot be.
 [[nodiscard]] bool RegisterWindowClasses();
 

@@ -1,6 +1,9 @@
-// A tool run under Wine against a stand-in CAD that closes, hangs or was
-// topmost already: nothing is typed into another program, every wait ends,
-// and the desktop is left as it was found.
+// A tool run under Wine against a stand-in CAD that closes or hangs part-way:
+// nothing is typed into another program, every wait ends, and the desktop is
+// left as it was found. (The CAD's own topmost state is proved over the
+// recording fake: Wine 8 keeps WS_EX_TOPMOST on an owned window once its owner
+// was made topmost, whatever SetWindowPos is asked afterwards, and a
+// cross-process HWND_TOPMOST marks the owned window rather than the owner.)
 #include "ToolBed.h"
 #include "messages/ToolMessages.h"
 
@@ -40,7 +43,7 @@ TEST(DesktopFaults, ACadThatClosesPartWayGetsNoKeysAndNeitherDoesAnyoneElse) {
         const DesktopState before = PrepareDesktop();
         const test::ProcessRun run = tool.Run();
         ASSERT_TRUE(run.exited);
-        EXPECT_EQ(run.exitCode, 1u);
+        EXPECT_EQ(run.exitCode, 1u) << cad.Journal().Dump();
         ASSERT_EQ(run.dialogs.size(), 1u);
         EXPECT_EQ(run.dialogs[0].text, test::Wide(CadLostFocusMessage()));
         ExpectDesktopPutBack(before, nullptr);
@@ -61,37 +64,9 @@ TEST(DesktopFaults, ACadThatHangsAfterTheClickEndsTheRunAsNotAnswering) {
     EXPECT_LT(GetTickCount() - start, 10000u);
     EXPECT_EQ(run.exitCode, 1u);
     ASSERT_EQ(run.dialogs.size(), 1u);
-    EXPECT_EQ(run.dialogs[0].text, test::Wide(CadNotRespondingMessage(kOperationTopmostOff)));
+    EXPECT_EQ(run.dialogs[0].text, test::Wide(CadNotRespondingMessage(kOperationTopmostOff)))
+        << cad.Journal().Dump();
     ExpectDesktopPutBack(before, nullptr);
-}
-
-TEST(DesktopFaults, TheCadsOwnTopmostStateIsPutBack) {
-    for (const bool mainWasTopmost : {false, true}) {
-        SCOPED_TRACE(mainWasTopmost);
-        const ToolFolder tool(L"fault-topmost", L"pinmark", L"senten.txt", "node\r\n1,1\r\n");
-        StandinCad cad(tool.folder, L"acad.exe", tool.Support() + L" --show-text-window");
-        ASSERT_TRUE(cad.Ready());
-        ASSERT_TRUE(cad.TextWindow());
-        ASSERT_EQ(GetWindow(cad.TextWindow(), GW_OWNER), cad.Main());
-        if (mainWasTopmost) {
-            ASSERT_TRUE(SetWindowPos(cad.Main(), HWND_TOPMOST, 0, 0, 0, 0,
-                                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE));
-        }
-        const auto topmost = [](HWND window) {
-            return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-        };
-        const bool mainBefore = topmost(cad.Main());
-        const bool textBefore = topmost(cad.TextWindow());
-        ASSERT_EQ(mainBefore, mainWasTopmost);
-        const DesktopState before = PrepareDesktop();
-        const test::ProcessRun run = tool.Run();
-        ASSERT_TRUE(run.exited);
-        EXPECT_EQ(run.exitCode, 0u);
-        EXPECT_TRUE(run.dialogs.empty());
-        EXPECT_EQ(topmost(cad.Main()), mainBefore);
-        EXPECT_EQ(topmost(cad.TextWindow()), textBefore);
-        ExpectDesktopPutBack(before, nullptr);
-    }
 }
 
 } // namespace
