@@ -4,6 +4,7 @@
 // recording fake: Wine 8 keeps WS_EX_TOPMOST on an owned window once its owner
 // was made topmost, whatever SetWindowPos is asked afterwards, and a
 // cross-process HWND_TOPMOST marks the owned window rather than the owner.)
+#include "BuildPaths.h"
 #include "ToolBed.h"
 #include "messages/ToolMessages.h"
 
@@ -61,12 +62,39 @@ TEST(DesktopFaults, ACadThatHangsAfterTheClickEndsTheRunAsNotAnswering) {
     const test::ProcessRun run = tool.Run();
     ASSERT_TRUE(run.exited);
     // One bounded wait for the z-order reset, then the retries fail at once.
-    EXPECT_LT(GetTickCount() - start, 10000u);
+    EXPECT_LT(GetTickCount() - start, 7000u);
     EXPECT_EQ(run.exitCode, 1u);
     ASSERT_EQ(run.dialogs.size(), 1u);
     EXPECT_EQ(run.dialogs[0].text, test::Wide(CadNotRespondingMessage(kOperationTopmostOff)))
         << cad.Journal().Dump();
     ExpectDesktopPutBack(before, nullptr);
+}
+
+TEST(DesktopFaults, ACrashNothingCatchesStillFreesTheCursorTheKeysAndTheCad) {
+    const test::ScratchFolder folder(L"fault-crash");
+    StandinCad cad(folder, L"acad.exe", L"--no-text-window");
+    ASSERT_TRUE(cad.Ready());
+    const DesktopState before = PrepareDesktop();
+    wchar_t window[24];
+    swprintf(window, 24, L"%lx",
+             static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(cad.Main())));
+    const test::ProcessRun run = test::RunAndWatch(
+        std::wstring(kTestProgramsDir) + L"\\crash_after_confine.exe", window, 20000);
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.exitCode, static_cast<DWORD>(EXCEPTION_ACCESS_VIOLATION));
+    EXPECT_TRUE(run.dialogs.empty());
+    RECT clip{};
+    GetClipCursor(&clip);
+    EXPECT_TRUE(EqualRect(&clip, &before.clip));
+    EXPECT_EQ(GetAsyncKeyState(VK_CONTROL) & 0x8000, 0);
+    // The z-order reset is posted to the CAD: it arrives once the CAD reads
+    // its messages.
+    const DWORD start = GetTickCount();
+    while ((GetWindowLongW(cad.Main(), GWL_EXSTYLE) & WS_EX_TOPMOST) &&
+           GetTickCount() - start < 3000) {
+        Sleep(20);
+    }
+    EXPECT_EQ(GetWindowLongW(cad.Main(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 }
 
 } // namespace

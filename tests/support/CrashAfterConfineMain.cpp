@@ -1,0 +1,28 @@
+// Confines the cursor, holds Ctrl down and makes the given window topmost
+// through the tools' own seam, then crashes where nothing catches it: the
+// tools' last-resort filter must put all three back.
+#include "platform/win32/LastResort.h"
+#include "platform/win32/Win32Desktop.h"
+
+#include <windows.h>
+
+#include <cwchar>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
+    vr::InstallLastResortFilter();
+    vr::Win32DesktopServices services;
+    const vr::Desktop desktop = services.Services();
+    const auto window = static_cast<vr::Hwnd>(std::wcstoul(commandLine, nullptr, 16));
+    if (window && !desktop.windows.SetWindowPos(window, vr::kHwndTopmost, vr::kSwpNoSizeNoMove)) {
+        return 2;
+    }
+    if (!desktop.cursor.ClipCursor(vr::ScreenRect{10, 10, 50, 50})) {
+        return 3;
+    }
+    vr::KeyboardInputRecord ctrl{.type = vr::kInputKeyboard, .virtualKey = VK_CONTROL};
+    if (desktop.input.SendInput(ctrl) != 1) {
+        return 4;
+    }
+    RaiseException(EXCEPTION_ACCESS_VIOLATION, EXCEPTION_NONCONTINUABLE, 0, nullptr);
+    return 0;
+}
