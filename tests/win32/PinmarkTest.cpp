@@ -124,6 +124,55 @@ TEST(Pinmark, BadSentenIsReportedAndGoLspKept) {
     EXPECT_EQ(ReadWholeFile(tool.folder.File(L"go.lsp")), "(princ \"old\")\r\n");
 }
 
+TEST(Pinmark, BadInputStopsBeforeTheCadIsTouchedAndKeepsTheClipboard) {
+    const std::pair<std::string, std::wstring> cases[] = {
+        {"node\r\n(princ \"INJECTED\"),0\r\n",
+         L"の2行目の座標「(princ \"INJECTED\")」は数値ではありません"},
+        {"\xEF\xBB\xBFnode\r\n1,2\r\n", L"UTF-8（BOM付き） で保存されています"},
+        {std::string("n\0o\0d\0e\0", 8), L"UTF-16 などテキスト以外の形式"},
+    };
+    for (const auto& [senten, message] : cases) {
+        const ToolFolder tool(L"pinmark-input", L"pinmark", L"senten.txt", senten);
+        StandinCad cad(tool.folder, L"acad.exe", tool.Support());
+        ASSERT_TRUE(cad.Ready());
+        ASSERT_TRUE(test::SetClipboardBytes("the user's text"));
+        const test::ProcessRun run = tool.Run();
+        ASSERT_TRUE(run.exited);
+        EXPECT_EQ(run.exitCode, 1u);
+        ASSERT_EQ(run.dialogs.size(), 1u);
+        EXPECT_NE(run.dialogs[0].text.find(message), std::wstring::npos)
+            << test::ToUtf8(run.dialogs[0].text);
+        EXPECT_EQ(cad.Journal().Count("\"event\":\"click\""), 0u);
+        EXPECT_EQ(test::ClipboardBytes(), "the user's text");
+        EXPECT_EQ(GetFileAttributesW(tool.folder.File(L"go.lsp").c_str()), INVALID_FILE_ATTRIBUTES);
+    }
+}
+
+TEST(Pinmark, ALockedGoLspSaysWhyAndPastesNothing) {
+    const ToolFolder tool(L"pinmark-locked", L"pinmark", L"senten.txt", "node\r\n1,2\r\n");
+    tool.folder.Write(L"go.lsp", "(princ \"old\")\r\n");
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support());
+    ASSERT_TRUE(cad.Ready());
+    const UniqueHandle lock(CreateFileW(tool.folder.File(L"go.lsp").c_str(), GENERIC_READ, 0,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(lock.IsValid());
+    const DesktopState before = PrepareDesktop();
+    const test::ProcessRun run = tool.Run();
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.exitCode, 1u);
+    ASSERT_EQ(run.dialogs.size(), 1u);
+    // The system's reason in parentheses, then the path.
+    const std::wstring& text = run.dialogs[0].text;
+    const std::wstring head = L"go.lsp を書き込めませんでした（";
+    EXPECT_EQ(text.rfind(head, 0), 0u) << test::ToUtf8(text);
+    const std::size_t close = text.find(L"）。\n");
+    ASSERT_NE(close, std::wstring::npos) << test::ToUtf8(text);
+    EXPECT_GT(close, head.size()); // a reason, not empty
+    EXPECT_EQ(text.substr(close + 3), tool.folder.File(L"go.lsp"));
+    EXPECT_EQ(cad.Journal().Count("\"event\":\"paste\""), 0u);
+    ExpectDesktopPutBack(before, cad.Main());
+}
+
 TEST(Pinmark, JapaneseFolderAndText) {
     const ToolFolder tool(L"表ソ図面", L"pinmark", L"senten.txt",
                           "\x90\xfc\r\n0,0\r\n5,5\r\n"); // mode line 線: lines
