@@ -229,7 +229,7 @@ Outcome JobSequence::StepsCatchingFaults() {
         return Steps();
     } catch (const std::bad_alloc&) {
         return Failure{UnexpectedStopMessage(u"メモリ不足")};
-    } catch (const std::exception&) {
+    } catch (...) {
         return Failure{UnexpectedStopMessage(u"内部エラー")};
     }
 }

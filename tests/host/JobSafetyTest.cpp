@@ -151,6 +151,7 @@ TEST(JobSafety, AnExceptionPutsTheDesktopBackBeforeTheMessage) {
     const std::pair<std::function<void()>, Text> cases[] = {
         {[] { throw std::bad_alloc(); }, UnexpectedStopMessage(u"メモリ不足")},
         {[] { throw std::length_error("too long"); }, UnexpectedStopMessage(u"内部エラー")},
+        {[] { throw 42; }, UnexpectedStopMessage(u"内部エラー")}, // not even a std::exception
     };
     for (const auto& [fault, message] : cases) {
         JobWorld world;

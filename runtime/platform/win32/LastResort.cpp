@@ -1,6 +1,7 @@
 #include "platform/win32/LastResort.h"
 
 #include <atomic>
+#include <exception>
 
 namespace vr {
 namespace {
@@ -73,6 +74,12 @@ void NoteLeftButton(bool down) {
 
 void InstallLastResortFilter() {
     SetUnhandledExceptionFilter(PutDesktopBackAndEnd);
+    // A C++ exception nothing catches ends in std::terminate, which aborts
+    // without passing the filter.
+    std::set_terminate([] {
+        PutDesktopBackAndEnd(nullptr);
+        ExitProcess(3);
+    });
 }
 
 } // namespace vr

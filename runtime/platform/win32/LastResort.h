@@ -16,7 +16,7 @@ void NoteLeftButton(bool down);
 // Installs the process's unhandled-exception filter: it releases the
 // cursor's confinement, lets go of any key and the mouse button the tool
 // still holds, posts the CAD's window out of topmost, and ends the process
-// with the exception's code.
+// with the exception's code. std::terminate does the same and ends with 3.
 void InstallLastResortFilter();
 
 } // namespace vr

@@ -12,7 +12,6 @@
 
 #include <windows.h>
 
-#include <exception>
 #include <new>
 
 namespace vr {
@@ -32,7 +31,7 @@ int RunCatchingFaults(ToolRun& run, const ToolPlanOrFailure& plan) {
         return RunToolProgram(run, plan);
     } catch (const std::bad_alloc&) {
         what = u"メモリ不足";
-    } catch (const std::exception&) {
+    } catch (...) {
         what = u"内部エラー";
     }
     run.services.messages.ShowMessage(run.toolName, UnexpectedStopMessage(what));
