@@ -118,6 +118,73 @@ TEST(RealSeam, HandleConstantsAreThePlatformsOwn) {
     EXPECT_EQ(reinterpret_cast<Hwnd>(HWND_NOTOPMOST), kHwndNotTopmost);
 }
 
+// A window whose thread stops reading its messages until told to go on, as a
+// hung CAD's does.
+struct HungWindow {
+    UniqueHandle created{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    UniqueHandle wakeUp{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    HWND window = nullptr;
+    UniqueHandle thread;
+
+    HungWindow() {
+        thread.Reset(CreateThread(nullptr, 0, Hang, this, 0, nullptr));
+        WaitForSingleObject(created.Get(), 5000);
+    }
+    ~HungWindow() {
+        SetEvent(wakeUp.Get());
+        WaitForSingleObject(thread.Get(), 10000);
+    }
+    static DWORD WINAPI Hang(void* parameter) {
+        auto* self = static_cast<HungWindow*>(parameter);
+        self->window = CreateWindowExW(0, L"STATIC", L"hung", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                       nullptr, nullptr, nullptr, nullptr);
+        SetEvent(self->created.Get());
+        WaitForSingleObject(self->wakeUp.Get(), 30000); // no messages read meanwhile
+        DestroyWindow(self->window);
+        return 0;
+    }
+};
+
+TEST(RealSeam, AHungThreadIsWaitedForOnceAndThenGivenUpOnAtOnce) {
+    HungWindow hung;
+    ASSERT_TRUE(hung.window);
+    Win32WindowControl windows;
+    Win32WindowTree tree;
+    const Hwnd window = reinterpret_cast<Hwnd>(hung.window);
+    DWORD start = GetTickCount();
+    EXPECT_FALSE(windows.SetWindowPos(window, kHwndTopmost, kSwpNoSizeNoMove));
+    const DWORD first = GetTickCount() - start;
+    EXPECT_GE(first, 1500u);
+    EXPECT_LT(first, 4000u);
+    start = GetTickCount();
+    EXPECT_FALSE(windows.SetWindowPos(window, kHwndNotTopmost, kSwpNoSizeNoMoveShow));
+    EXPECT_FALSE(windows.OpenIcon(window));
+    EXPECT_EQ(tree.GetWindowTextLengthA(window), kTitleUnanswered);
+    EXPECT_LT(GetTickCount() - start, 300u);
+    // Posted, not waited for.
+    start = GetTickCount();
+    EXPECT_TRUE(
+        windows.SetWindowPos(window, kHwndNotTopmost, kSwpNoSizeNoMoveShow | kSwpAsyncWindowPos));
+    EXPECT_LT(GetTickCount() - start, 300u);
+}
+
+TEST(RealSeam, CallsOnTheToolsOwnWindowsRunAtOnce) {
+    // This thread reads no messages while it waits for a worker: a call on
+    // its own window must not be handed to one.
+    const HWND own = CreateWindowExW(0, L"STATIC", L"own", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                     nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(own);
+    Win32WindowControl windows;
+    const DWORD start = GetTickCount();
+    EXPECT_TRUE(windows.SetWindowPos(reinterpret_cast<Hwnd>(own), kHwndTopmost, kSwpNoSizeNoMove));
+    EXPECT_TRUE(windows.IsTopmost(reinterpret_cast<Hwnd>(own)));
+    EXPECT_TRUE(
+        windows.SetWindowPos(reinterpret_cast<Hwnd>(own), kHwndNotTopmost, kSwpNoSizeNoMoveShow));
+    EXPECT_FALSE(windows.IsTopmost(reinterpret_cast<Hwnd>(own)));
+    EXPECT_LT(GetTickCount() - start, 1000u);
+    DestroyWindow(own);
+}
+
 // Whether another thread could take the lock now (mutexes belong to a thread).
 struct LockProbe {
     const wchar_t* name;

@@ -34,6 +34,20 @@ struct SendWorker {
     std::shared_ptr<SendRequest> request;
 };
 
+// Runs the request on the calling thread: the worker's loop body, and the
+// whole call for a window of the tool's own thread, which a worker could only
+// reach while this thread pumps messages.
+bool RunHere(SendRequest& request) {
+    if (request.call) {
+        return request.call();
+    }
+    const LPARAM lParam = request.message == WM_GETTEXT
+                              ? reinterpret_cast<LPARAM>(request.text.data())
+                              : request.lParam;
+    return SendMessageTimeoutA(request.window, request.message, request.wParam, lParam,
+                               SMTO_ABORTIFHUNG, request.timeoutMs, &request.result) != 0;
+}
+
 DWORD WINAPI SendLoop(void* parameter) {
     // The worker's own reference: it outlives the caller's if the caller
     // gives up on it.
@@ -45,16 +59,7 @@ DWORD WINAPI SendLoop(void* parameter) {
         if (!request) {
             return 0;
         }
-        if (request->call) {
-            request->answered = request->call();
-        } else {
-            const LPARAM lParam = request->message == WM_GETTEXT
-                                      ? reinterpret_cast<LPARAM>(request->text.data())
-                                      : request->lParam;
-            request->answered =
-                SendMessageTimeoutA(request->window, request->message, request->wParam, lParam,
-                                    SMTO_ABORTIFHUNG, request->timeoutMs, &request->result) != 0;
-        }
+        request->answered = RunHere(*request);
         SetEvent(worker.done.Get());
     }
     return 0;
@@ -101,7 +106,10 @@ bool IsKnownHung(HWND window, DWORD thread) {
 
 bool RunBounded(const std::shared_ptr<SendRequest>& request) {
     const DWORD thread = GetWindowThreadProcessId(request->window, nullptr);
-    if (thread != 0 && thread != GetCurrentThreadId() && IsKnownHung(request->window, thread)) {
+    if (thread == GetCurrentThreadId()) {
+        return RunHere(*request);
+    }
+    if (thread != 0 && IsKnownHung(request->window, thread)) {
         return false;
     }
     std::shared_ptr<SendWorker>& worker = CurrentWorker();
