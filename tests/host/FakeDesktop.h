@@ -21,7 +21,10 @@ struct FakeWindow {
     std::int32_t id = 0;
     std::string text; // what WM_GETTEXT answers (ANSI bytes)
     bool iconic = false;
-    bool hung = false; // its title read is not answered
+    bool hung = false;                // its title read is not answered
+    std::string className = "Window"; // ANSI bytes
+    Hwnd owner = 0;                   // of a top-level window
+    bool visible = true;
 };
 
 // The desktop as a recording fake: every call is written to `calls` in a
@@ -38,10 +41,11 @@ class RecordingDesktop final : public CursorControl,
                                public ClipboardAccess,
                                public Clock,
                                public ProcessSnapshots,
-                               public RunLock {
+                               public RunLock,
+                               public ProcessIntegrity {
   public:
     [[nodiscard]] Desktop Services() {
-        return Desktop{*this, *this, *this, *this, *this, *this, *this, *this, *this};
+        return Desktop{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this};
     }
 
     std::vector<std::string> calls;
@@ -64,14 +68,22 @@ class RecordingDesktop final : public CursorControl,
     bool leftButtonDown = false;
     std::set<Hwnd> topmost;
     bool cursorRead = true; // false: GetCursorPos and GetClipCursor fail
+    // Integrity levels by process id; a process not listed runs at the
+    // tool's own level. nullopt: the level cannot be read.
+    std::map<std::uint32_t, std::optional<std::uint32_t>> integrity;
+    std::optional<std::uint32_t> ownIntegrity = 0x2000;
 
     void Record(std::string call) { calls.push_back(std::move(call)); }
 
     // The calls that change or pace the desktop, without discovery's reads.
     [[nodiscard]] std::vector<std::string> JobCalls() const {
         static const char* const kReads[] = {
-            "ProcessSnapshot",      "ThreadSnapshot", "EnumThreadWindows", "EnumChildWindows",
-            "GetWindowTextLengthA", "GetWindowTextA", "GetDlgItem",        "SendMessageTimeoutA"};
+            "ProcessSnapshot",  "ThreadSnapshot",       "EnumThreadWindows",
+            "EnumChildWindows", "GetWindowTextLengthA", "GetWindowTextA",
+            "GetDlgItem",       "SendMessageTimeoutA",  "GetClassNameA",
+            "GetWindowOwner",   "GetParentWindow",      "GetDlgCtrlID",
+            "IsWindowVisible",  "GetWindowProcessId",   "ProcessIntegrityLevel",
+            "OwnIntegrityLevel"};
         std::vector<std::string> job;
         for (const std::string& call : calls) {
             const bool read = std::any_of(std::begin(kReads), std::end(kReads),
@@ -253,6 +265,55 @@ class RecordingDesktop final : public CursorControl,
         buffer[copied] = '\0';
         return static_cast<std::int32_t>(copied);
     }
+    Bytes GetClassNameA(Hwnd window) override {
+        Record("GetClassNameA(" + Handle(window) + ")");
+        return windows.count(window) ? windows[window].className : "";
+    }
+    Hwnd GetWindowOwner(Hwnd window) override {
+        Record("GetWindowOwner(" + Handle(window) + ")");
+        return windows.count(window) ? windows[window].owner : 0;
+    }
+    Hwnd GetParentWindow(Hwnd window) override {
+        Record("GetParentWindow(" + Handle(window) + ")");
+        return ParentOf(window);
+    }
+    std::int32_t GetDlgCtrlID(Hwnd window) override {
+        Record("GetDlgCtrlID(" + Handle(window) + ")");
+        return windows.count(window) ? windows[window].id : 0;
+    }
+    bool IsWindowVisible(Hwnd window) override {
+        Record("IsWindowVisible(" + Handle(window) + ")");
+        return windows.count(window) && windows[window].visible;
+    }
+    // The process of the thread whose top-level window the window is, or
+    // lies in.
+    std::uint32_t GetWindowProcessId(Hwnd window) override {
+        Record("GetWindowProcessId(" + Handle(window) + ")");
+        Hwnd top = window;
+        for (Hwnd parent = ParentOf(top); parent != 0; parent = ParentOf(top)) {
+            top = parent;
+        }
+        for (const auto& [threadId, tops] : threadWindows) {
+            if (std::find(tops.begin(), tops.end(), top) == tops.end()) {
+                continue;
+            }
+            for (const ThreadRecord& thread : threads) {
+                if (thread.threadId == threadId) {
+                    return thread.ownerProcessId;
+                }
+            }
+        }
+        return 0;
+    }
+    std::optional<std::uint32_t> ProcessIntegrityLevel(std::uint32_t processId) override {
+        Record("ProcessIntegrityLevel(" + std::to_string(processId) + ")");
+        const auto found = integrity.find(processId);
+        return found == integrity.end() ? ownIntegrity : found->second;
+    }
+    std::optional<std::uint32_t> OwnIntegrityLevel() override {
+        Record("OwnIntegrityLevel");
+        return ownIntegrity;
+    }
     Hwnd GetDlgItem(Hwnd parent, std::int32_t id) override {
         Record("GetDlgItem(" + Handle(parent) + "," + std::to_string(id) + ")");
         if (!windows.count(parent)) {
@@ -361,6 +422,15 @@ class RecordingDesktop final : public CursorControl,
             return true;
         }
         return false;
+    }
+    Hwnd ParentOf(Hwnd window) const {
+        for (const auto& [handle, candidate] : windows) {
+            if (std::find(candidate.children.begin(), candidate.children.end(), window) !=
+                candidate.children.end()) {
+                return handle;
+            }
+        }
+        return 0;
     }
     void Descendants(Hwnd parent, std::vector<Hwnd>& all) {
         if (!windows.count(parent)) {
