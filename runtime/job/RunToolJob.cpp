@@ -1,6 +1,8 @@
 #include "job/RunToolJob.h"
 
 #include "discovery/DiscoverCadInstances.h"
+#include "discovery/FirstRunFailure.h"
+#include "job/CadIntegrityCheck.h"
 #include "job/JobInput.h"
 #include "messages/ToolMessages.h"
 #include "settings/ToolPaths.h"
@@ -93,15 +95,24 @@ Outcome JobSequence::FindTarget() {
     DiscoverCadInstances(desktop_, run_.settings, run_.discovery, run_.window);
     InstanceList& list = run_.services.mainWindow.cmbFileName();
     const int selected = list.SelectedIndex();
-    const ToolSettings& settings = run_.settings;
+    // What a first run that does not fit the CAD stops with: what was seen,
+    // the line to write, and the window report beside the tool.
+    const auto firstRunStop = [&](FirstRunFault fault, const CadInstance* cad) -> Outcome {
+        return FirstRunFailure(desktop_, run_.services.files, run_.programFolder, run_.settings,
+                               fault, cad);
+    };
     if (selected < 0) {
-        return Failure{NoCadFoundMessage(settings.ACADName)};
+        return firstRunStop(FirstRunFault::NoCad, nullptr);
     }
     const std::uint32_t row = list.ItemData(selected);
     if (row == 0 || row >= run_.discovery.InstanceTable.size()) {
-        return Failure{NoCadFoundMessage(settings.ACADName)};
+        return firstRunStop(FirstRunFault::NoCad, nullptr);
     }
     const CadInstance& cad = run_.discovery.InstanceTable[row];
+    if (Outcome elevated =
+            CheckCadIntegrity(desktop_.integrity, cad.ProcessId, run_.settings.ACADName)) {
+        return elevated;
+    }
     target_ = cad.MainWindow;
     commandWindow_ = run_.discovery.LastCommandWindow;
     if (!target_ && cad.NotAnswering) {
@@ -110,13 +121,18 @@ Outcome JobSequence::FindTarget() {
     // Checked before anything is raised: the retries below could never
     // succeed on a window that is not there.
     if (!target_) {
-        return Failure{NoMainWindowMessage(settings.ACADName, settings.MainCaption)};
+        return firstRunStop(FirstRunFault::NoMainWindow, &cad);
     }
     if (!commandWindow_) {
-        return Failure{NoCommandAreaMessage(settings.CommandCaption)};
+        return firstRunStop(FirstRunFault::NoCommandArea, &cad);
     }
     if (!desktop_.windows.IsWindow(target_) || !desktop_.windows.IsWindow(commandWindow_)) {
         return Failure{CadWindowGoneMessage()};
+    }
+    // A command area carried over from the search in another CAD is no
+    // command area of this one: the click and the paste would go there.
+    if (desktop_.tree.GetWindowProcessId(commandWindow_) != cad.ProcessId) {
+        return firstRunStop(FirstRunFault::NoCommandArea, &cad);
     }
     // A CAD whose window does not answer would take the click and the keys
     // only when it wakes, if ever: ask once, bounded, before touching it.
