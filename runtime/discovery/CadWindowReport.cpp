@@ -3,10 +3,21 @@
 #include "text/AnsiText.h"
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 
 namespace vr {
 namespace {
+
+// The parts one after another; appending keeps GCC's overlap analysis of
+// chained string temporaries quiet.
+Text Join(std::initializer_list<TextView> parts) {
+    Text joined;
+    for (const TextView part : parts) {
+        joined += part;
+    }
+    return joined;
+}
 
 Text Ascii(const std::string& text) {
     return Text(text.begin(), text.end());
@@ -26,8 +37,8 @@ Text Rect(const std::optional<ScreenRect>& rect) {
     if (!rect) {
         return u"位置（読めません）";
     }
-    return u"位置 (" + Number(rect->left) + u"," + Number(rect->top) + u")-(" +
-           Number(rect->right) + u"," + Number(rect->bottom) + u")";
+    return Join({u"位置 (", Number(rect->left), u",", Number(rect->top), u")-(",
+                 Number(rect->right), u",", Number(rect->bottom), u")"});
 }
 
 Text Title(const SurveyedWindow& window) {
@@ -37,18 +48,18 @@ Text Title(const SurveyedWindow& window) {
     if (window.titleSkipped) {
         return u"タイトル（読んでいません）";
     }
-    return u"タイトル「" + window.title + u"」";
+    return Join({u"タイトル「", window.title, u"」"});
 }
 
 Text WindowLine(const SurveyedWindow& window) {
     Text line(static_cast<std::size_t>(window.depth) * 2, u' ');
-    line += Handle(window.handle) + u" クラス「" + window.className + u"」 " + Title(window);
+    line += Join({Handle(window.handle), u" クラス「", window.className, u"」 ", Title(window)});
     if (window.depth == 0) {
-        line += window.owner ? u" オーナー " + Handle(window.owner) : Text(u" オーナーなし");
+        line += window.owner ? Join({u" オーナー ", Handle(window.owner)}) : Text(u" オーナーなし");
     } else {
-        line += u" ID " + Number(window.controlId);
+        line += Join({u" ID ", Number(window.controlId)});
     }
-    line += u" " + Rect(window.rect) + (window.visible ? u" 表示" : u" 非表示");
+    line += Join({u" ", Rect(window.rect), window.visible ? u" 表示" : u" 非表示"});
     return line;
 }
 
@@ -66,8 +77,8 @@ Bytes CadWindowReportBytes(const std::vector<SurveyedProcess>& processes,
     }
     for (const SurveyedProcess& process : processes) {
         lines.emplace_back(u"");
-        lines.push_back(u"プロセス " + process.exeFile + u"（ID " + Number(process.processId) +
-                        u"）");
+        lines.push_back(
+            Join({u"プロセス ", process.exeFile, u"（ID ", Number(process.processId), u"）"}));
         if (process.windows.empty()) {
             lines.emplace_back(u"ウィンドウはありません。");
         }
@@ -82,7 +93,7 @@ Bytes CadWindowReportBytes(const std::vector<SurveyedProcess>& processes,
     } else {
         lines.emplace_back(u"[Main]");
         for (const ProposedLine& line : proposal) {
-            lines.push_back(line.key + u"=" + line.value);
+            lines.push_back(Join({line.key, u"=", line.value}));
         }
     }
     Bytes bytes;

@@ -152,7 +152,10 @@ FirstRunFindings FindCommandLineCandidates(const SurveyedProcess& process, Hwnd 
                 AddOnce(findings.quoted, window.title);
             } else if (known) {
                 // Untitled, it is named by its class.
-                AddOnce(findings.quoted, u"（タイトルなし、クラス " + window.className + u"）");
+                Text named = u"（タイトルなし、クラス ";
+                named += window.className;
+                named += u"）";
+                AddOnce(findings.quoted, named);
             }
         }
         if (isMain && !caption) {
