@@ -48,7 +48,7 @@ Text Title(const SurveyedWindow& window) {
     if (window.titleSkipped) {
         return u"タイトル（読んでいません）";
     }
-    return Join({u"タイトル「", window.title, u"」"});
+    return Join({u"タイトル「", OnOneLine(window.title), u"」"});
 }
 
 Text WindowLine(const SurveyedWindow& window) {

@@ -120,7 +120,7 @@ FirstRunFindings FindMainWindowTitles(const SurveyedProcess& process) {
         if (window.depth != 0 || window.title.empty()) {
             continue;
         }
-        AddOnce(findings.quoted, window.title);
+        AddOnce(findings.quoted, OnOneLine(window.title));
         if (findings.proposal.empty()) {
             if (const auto product = ProductOfMainTitle(window.title)) {
                 findings.proposal.push_back({u"MainCaption", *product});
@@ -149,7 +149,7 @@ FirstRunFindings FindCommandLineCandidates(const SurveyedProcess& process, Hwnd 
             const bool titledDescendant = isMain && i > 0 && !window.title.empty();
             const bool titledHoldingEdit = !isMain && !window.title.empty() && HoldsEdit(tree, i);
             if (titledDescendant || titledHoldingEdit || (known && !window.title.empty())) {
-                AddOnce(findings.quoted, window.title);
+                AddOnce(findings.quoted, OnOneLine(window.title));
             } else if (known) {
                 // Untitled, it is named by its class.
                 Text named = u"（タイトルなし、クラス ";

@@ -73,6 +73,27 @@ class ProcessSurvey {
 
 } // namespace
 
+Text OnOneLine(TextView title) {
+    Text line;
+    for (const char16_t c : title) {
+        if (c == u'\r') {
+            line += u"\\r";
+        } else if (c == u'\n') {
+            line += u"\\n";
+        } else if (c == u'\t') {
+            line += u"\\t";
+        } else if (c < 0x20 || c == 0x7F) {
+            const char16_t digits[] = u"0123456789ABCDEF";
+            line += u"\\x";
+            line += digits[(c >> 4) & 0xF];
+            line += digits[c & 0xF];
+        } else {
+            line += c;
+        }
+    }
+    return line;
+}
+
 bool CouldBeCad(TextView baseName, TextView acadName) {
     const Text lower = AsciiLower(baseName);
     if (lower == AsciiLower(acadName)) {

@@ -33,6 +33,11 @@ struct SurveyedProcess {
     std::vector<SurveyedWindow> windows;
 };
 
+// A title on one line, as the report and the messages quote it: CR, LF and
+// tab are written as \r, \n and \t, and other control characters as \xNN,
+// so that a window whose "title" is a text box's text stays one line.
+[[nodiscard]] Text OnOneLine(TextView title);
+
 // Known executables of the CADs the tools drive (AutoCAD, AutoCAD LT,
 // IJCAD from 2014 and before), without ".exe", compared in any case.
 inline constexpr TextView kKnownCadExecutables[] = {u"acad", u"acadlt", u"gcad", u"icad"};

@@ -3,6 +3,7 @@
 #include "FakeDesktop.h"
 #include "discovery/FirstRunProposals.h"
 #include "text/AnsiText.h"
+#include "text/Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +52,8 @@ struct ReportWorld {
                " - \x90\x7d\x96\xca"
                "1.dwg",
                {100, 100, 600, 500}, {0x210}, 0, 0x100, false);
-        Window(0x210, "Edit", "", {102, 102, 598, 498}, {}, 1004, 0, false);
+        // A text box answers its text as its title, line ends and all.
+        Window(0x210, "Edit", "\x97\x9a\x97\xf0\r\n", {102, 102, 598, 498}, {}, 1004, 0, false);
         Window(0x400, "AcEdCommandLine", "", {0, 1040, 1920, 1100}, {0x401}, 0, 0x100);
         Window(0x401, "Edit", "", {2, 1070, 1918, 1098}, {}, 1001);
         Window(0x100, "MainFrame",
@@ -97,6 +99,17 @@ TEST(CadWindowReport, WithoutProcessesOrProposalItSaysSo) {
     EXPECT_NE(report.find(EncodeAnsi(u"CADと思われるプロセスは実行されていません。\r\n")),
               std::string::npos);
     EXPECT_NE(report.find(EncodeAnsi(u"（提案できる行はありません）\r\n")), std::string::npos);
+}
+
+TEST(CadWindowReport, TitlesStayOnOneLine) {
+    const std::pair<Text, Text> cases[] = {
+        {u"Command: LINE", u"Command: LINE"}, {u"a\r\nb", u"a\\r\\nb"},
+        {u"tab\there", u"tab\\there"},        {Text(u"bell\x07") + u"\x1f", u"bell\\x07\\x1F"},
+        {u"図面\\表", u"図面\\表"},
+    };
+    for (const auto& [title, line] : cases) {
+        EXPECT_EQ(OnOneLine(title), line) << Utf8FromText(title);
+    }
 }
 
 } // namespace
