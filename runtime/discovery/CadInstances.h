@@ -17,6 +17,12 @@ struct CadInstance {
     Hwnd TextCommandWindow = 0;
     // A window of the process did not answer the read of its title.
     bool NotAnswering = false;
+    // The process the row was found in.
+    std::uint32_t ProcessId = 0;
+    // The caption search under MainWindow found a window titled
+    // CommandCaption; MainCommandWindow is then that window, not one carried
+    // over from an earlier search.
+    bool MainCommandAreaFound = false;
 };
 
 // The process-wide results of discovery. Row 0 of the table is never used;

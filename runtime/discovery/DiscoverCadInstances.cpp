@@ -1,6 +1,7 @@
 #include "discovery/DiscoverCadInstances.h"
 
 #include "discovery/BaseNameOf.h"
+#include "discovery/CommandClassSearch.h"
 #include "text/AnsiText.h"
 
 namespace vr {
@@ -17,12 +18,29 @@ class Discovery {
 
     // The first descendant titled exactly CommandCaption becomes
     // LastCommandWindow; without one, LastCommandWindow keeps its value.
-    void SearchCommandArea(Hwnd window) {
+    bool SearchCommandArea(Hwnd window) {
         for (const Hwnd child : tree_.EnumChildWindows(window)) {
             if (GetWindowCaption(tree_, child) == settings_.CommandCaption) {
                 state_.LastCommandWindow = child;
-                return;
+                return true;
             }
+        }
+        return false;
+    }
+
+    // Where the caption search found nothing under the main window and a
+    // command-line class is set: that class among the main window's
+    // descendants and the process's other top-level windows. A window
+    // found is a command area as one found by its caption is.
+    void SearchCommandClass(const std::vector<Hwnd>& topLevelWindows) {
+        CadInstance& row = state_.InstanceTable.back();
+        if (!row.MainWindow || row.MainCommandAreaFound || settings_.CommandClass.empty()) {
+            return;
+        }
+        if (const Hwnd found = FindCommandLineByClass(tree_, row.MainWindow, topLevelWindows,
+                                                      settings_.CommandClass)) {
+            state_.LastCommandWindow = found;
+            row.MainCommandWindow = found;
         }
     }
 
@@ -39,11 +57,11 @@ class Discovery {
         if (StartsWith(title, settings_.MainCaption)) {
             row.DocumentName = DocumentNameFromTitle(title);
             row.MainWindow = window;
-            SearchCommandArea(window);
+            row.MainCommandAreaFound = SearchCommandArea(window);
             row.MainCommandWindow = state_.LastCommandWindow;
         } else if (StartsWith(title, settings_.TextCaption)) {
             row.TextWindow = window;
-            SearchCommandArea(window);
+            static_cast<void>(SearchCommandArea(window));
             row.TextCommandWindow = state_.LastCommandWindow;
         }
     }
@@ -68,14 +86,18 @@ void DiscoverCadInstances(const Desktop& desktop, const ToolSettings& settings,
         }
         state.InstanceTable.emplace_back();
         const auto row = static_cast<std::uint32_t>(state.InstanceTable.size() - 1);
+        state.InstanceTable[row].ProcessId = process.processId;
+        std::vector<Hwnd> topLevelWindows;
         for (const ThreadRecord& thread : desktop.processes.ThreadSnapshot()) {
             if (thread.ownerProcessId != process.processId) {
                 continue;
             }
             for (const Hwnd window : desktop.tree.EnumThreadWindows(thread.threadId)) {
                 discovery.ExamineTopLevelWindow(window);
+                topLevelWindows.push_back(window);
             }
         }
+        discovery.SearchCommandClass(topLevelWindows);
         const int index = list.AddEntry(state.InstanceTable[row].DocumentName);
         list.SetItemData(index, row);
     }

@@ -1,6 +1,8 @@
 #include "job/RunToolJob.h"
 
 #include "discovery/DiscoverCadInstances.h"
+#include "discovery/FirstRunFailure.h"
+#include "job/CadIntegrityCheck.h"
 #include "job/JobInput.h"
 #include "messages/ToolMessages.h"
 #include "settings/ToolPaths.h"
@@ -94,7 +96,8 @@ class JobSequence {
     // at the end rather than set to a rectangle nobody chose.
     std::optional<ScreenRect> savedClip_;
     Hwnd target_ = 0;
-    WindowThread targetThread_;
+    std::uint32_t targetThread_ = 0;
+    std::uint32_t targetProcess_ = 0;
     Hwnd commandWindow_ = 0;
     // The z-order state of the CAD's main window and of the windows it owns
     // (its text window) before the job made it topmost.
@@ -114,15 +117,24 @@ Outcome JobSequence::FindTarget() {
     DiscoverCadInstances(desktop_, run_.settings, run_.discovery, run_.window);
     InstanceList& list = run_.services.mainWindow.cmbFileName();
     const int selected = list.SelectedIndex();
-    const ToolSettings& settings = run_.settings;
+    // What a first run that does not fit the CAD stops with: what was seen,
+    // the line to write, and the window report beside the tool.
+    const auto firstRunStop = [&](FirstRunFault fault, const CadInstance* cad) -> Outcome {
+        return FirstRunFailure(desktop_, run_.services.files, run_.programFolder, run_.settings,
+                               fault, cad);
+    };
     if (selected < 0) {
-        return Failure{NoCadFoundMessage(settings.ACADName)};
+        return firstRunStop(FirstRunFault::NoCad, nullptr);
     }
     const std::uint32_t row = list.ItemData(selected);
     if (row == 0 || row >= run_.discovery.InstanceTable.size()) {
-        return Failure{NoCadFoundMessage(settings.ACADName)};
+        return firstRunStop(FirstRunFault::NoCad, nullptr);
     }
     const CadInstance& cad = run_.discovery.InstanceTable[row];
+    if (Outcome elevated =
+            CheckCadIntegrity(desktop_.integrity, cad.ProcessId, run_.settings.ACADName)) {
+        return elevated;
+    }
     target_ = cad.MainWindow;
     commandWindow_ = run_.discovery.LastCommandWindow;
     if (!target_ && cad.NotAnswering) {
@@ -131,13 +143,18 @@ Outcome JobSequence::FindTarget() {
     // Checked before anything is raised: the retries below could never
     // succeed on a window that is not there.
     if (!target_) {
-        return Failure{NoMainWindowMessage(settings.ACADName, settings.MainCaption)};
+        return firstRunStop(FirstRunFault::NoMainWindow, &cad);
     }
     if (!commandWindow_) {
-        return Failure{NoCommandAreaMessage(settings.CommandCaption)};
+        return firstRunStop(FirstRunFault::NoCommandArea, &cad);
     }
     if (!desktop_.windows.IsWindow(target_) || !desktop_.windows.IsWindow(commandWindow_)) {
         return Failure{CadWindowGoneMessage()};
+    }
+    // A command area carried over from the search in another CAD is no
+    // command area of this one: the click and the paste would go there.
+    if (desktop_.tree.GetWindowProcessId(commandWindow_) != cad.ProcessId) {
+        return firstRunStop(FirstRunFault::NoCommandArea, &cad);
     }
     // A CAD whose window does not answer would take the click and the keys
     // only when it wakes, if ever: ask once, bounded, before touching it.
@@ -145,7 +162,8 @@ Outcome JobSequence::FindTarget() {
             target_, kWmNull, 0, 0, kCadAnswerTimeoutMs, answer)) {
         return Failure{CadNotRespondingMessage(kOperationAnswer)};
     }
-    targetThread_ = desktop_.windows.GetWindowThreadProcessId(target_);
+    targetThread_ = desktop_.windows.GetWindowThreadId(target_);
+    targetProcess_ = desktop_.tree.GetWindowProcessId(target_);
     return kSucceeded;
 }
 
@@ -155,14 +173,13 @@ Outcome JobSequence::FindTarget() {
 // to whatever program came to the front.
 Outcome JobSequence::CheckStillInFront() {
     WindowControl& windows = desktop_.windows;
-    if (!windows.IsWindow(target_) || !windows.IsWindow(commandWindow_) ||
-        targetThread_.processId == 0 ||
-        windows.GetWindowThreadProcessId(commandWindow_).processId != targetThread_.processId) {
+    WindowTree& tree = desktop_.tree;
+    if (!windows.IsWindow(target_) || !windows.IsWindow(commandWindow_) || targetProcess_ == 0 ||
+        tree.GetWindowProcessId(commandWindow_) != targetProcess_) {
         return Failure{CadLostFocusMessage()};
     }
     const Hwnd front = windows.GetForegroundWindow();
-    if (front != target_ && (front == 0 || windows.GetWindowThreadProcessId(front).processId !=
-                                               targetThread_.processId)) {
+    if (front != target_ && (front == 0 || tree.GetWindowProcessId(front) != targetProcess_)) {
         return Failure{CadLostFocusMessage()};
     }
     return kSucceeded;
@@ -172,8 +189,8 @@ void JobSequence::SaveTopmostState() {
     WindowControl& windows = desktop_.windows;
     targetWasTopmost_ = windows.IsTopmost(target_);
     ownedWereTopmost_.clear();
-    for (const Hwnd window : desktop_.tree.EnumThreadWindows(targetThread_.threadId)) {
-        if (window != target_ && windows.GetWindowOwner(window) == target_) {
+    for (const Hwnd window : desktop_.tree.EnumThreadWindows(targetThread_)) {
+        if (window != target_ && desktop_.tree.GetWindowOwner(window) == target_) {
             ownedWereTopmost_.emplace_back(window, windows.IsTopmost(window));
         }
     }

@@ -52,24 +52,6 @@ Text SettingOutOfRangeMessage(TextView settingsPath, TextView section, TextView 
                  u"が範囲外です。-2147483648\uFF5E2147483647 の整数を指定してください。"});
 }
 
-Text NoCadFoundMessage(TextView acadName) {
-    return Join({u"CADが見つかりません。CADを起動してから、もう一度実行してください。\n"
-                 u"（ZuDuv.ini の ACADName: ",
-                 Quoted(acadName), u"）"});
-}
-
-Text NoMainWindowMessage(TextView acadName, TextView mainCaption) {
-    return Join({u"CAD（", acadName,
-                 u"）のメインウィンドウが見つかりません。\n"
-                 u"ZuDuv.ini の MainCaption",
-                 Quoted(mainCaption), u"を確認してください。"});
-}
-
-Text NoCommandAreaMessage(TextView commandCaption) {
-    return Join({u"CADのコマンドラインが見つかりません。\nZuDuv.ini の CommandCaption",
-                 Quoted(commandCaption), u"を確認してください。"});
-}
-
 Text CadWindowGoneMessage() {
     return u"CADのウィンドウが閉じられました。CADを確認して、もう一度実行してください。";
 }

@@ -28,9 +28,6 @@ inline constexpr TextView kDelayFileMessage =
                                             TextView value);
 
 // Discovery and the job.
-[[nodiscard]] Text NoCadFoundMessage(TextView acadName);
-[[nodiscard]] Text NoMainWindowMessage(TextView acadName, TextView mainCaption);
-[[nodiscard]] Text NoCommandAreaMessage(TextView commandCaption);
 [[nodiscard]] Text CadWindowGoneMessage();
 [[nodiscard]] Text CommandAreaUnreadableMessage(TextView commandCaption);
 [[nodiscard]] Text CadNotRespondingMessage(TextView operation);

@@ -2,6 +2,7 @@
 
 #include "platform/ClipboardAccess.h"
 #include "platform/CursorControl.h"
+#include "platform/ProcessIntegrity.h"
 #include "platform/ProcessSnapshots.h"
 #include "platform/RunLock.h"
 #include "platform/SyntheticInput.h"
@@ -26,6 +27,7 @@ struct Desktop {
     Clock& clock;
     ProcessSnapshots& processes;
     RunLock& runLock;
+    ProcessIntegrity& integrity;
 };
 
 } // namespace vr

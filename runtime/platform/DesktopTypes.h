@@ -55,12 +55,6 @@ struct MouseInputRecord {
     friend bool operator==(const MouseInputRecord&, const MouseInputRecord&) = default;
 };
 
-// The thread and process that own a window; zeros for a window that is gone.
-struct WindowThread {
-    std::uint32_t threadId = 0;
-    std::uint32_t processId = 0;
-};
-
 // The platform's values for the calls the tools make; the Win32 tree checks
 // each against <windows.h>.
 inline constexpr Hwnd kHwndTopmost = static_cast<Hwnd>(-1);

@@ -17,9 +17,8 @@ class WindowControl : NonCopyable {
     // SetWindowPos without a move or a size change: only the z-order.
     [[nodiscard]] virtual bool SetWindowPos(Hwnd window, Hwnd insertAfter, std::uint32_t flags) = 0;
     [[nodiscard]] virtual Hwnd GetForegroundWindow() = 0;
-    [[nodiscard]] virtual WindowThread GetWindowThreadProcessId(Hwnd window) = 0;
-    // The window's owner (GW_OWNER); 0 for none.
-    [[nodiscard]] virtual Hwnd GetWindowOwner(Hwnd window) = 0;
+    // The thread that owns the window (its process: WindowTree); 0 when gone.
+    [[nodiscard]] virtual std::uint32_t GetWindowThreadId(Hwnd window) = 0;
     // WS_EX_TOPMOST in the window's extended style.
     [[nodiscard]] virtual bool IsTopmost(Hwnd window) = 0;
 };

@@ -22,6 +22,22 @@ class WindowTree : NonCopyable {
     [[nodiscard]] virtual std::int32_t GetWindowTextLengthA(Hwnd window) = 0;
     [[nodiscard]] virtual std::int32_t GetWindowTextA(Hwnd window, char* buffer,
                                                       std::int32_t size) = 0;
+
+    // What the window report and the command-line class search read of a
+    // window. None of them sends a message to the window's program, so none
+    // waits on a CAD that hangs.
+    // GetClassNameA: the class name in the ANSI code page, empty when the
+    // window is gone.
+    [[nodiscard]] virtual Bytes GetClassNameA(Hwnd window) = 0;
+    // GetWindow(GW_OWNER): the owner of a top-level window, 0 for none.
+    [[nodiscard]] virtual Hwnd GetWindowOwner(Hwnd window) = 0;
+    // GetAncestor(GA_PARENT) of a child window: the window it lies in.
+    [[nodiscard]] virtual Hwnd GetParentWindow(Hwnd window) = 0;
+    [[nodiscard]] virtual std::int32_t GetDlgCtrlID(Hwnd window) = 0;
+    [[nodiscard]] virtual bool IsWindowVisible(Hwnd window) = 0;
+    // GetWindowThreadProcessId: the id of the process that created the
+    // window, 0 when it is no window.
+    [[nodiscard]] virtual std::uint32_t GetWindowProcessId(Hwnd window) = 0;
 };
 
 } // namespace vr

@@ -32,6 +32,7 @@ constexpr NumericKey kNumericKeys[] = {
 };
 
 constexpr TextView kTextDefault = u"???";
+constexpr TextView kCommandClassKey = u"CommandClass";
 constexpr TextView kNumericDefault = u"0";
 
 } // namespace
@@ -56,6 +57,10 @@ std::variant<ToolSettings, Failure> LoadToolSettings(ProfileAccess& profiles,
         }
         settings.*entry.field = *integer;
     }
+    // Read last, after the eight keys of the described order; absent gives
+    // an empty text, which turns the class search off.
+    settings.CommandClass = ReadIniString(profiles, settingsFolder, kSettingsBaseName,
+                                          kSettingsSection, kCommandClassKey, u"");
     return settings;
 }
 

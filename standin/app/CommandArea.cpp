@@ -22,6 +22,40 @@ bool CommandArea::Create(HWND parent, vr::TextView caption) {
                            .parent = parent});
 }
 
+bool CommandArea::CreateOfClass(HWND parent, const std::wstring& className) {
+    if (!vr::RegisterWindowClass({.name = className.c_str()})) {
+        return false;
+    }
+    return Window::Create({.className = className.c_str(),
+                           .style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                           .exStyle = WS_EX_CLIENTEDGE,
+                           .x = 0,
+                           .y = 0,
+                           .width = 10,
+                           .height = 10,
+                           .parent = parent});
+}
+
+bool CommandArea::CreateFloating(HWND owner, const std::wstring& className, vr::TextView caption,
+                                 const RECT& place) {
+    if (!vr::RegisterWindowClass({.name = className.c_str()})) {
+        return false;
+    }
+    const std::wstring title = vr::WideZ(caption);
+    // A palette: a thin frame, a caption bar only when it has a title.
+    const DWORD style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN | WS_THICKFRAME |
+                        (caption.empty() ? 0 : WS_CAPTION);
+    return Window::Create({.className = className.c_str(),
+                           .title = title.c_str(),
+                           .style = style,
+                           .exStyle = WS_EX_TOOLWINDOW,
+                           .x = place.left,
+                           .y = place.top,
+                           .width = place.right - place.left,
+                           .height = place.bottom - place.top,
+                           .parent = owner});
+}
+
 LRESULT CommandArea::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_LBUTTONDOWN:

@@ -5,6 +5,8 @@
 #include "text/Text.h"
 #include "winsupport/win32/Window.h"
 
+#include <string>
+
 namespace standin {
 
 // The command area: a child window titled with the command caption, as the
@@ -18,6 +20,13 @@ class CommandArea final : public vr::Window {
 
     // False when it cannot be created; GetLastError() tells why.
     [[nodiscard]] bool Create(HWND parent, vr::TextView caption);
+    // A child of the window class given (registered here on first use), as
+    // a command line nested in a docked panel is.
+    [[nodiscard]] bool CreateOfClass(HWND parent, const std::wstring& className);
+    // A top-level window of the class given, owned by `owner` and placed at
+    // `place` on the screen: a floating command line.
+    [[nodiscard]] bool CreateFloating(HWND owner, const std::wstring& className,
+                                      vr::TextView caption, const RECT& place);
 
   protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

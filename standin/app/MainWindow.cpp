@@ -12,6 +12,7 @@ namespace {
 constexpr UINT_PTR kHangTimer = 1;
 constexpr UINT_PTR kExitTimer = 2;
 constexpr int kCommandAreaHeight = 64;
+constexpr int kFloatingCommandLineHeight = 72;
 
 } // namespace
 
@@ -21,10 +22,11 @@ MainWindow::MainWindow(const Options& options, JournalSink& journal, CommandSess
       area_(journal, u"commandArea", controls_) {}
 
 bool MainWindow::Create(HFONT font) {
-    Text title = options_.mainCaption;
+    Text title = options_.productPrefix;
+    title += options_.mainCaption;
     title += options_.noDash ? u" [" : u" - [";
     title += options_.drawing + u"]";
-    const std::wstring wideTitle = vr::WideZ(title);
+    const std::wstring wideTitle = vr::WideZ(options_.noCaptions ? Text() : title);
     if (!Window::Create({.className = kMainClass,
                          .title = wideTitle.c_str(),
                          .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
@@ -41,7 +43,7 @@ bool MainWindow::Create(HFONT font) {
     // the main window.
     HWND controlsParent = Handle();
     if (!options_.noCommandArea) {
-        if (!area_.Create(Handle(), options_.commandCaption)) {
+        if (!CreateCommandLine()) {
             return ReportStartFailure(L"Creating the command area", GetLastError());
         }
         controlsParent = area_.Handle();
@@ -51,6 +53,28 @@ bool MainWindow::Create(HFONT font) {
            input_.Attach(controls_.Input());
 }
 
+bool MainWindow::CreateCommandLine() {
+    if (!options_.floatingCommandClass.empty()) {
+        RECT main;
+        GetWindowRect(Handle(), &main);
+        const RECT below{main.left, main.bottom + 4, main.right,
+                         main.bottom + 4 + kFloatingCommandLineHeight};
+        return area_.CreateFloating(Handle(), vr::WideZ(options_.floatingCommandClass),
+                                    options_.noCaptions ? Text() : options_.floatingCommandTitle,
+                                    below);
+    }
+    if (!options_.dockedCommandClass.empty()) {
+        if (!dock_.Create(Handle()) || !dockInner_.Create(dock_.Handle()) ||
+            !area_.CreateOfClass(dockInner_.Handle(), vr::WideZ(options_.dockedCommandClass))) {
+            return false;
+        }
+        dock_.Hold(dockInner_.Handle());
+        dockInner_.Hold(area_.Handle());
+        return true;
+    }
+    return area_.Create(Handle(), options_.noCaptions ? Text() : options_.commandCaption);
+}
+
 void MainWindow::Layout() {
     if (!drawing_.Handle()) {
         return; // still being created
@@ -58,9 +82,19 @@ void MainWindow::Layout() {
     RECT client;
     GetClientRect(Handle(), &client);
     const int width = client.right;
+    if (!options_.floatingCommandClass.empty() && area_.Handle()) {
+        // The command line floats below: the drawing takes the whole window.
+        MoveWindow(drawing_.Handle(), 0, 0, width, client.bottom, TRUE);
+        RECT floating;
+        GetClientRect(area_.Handle(), &floating);
+        controls_.Layout(floating);
+        return;
+    }
     const int drawingHeight = std::max(0, static_cast<int>(client.bottom) - kCommandAreaHeight);
     MoveWindow(drawing_.Handle(), 0, 0, width, drawingHeight, TRUE);
-    if (area_.Handle()) {
+    if (dock_.Handle()) {
+        MoveWindow(dock_.Handle(), 0, drawingHeight, width, kCommandAreaHeight, TRUE);
+    } else if (area_.Handle()) {
         MoveWindow(area_.Handle(), 0, drawingHeight, width, kCommandAreaHeight, TRUE);
     } else {
         // No command area: the controls take the bottom of the window.
@@ -120,8 +154,9 @@ void MainWindow::OnActivate(WPARAM wParam) {
     const bool active = LOWORD(wParam) != WA_INACTIVE;
     const bool minimized = HIWORD(wParam) != 0;
     journal_.Write(JsonLine("activate").AddBool("active", active).AddBool("minimized", minimized));
-    // The CAD's command line takes the keys as soon as its window is active.
-    if (active && !minimized) {
+    // The CAD's command line takes the keys as soon as its window is active;
+    // a floating one only once it is clicked, as it is a window of its own.
+    if (active && !minimized && options_.floatingCommandClass.empty()) {
         SetFocus(controls_.Input());
     }
 }

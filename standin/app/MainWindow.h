@@ -3,6 +3,7 @@
 #include "app/CommandArea.h"
 #include "app/CommandInput.h"
 #include "app/CommandLineControls.h"
+#include "app/DockPanel.h"
 #include "app/DrawingWindow.h"
 #include "cad/Options.h"
 #include "session/CommandSession.h"
@@ -17,7 +18,10 @@ inline constexpr UINT kDrainMessage = WM_APP + 1;
 inline constexpr UINT kFaultStepMessage = WM_APP + 2;
 
 // The CAD's main window, titled "<MainCaption> - [<drawing>]": the drawing
-// above, the command area with the prompt and the input box below. It takes
+// above, the command area with the prompt and the input box below. In the
+// shapes of later releases the command line is untitled and of a given
+// class: two levels deep in a docked panel at the bottom, or a top-level
+// window of its own owned by the main window below it. It takes
 // WM_COPYDATA as command-line input, runs the queued lines when told, keeps
 // the timers of the fault modes, and ends the program when it goes.
 class MainWindow final : public vr::Window {
@@ -52,8 +56,12 @@ class MainWindow final : public vr::Window {
     JournalSink& journal_;
     CommandSession& session_;
     CommandInput& input_;
+    [[nodiscard]] bool CreateCommandLine();
+
     DrawingWindow drawing_;
     CommandLineControls controls_;
+    DockPanel dock_;      // docked shape: the outer panel ...
+    DockPanel dockInner_; // ... and the inner one that holds the command line
     CommandArea area_;
 };
 

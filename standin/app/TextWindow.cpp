@@ -17,7 +17,8 @@ TextWindow::TextWindow(const Options& options, JournalSink& journal, CommandSess
     : options_(options), session_(session), area_(journal, u"textCommandArea", controls_) {}
 
 bool TextWindow::Create(HWND owner, HFONT font) {
-    const std::wstring title = vr::WideZ(options_.textCaption + u" - " + options_.drawing);
+    const std::wstring title =
+        vr::WideZ(options_.noCaptions ? Text() : options_.textCaption + u" - " + options_.drawing);
     // Owned by the main window, as the CAD's text window is: it stays above
     // its owner and is met first when the windows are listed.
     if (!Window::Create({.className = kTextClass,
@@ -32,7 +33,9 @@ bool TextWindow::Create(HWND owner, HFONT font) {
     }
     HWND controlsParent = Handle();
     if (!options_.noCommandArea) {
-        if (!area_.Create(Handle(), options_.commandCaption)) {
+        // In the later shapes no window carries the command caption.
+        const bool titled = !options_.noCaptions && !options_.ModernCommandLine();
+        if (!area_.Create(Handle(), titled ? options_.commandCaption : Text())) {
             return ReportStartFailure(L"Creating the text window's command area", GetLastError());
         }
         controlsParent = area_.Handle();

@@ -13,6 +13,7 @@ bool RegisterWindowClasses() {
         {.name = kMainClass, .icon = icon},
         {.name = kTextClass, .icon = icon},
         {.name = kCommandAreaClass, .icon = icon},
+        {.name = kDockPanelClass, .icon = icon},
         // The drawing is black with a cross-hair, as a CAD's is.
         {.name = kDrawingClass,
          .icon = icon,

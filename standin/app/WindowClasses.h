@@ -7,6 +7,7 @@ inline constexpr wchar_t kMainClass[] = L"StandinCadMain";
 inline constexpr wchar_t kTextClass[] = L"StandinCadText";
 inline constexpr wchar_t kCommandAreaClass[] = L"StandinCadCommandArea";
 inline constexpr wchar_t kDrawingClass[] = L"StandinCadDrawing";
+inline constexpr wchar_t kDockPanelClass[] = L"StandinCadDockPanel";
 
 // Posted to the top-level window by the command area and its input box when
 // clicked, so that the main window sees a click wherever in the area it lands.

@@ -94,7 +94,9 @@ TextView OptionsUsage() {
            u"[--journal FILE] [--points x,y[,z];...] [--dxf FILE] [--run LINE]... "
            u"[--minimized] [--show-text-window] [--no-text-window] [--no-command-area] "
            u"[--no-dash] [--ignore-32781] [--hang-after MS --hang-for MS] [--exit-after MS] "
-           u"[--exit-on topmost|click] [--hang-on topmost|click --hang-for MS]";
+           u"[--exit-on topmost|click] [--hang-on topmost|click --hang-for MS] "
+           u"[--product-prefix T] [--floating-command-line CLASS [--floating-title T]] "
+           u"[--docked-command-line CLASS] [--no-captions]";
 }
 
 ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
@@ -167,6 +169,22 @@ ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
          [&](TextView v) {
              return IsFaultStep(v) && (o.hangOn = v, true);
          }},
+        {u"--product-prefix",
+         [&](TextView v) {
+             return o.productPrefix = v, true;
+         }},
+        {u"--floating-command-line",
+         [&](TextView v) {
+             return !v.empty() && (o.floatingCommandClass = v, true);
+         }},
+        {u"--floating-title",
+         [&](TextView v) {
+             return o.floatingCommandTitle = v, true;
+         }},
+        {u"--docked-command-line",
+         [&](TextView v) {
+             return !v.empty() && (o.dockedCommandClass = v, true);
+         }},
         {u"--exit-after",
          [&](TextView v) {
              const auto n = ParseCount(v);
@@ -180,6 +198,7 @@ ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
         {u"--no-command-area", &o.noCommandArea},
         {u"--no-dash", &o.noDash},
         {u"--ignore-32781", &o.ignoreHistoryCommand},
+        {u"--no-captions", &o.noCaptions},
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const Text& name = arguments[i];
@@ -200,6 +219,9 @@ ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
             parsed.error = u"bad value for " + name + u": " + arguments[i];
             return parsed;
         }
+    }
+    if (!o.floatingCommandClass.empty() && !o.dockedCommandClass.empty()) {
+        parsed.error = u"--floating-command-line and --docked-command-line exclude each other";
     }
     return parsed;
 }

@@ -36,6 +36,18 @@ struct Options {
     Text exitOn;
     Text hangOn;
     std::optional<std::uint32_t> exitAfterMs;
+    // The window shapes of later CAD releases.
+    Text productPrefix;        // before the main caption in the main title
+    Text floatingCommandClass; // the command line as an owned top-level window
+    Text floatingCommandTitle; // its title (none by default)
+    Text dockedCommandClass;   // the command line two levels deep in a docked panel
+    bool noCaptions = false;   // no window carries a title
+
+    // No window carries CommandCaption: the command line is found by its
+    // class only.
+    [[nodiscard]] bool ModernCommandLine() const {
+        return !floatingCommandClass.empty() || !dockedCommandClass.empty();
+    }
 };
 
 // Parses the arguments (without the program name). On a fault, returns the

@@ -22,8 +22,10 @@ struct FakeWindow {
     std::int32_t id = 0;
     std::string text; // what WM_GETTEXT answers (ANSI bytes)
     bool iconic = false;
-    bool hung = false; // its title read is not answered
-    Hwnd owner = 0;
+    bool hung = false;                // its title read is not answered
+    std::string className = "Window"; // ANSI bytes
+    Hwnd owner = 0;                   // of a top-level window
+    bool visible = true;
 };
 
 // The desktop as a recording fake: every call is written to `calls` in a
@@ -40,10 +42,11 @@ class RecordingDesktop final : public CursorControl,
                                public ClipboardAccess,
                                public Clock,
                                public ProcessSnapshots,
-                               public RunLock {
+                               public RunLock,
+                               public ProcessIntegrity {
   public:
     [[nodiscard]] Desktop Services() {
-        return Desktop{*this, *this, *this, *this, *this, *this, *this, *this, *this};
+        return Desktop{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this};
     }
 
     std::vector<std::string> calls;
@@ -73,6 +76,10 @@ class RecordingDesktop final : public CursorControl,
     int staleCursorReads = 0;
     ScreenPoint staleCursor;
     bool cursorRead = true; // false: GetCursorPos and GetClipCursor fail
+    // Integrity levels by process id; a process not listed runs at the
+    // tool's own level. nullopt: the level cannot be read.
+    std::map<std::uint32_t, std::optional<std::uint32_t>> integrity;
+    std::optional<std::uint32_t> ownIntegrity = 0x2000;
 
     // Called after each call is recorded: a test changes the desktop at a
     // given step (the CAD closes, another window comes to the front).
@@ -87,12 +94,14 @@ class RecordingDesktop final : public CursorControl,
 
     // The calls that change or pace the desktop, without discovery's reads.
     [[nodiscard]] std::vector<std::string> JobCalls() const {
-        static const char* const kReads[] = {"ProcessSnapshot",      "ThreadSnapshot",
-                                             "EnumThreadWindows",    "EnumChildWindows",
-                                             "GetWindowTextLengthA", "GetWindowTextA",
-                                             "GetDlgItem",           "SendMessageTimeoutA",
-                                             "GetForegroundWindow",  "GetWindowThreadProcessId",
-                                             "GetWindowOwner",       "IsTopmost"};
+        static const char* const kReads[] = {
+            "ProcessSnapshot",   "ThreadSnapshot",       "EnumThreadWindows",
+            "EnumChildWindows",  "GetWindowTextLengthA", "GetWindowTextA",
+            "GetDlgItem",        "SendMessageTimeoutA",  "GetClassNameA",
+            "GetWindowOwner",    "GetParentWindow",      "GetDlgCtrlID",
+            "IsWindowVisible",   "GetWindowProcessId",   "ProcessIntegrityLevel",
+            "OwnIntegrityLevel", "GetForegroundWindow",  "GetWindowThreadId",
+            "IsTopmost"};
         std::vector<std::string> job;
         for (const std::string& call : calls) {
             const bool read = std::any_of(std::begin(kReads), std::end(kReads),
@@ -190,37 +199,22 @@ class RecordingDesktop final : public CursorControl,
         Record("GetForegroundWindow");
         return foreground;
     }
-    WindowThread GetWindowThreadProcessId(Hwnd window) override {
-        Record("GetWindowThreadProcessId(" + Handle(window) + ")");
-        for (Hwnd top = window; top;) {
-            for (const auto& [thread, list] : threadWindows) {
-                if (std::find(list.begin(), list.end(), top) != list.end()) {
-                    for (const ThreadRecord& t : threads) {
-                        if (t.threadId == thread) {
-                            return WindowThread{thread, t.ownerProcessId};
-                        }
-                    }
-                }
-            }
-            top = ParentOf(top);
+    std::uint32_t GetWindowThreadId(Hwnd window) override {
+        Record("GetWindowThreadId(" + Handle(window) + ")");
+        Hwnd top = window;
+        for (Hwnd parent = ParentOf(top); parent != 0; parent = ParentOf(top)) {
+            top = parent;
         }
-        return {};
-    }
-    Hwnd GetWindowOwner(Hwnd window) override {
-        Record("GetWindowOwner(" + Handle(window) + ")");
-        return windows.count(window) ? windows[window].owner : 0;
+        for (const auto& [thread, list] : threadWindows) {
+            if (std::find(list.begin(), list.end(), top) != list.end()) {
+                return thread;
+            }
+        }
+        return 0;
     }
     bool IsTopmost(Hwnd window) override {
         Record("IsTopmost(" + Handle(window) + ")");
         return topmost.contains(window);
-    }
-    [[nodiscard]] Hwnd ParentOf(Hwnd child) const {
-        for (const auto& [handle, w] : windows) {
-            if (std::find(w.children.begin(), w.children.end(), child) != w.children.end()) {
-                return handle;
-            }
-        }
-        return 0;
     }
     std::uint32_t MapVirtualKeyA(std::uint32_t code, std::uint32_t mapType) override {
         Record("MapVirtualKeyA(" + std::to_string(code) + "," + std::to_string(mapType) + ")");
@@ -326,6 +320,55 @@ class RecordingDesktop final : public CursorControl,
         std::memcpy(buffer, title.data(), copied);
         buffer[copied] = '\0';
         return static_cast<std::int32_t>(copied);
+    }
+    Bytes GetClassNameA(Hwnd window) override {
+        Record("GetClassNameA(" + Handle(window) + ")");
+        return windows.count(window) ? windows[window].className : "";
+    }
+    Hwnd GetWindowOwner(Hwnd window) override {
+        Record("GetWindowOwner(" + Handle(window) + ")");
+        return windows.count(window) ? windows[window].owner : 0;
+    }
+    Hwnd GetParentWindow(Hwnd window) override {
+        Record("GetParentWindow(" + Handle(window) + ")");
+        return ParentOf(window);
+    }
+    std::int32_t GetDlgCtrlID(Hwnd window) override {
+        Record("GetDlgCtrlID(" + Handle(window) + ")");
+        return windows.count(window) ? windows[window].id : 0;
+    }
+    bool IsWindowVisible(Hwnd window) override {
+        Record("IsWindowVisible(" + Handle(window) + ")");
+        return windows.count(window) && windows[window].visible;
+    }
+    // The process of the thread whose top-level window the window is, or
+    // lies in.
+    std::uint32_t GetWindowProcessId(Hwnd window) override {
+        Record("GetWindowProcessId(" + Handle(window) + ")");
+        Hwnd top = window;
+        for (Hwnd parent = ParentOf(top); parent != 0; parent = ParentOf(top)) {
+            top = parent;
+        }
+        for (const auto& [threadId, tops] : threadWindows) {
+            if (std::find(tops.begin(), tops.end(), top) == tops.end()) {
+                continue;
+            }
+            for (const ThreadRecord& thread : threads) {
+                if (thread.threadId == threadId) {
+                    return thread.ownerProcessId;
+                }
+            }
+        }
+        return 0;
+    }
+    std::optional<std::uint32_t> ProcessIntegrityLevel(std::uint32_t processId) override {
+        Record("ProcessIntegrityLevel(" + std::to_string(processId) + ")");
+        const auto found = integrity.find(processId);
+        return found == integrity.end() ? ownIntegrity : found->second;
+    }
+    std::optional<std::uint32_t> OwnIntegrityLevel() override {
+        Record("OwnIntegrityLevel");
+        return ownIntegrity;
     }
     Hwnd GetDlgItem(Hwnd parent, std::int32_t id) override {
         Record("GetDlgItem(" + Handle(parent) + "," + std::to_string(id) + ")");
@@ -435,6 +478,15 @@ class RecordingDesktop final : public CursorControl,
             return true;
         }
         return false;
+    }
+    Hwnd ParentOf(Hwnd window) const {
+        for (const auto& [handle, candidate] : windows) {
+            if (std::find(candidate.children.begin(), candidate.children.end(), window) !=
+                candidate.children.end()) {
+                return handle;
+            }
+        }
+        return 0;
     }
     void Descendants(Hwnd parent, std::vector<Hwnd>& all) {
         if (!windows.count(parent)) {

@@ -1,6 +1,7 @@
 #include "JobWorld.h"
 #include "TestText.h"
 #include "job/JobInput.h"
+#include "messages/FirstRunMessages.h"
 #include "messages/ToolMessages.h"
 #include "process/EntrySequence.h"
 
@@ -226,21 +227,23 @@ TEST(RunToolJob, StopsWithoutTouchingTheDesktopWhenTheTargetIsNotUsable) {
         std::function<void(JobWorld&)> arrange;
         Text message;
     };
+    const ReportPlace report{u"C:\\Tools\\cadwindows.txt"};
     const Case cases[] = {
         {"no CAD running", [](JobWorld& w) { w.fake.desktop.processes.pop_back(); },
-         NoCadFoundMessage(u"acad")},
+         NoCadFoundFirstRunMessage(u"acad", {}, {}, report)},
         {"name differs in case",
          [](JobWorld& w) { w.fake.desktop.processes.back().exeFile = "ACAD.EXE"; },
-         NoCadFoundMessage(u"acad")},
+         NoCadFoundFirstRunMessage(u"acad", {u"ACAD.EXE"}, {{u"ACADName", u"ACAD"}}, report)},
         {"no main window",
          [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].title = "Other"; },
-         NoMainWindowMessage(u"acad", u"CAD 2024")},
+         NoMainWindowFirstRunMessage(u"acad", u"CAD 2024", {u"CAD Text Window - a.dwg", u"Other"},
+                                     {}, report)},
         {"no command area",
          [](JobWorld& w) {
              w.fake.desktop.windows[JobWorld::kMainCommand].title = "x";
              w.fake.desktop.windows[JobWorld::kTextCommand].title = "x";
          },
-         NoCommandAreaMessage(u"Command Line")},
+         NoCommandAreaFirstRunMessage(u"Command Line", u"", {u"x"}, {}, report)},
         {"main window gone", [](JobWorld& w) { w.fake.desktop.failures["IsWindow(0x100)"] = -1; },
          CadWindowGoneMessage()},
         {"CAD not answering",

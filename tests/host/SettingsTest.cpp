@@ -85,14 +85,14 @@ TEST(ReadIniString, MissingFileGivesTheDefault) {
     EXPECT_EQ(Read(profiles, u"ACADName", u"???"), u"???");
 }
 
-TEST(ToolSettings, ReadsTheEightKeysInOrderWithTheirDefaults) {
+TEST(ToolSettings, ReadsTheEightKeysInOrderThenTheOptionalClass) {
     FakeProfiles profiles;
     const auto loaded = LoadToolSettings(profiles, u"C:\\Tools\\");
     ASSERT_TRUE(std::holds_alternative<ToolSettings>(loaded));
     const std::pair<std::string, std::string> expected[] = {
         {"ACADName", "???"},     {"CommandCaption", "???"}, {"MainCaption", "???"},
         {"TextCaption", "???"},  {"MainCmdCtrlID", "0"},    {"TextCmdCtrlID", "0"},
-        {"MainHistCtrlID", "0"}, {"TextHistCtrlID", "0"},
+        {"MainHistCtrlID", "0"}, {"TextHistCtrlID", "0"},   {"CommandClass", ""},
     };
     ASSERT_EQ(profiles.calls.size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -106,6 +106,22 @@ TEST(ToolSettings, ReadsTheEightKeysInOrderWithTheirDefaults) {
     EXPECT_EQ(settings.TextCaption, u"???");
     EXPECT_EQ(settings.MainCmdCtrlID, 0);
     EXPECT_EQ(settings.TextHistCtrlID, 0);
+    EXPECT_EQ(settings.CommandClass, u""); // absent: no class search
+}
+
+TEST(ToolSettings, CommandClassIsKeptAsWritten) {
+    const std::pair<std::string, Text> cases[] = {
+        {"AcEdCommandLine", u"AcEdCommandLine"},
+        {" AcEdCommandLine", u" AcEdCommandLine"},
+        {"", u""},
+    };
+    for (const auto& [value, expected] : cases) {
+        FakeProfiles profiles;
+        profiles.Set(kIniPath, "Main", "CommandClass", value);
+        const auto loaded = LoadToolSettings(profiles, u"C:\\Tools\\");
+        ASSERT_TRUE(std::holds_alternative<ToolSettings>(loaded));
+        EXPECT_EQ(std::get<ToolSettings>(loaded).CommandClass, expected) << value;
+    }
 }
 
 TEST(ToolSettings, KeepsTextsAndTakesTheLeadingNumber) {

@@ -157,5 +157,49 @@ TEST(StandinOptions, ParsesEverySituationATestBuilds) {
     }
 }
 
+TEST(StandinOptions, ParsesTheModernWindowShapes) {
+    struct Case {
+        std::vector<Text> arguments;
+        Text prefix, floating, floatingTitle, docked;
+        bool noCaptions;
+    };
+    const Case cases[] = {
+        {{u"--product-prefix", u"Autodesk "}, u"Autodesk ", u"", u"", u"", false},
+        {{u"--floating-command-line", u"AcEdCommandLine"},
+         u"",
+         u"AcEdCommandLine",
+         u"",
+         u"",
+         false},
+        {{u"--floating-command-line", u"X", u"--floating-title", u"コマンド"},
+         u"",
+         u"X",
+         u"コマンド",
+         u"",
+         false},
+        {{u"--docked-command-line", u"AcEdCommandLine"}, u"", u"", u"", u"AcEdCommandLine", false},
+        {{u"--no-captions"}, u"", u"", u"", u"", true},
+    };
+    for (const Case& c : cases) {
+        const auto parsed = ParseOptions(c.arguments);
+        ASSERT_FALSE(parsed.error) << vr::Utf8FromText(c.arguments[0]);
+        const Options& o = parsed.options;
+        EXPECT_EQ(o.productPrefix, c.prefix);
+        EXPECT_EQ(o.floatingCommandClass, c.floating);
+        EXPECT_EQ(o.floatingCommandTitle, c.floatingTitle);
+        EXPECT_EQ(o.dockedCommandClass, c.docked);
+        EXPECT_EQ(o.noCaptions, c.noCaptions);
+        EXPECT_EQ(o.ModernCommandLine(), !c.floating.empty() || !c.docked.empty());
+    }
+    const std::vector<std::vector<Text>> bad = {
+        {u"--floating-command-line", u""},
+        {u"--docked-command-line", u""},
+        {u"--floating-command-line", u"A", u"--docked-command-line", u"B"},
+    };
+    for (const auto& arguments : bad) {
+        EXPECT_TRUE(ParseOptions(arguments).error) << vr::Utf8FromText(arguments.back());
+    }
+}
+
 } // namespace
 } // namespace standin

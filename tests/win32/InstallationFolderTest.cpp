@@ -33,10 +33,15 @@ TEST(InstallationFolder, HoldsThePayloadBesideSetupkit) {
     const std::wstring iniPath = dist + L"\\zuduv.ini";
     const std::string ini = CodePageFromWide(FromWide(iniPath));
     const std::pair<const char*, std::wstring> keys[] = {
-        {"ACADName", L"acad"},       {"CommandCaption", Wide(u"コマンド ライン")},
-        {"MainCaption", L"AutoCAD"}, {"TextCaption", Wide(u"AutoCAD テキスト ウィンドウ")},
-        {"MainCmdCtrlID", L"0"},     {"TextCmdCtrlID", L"0"},
-        {"MainHistCtrlID", L"0"},    {"TextHistCtrlID", L"0"},
+        {"ACADName", L"acad"},
+        {"CommandCaption", Wide(u"コマンド ライン")},
+        {"MainCaption", L"Autodesk AutoCAD"},
+        {"TextCaption", Wide(u"AutoCAD テキスト ウィンドウ")},
+        {"MainCmdCtrlID", L"0"},
+        {"TextCmdCtrlID", L"0"},
+        {"MainHistCtrlID", L"0"},
+        {"TextHistCtrlID", L"0"},
+        {"CommandClass", L"AcEdCommandLine"},
     };
     for (const auto& [key, expected] : keys) {
         char value[255] = {};

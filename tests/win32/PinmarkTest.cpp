@@ -103,7 +103,8 @@ TEST(Pinmark, NoCadRunningTellsTheUserAndTouchesNothing) {
     EXPECT_EQ(run.exitCode, 1u);
     ASSERT_EQ(run.dialogs.size(), 1u);
     EXPECT_EQ(run.dialogs[0].caption, L"pinmark");
-    EXPECT_EQ(run.dialogs[0].text, test::Wide(NoCadFoundMessage(u"acad")));
+    EXPECT_EQ(run.dialogs[0].text,
+              test::Wide(NoCadFoundFirstRunMessage(u"acad", {}, {}, test::ReportIn(tool.folder))));
     EXPECT_EQ(GetFileAttributesW(tool.folder.File(L"go.lsp").c_str()), INVALID_FILE_ATTRIBUTES);
     ExpectDesktopPutBack(before, nullptr);
     EXPECT_EQ(test::ClipboardBytes(), std::optional<std::string>("the user's text"));

@@ -211,6 +211,41 @@ bool OthersCanTake(const wchar_t* name) {
     return probe.taken;
 }
 
+TEST(RealSeam, WindowFactsAreThePlatformsOwn) {
+    const HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPED, 10, 20, 300, 200,
+                                       nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(owner);
+    const HWND owned = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 10, 230, 300, 40,
+                                       owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND edit =
+        CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, owner,
+                        reinterpret_cast<HMENU>(1234), GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(owned);
+    ASSERT_TRUE(edit);
+    Win32WindowTree tree;
+    const auto handle = [](HWND window) {
+        return reinterpret_cast<Hwnd>(window);
+    };
+    EXPECT_EQ(DecodeAnsi(tree.GetClassNameA(handle(edit))), u"Edit");
+    EXPECT_EQ(tree.GetWindowOwner(handle(owned)), handle(owner));
+    EXPECT_EQ(tree.GetWindowOwner(handle(owner)), 0u);
+    EXPECT_EQ(tree.GetParentWindow(handle(edit)), handle(owner));
+    EXPECT_EQ(tree.GetDlgCtrlID(handle(edit)), 1234);
+    EXPECT_FALSE(tree.IsWindowVisible(handle(owner)));
+    EXPECT_FALSE(tree.IsWindowVisible(handle(edit))); // its parent is hidden
+    EXPECT_EQ(tree.GetWindowProcessId(handle(edit)), GetCurrentProcessId());
+    DestroyWindow(owner); // and with it the owned and the child window
+    EXPECT_EQ(tree.GetWindowProcessId(handle(edit)), 0u);
+    EXPECT_EQ(tree.GetClassNameA(handle(edit)), "");
+}
+
+TEST(RealSeam, IntegrityLevelOfAProcessIsReadOrUnknown) {
+    Win32ProcessIntegrity integrity;
+    const std::optional<std::uint32_t> own = integrity.OwnIntegrityLevel();
+    EXPECT_EQ(integrity.ProcessIntegrityLevel(GetCurrentProcessId()), own);
+    EXPECT_EQ(integrity.ProcessIntegrityLevel(0xFFFFFFF0u), std::nullopt); // no such process
+}
+
 TEST(RealSeam, RunLockIsFreeForOthersOnceReleased) {
     Win32RunLock lock;
     ASSERT_EQ(lock.AcquireRunLock(1000), RunLockResult::Acquired);

@@ -53,6 +53,10 @@ TEST(ProgramResources, EachToolHasVersionAndManifest) {
         EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
         EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
         EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
+        // Window rectangles and cursor positions in physical pixels on
+        // every monitor, whatever the CAD's own awareness.
+        EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+        EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
     }
 }
 

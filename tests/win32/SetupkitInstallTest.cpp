@@ -167,8 +167,11 @@ TEST(Setupkit, InstallsTheBuiltFolderWhoseToolsThenRun) {
     }
 
     const ScratchFolder cadFolder(L"setupkit-cad");
+    // Titled as AutoCAD 2014 and later are, which the shipped MainCaption
+    // "Autodesk AutoCAD" is the beginning of.
     StandinCad cad(cadFolder, L"acad.exe",
-                   L"--main-caption AutoCAD --text-caption \"" +
+                   L"--product-prefix \"Autodesk \" --main-caption \"AutoCAD 2024\" "
+                   L"--text-caption \"" +
                        Wide(u"AutoCAD テキスト ウィンドウ") + L"\" --command-caption \"" +
                        Wide(u"コマンド ライン") + L"\" --support \"" + target.Path() + L"\"");
     ASSERT_TRUE(cad.Ready());

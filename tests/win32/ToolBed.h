@@ -3,6 +3,7 @@
 // What the end-to-end tests of the tools share: an installed tool folder and
 // the desktop state before and after a run.
 #include "StandinDriver.h"
+#include "messages/FirstRunMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,12 @@ inline constexpr char kSettings[] = "[Main]\r\n"
                                     "TextCmdCtrlID=1002\r\n"
                                     "MainHistCtrlID=1003\r\n"
                                     "TextHistCtrlID=1004\r\n";
+
+// Where a failed first run of a tool in the folder writes its window report.
+inline ReportPlace ReportIn(const ScratchFolder& folder) {
+    const std::wstring path = folder.File(L"cadwindows.txt");
+    return ReportPlace{Text(path.begin(), path.end())};
+}
 
 // The desktop as a user left it before the tool ran.
 struct DesktopState {

@@ -1,5 +1,6 @@
 // The real tool programs under Wine: delay.dat and its message, the settings
 // file, and a tool installed at a drive root.
+#include "ToolBed.h"
 #include "Win32TestSupport.h"
 #include "messages/ToolMessages.h"
 #include "text/Utf8.h"
@@ -135,7 +136,8 @@ TEST(ToolStartup, GaugereadWritesItsRequestEvenWhenNoCadRuns) {
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.exitCode, 1u);
     ASSERT_EQ(run.dialogs.size(), 1u);
-    ExpectToolMessage(run.dialogs[0], L"gaugeread", Wide(NoCadFoundMessage(u"acad")));
+    ExpectToolMessage(run.dialogs[0], L"gaugeread",
+                      Wide(NoCadFoundFirstRunMessage(u"acad", {}, {}, test::ReportIn(folder))));
     const std::optional<std::string> request = ReadWholeFile(folder.File(L"excel_fname.lsp"));
     ASSERT_TRUE(request);
     EXPECT_EQ(*request, "(setq expr \"-3\")\r\n(setq row \"1\")\r\n(setq col \"1\")\r\n"

@@ -25,8 +25,7 @@ class Win32WindowControl final : public WindowControl {
     bool GetWindowRect(Hwnd window, ScreenRect& rect) override;
     bool SetWindowPos(Hwnd window, Hwnd insertAfter, std::uint32_t flags) override;
     Hwnd GetForegroundWindow() override;
-    WindowThread GetWindowThreadProcessId(Hwnd window) override;
-    Hwnd GetWindowOwner(Hwnd window) override;
+    std::uint32_t GetWindowThreadId(Hwnd window) override;
     bool IsTopmost(Hwnd window) override;
 };
 
@@ -36,6 +35,12 @@ class Win32WindowTree final : public WindowTree {
     std::vector<Hwnd> EnumChildWindows(Hwnd parent) override;
     std::int32_t GetWindowTextLengthA(Hwnd window) override;
     std::int32_t GetWindowTextA(Hwnd window, char* buffer, std::int32_t size) override;
+    Bytes GetClassNameA(Hwnd window) override;
+    Hwnd GetWindowOwner(Hwnd window) override;
+    Hwnd GetParentWindow(Hwnd window) override;
+    std::int32_t GetDlgCtrlID(Hwnd window) override;
+    bool IsWindowVisible(Hwnd window) override;
+    std::uint32_t GetWindowProcessId(Hwnd window) override;
 };
 
 class Win32WindowMessaging final : public WindowMessaging {
@@ -74,6 +79,12 @@ class Win32ProcessSnapshots final : public ProcessSnapshots {
     std::vector<ThreadRecord> ThreadSnapshot() override;
 };
 
+class Win32ProcessIntegrity final : public ProcessIntegrity {
+  public:
+    std::optional<std::uint32_t> ProcessIntegrityLevel(std::uint32_t processId) override;
+    std::optional<std::uint32_t> OwnIntegrityLevel() override;
+};
+
 // A named mutex of the session, held from Acquire to Release. An abandoned
 // lock (a tool that ended without releasing it) is taken over.
 class Win32RunLock final : public RunLock {
@@ -97,10 +108,11 @@ struct Win32DesktopServices : NonCopyable {
     Win32Clock clock;
     Win32ProcessSnapshots processes;
     Win32RunLock runLock;
+    Win32ProcessIntegrity integrity;
 
     [[nodiscard]] Desktop Services() {
         return Desktop{cursor,    windows, tree,      messaging, input,
-                       clipboard, clock,   processes, runLock};
+                       clipboard, clock,   processes, runLock,   integrity};
     }
 };
 

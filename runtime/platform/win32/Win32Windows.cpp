@@ -68,14 +68,8 @@ Hwnd Win32WindowControl::GetForegroundWindow() {
     return FromHwnd(::GetForegroundWindow());
 }
 
-WindowThread Win32WindowControl::GetWindowThreadProcessId(Hwnd window) {
-    DWORD processId = 0;
-    const DWORD threadId = ::GetWindowThreadProcessId(ToHwnd(window), &processId);
-    return WindowThread{threadId, threadId ? processId : 0};
-}
-
-Hwnd Win32WindowControl::GetWindowOwner(Hwnd window) {
-    return FromHwnd(::GetWindow(ToHwnd(window), GW_OWNER));
+std::uint32_t Win32WindowControl::GetWindowThreadId(Hwnd window) {
+    return ::GetWindowThreadProcessId(ToHwnd(window), nullptr);
 }
 
 bool Win32WindowControl::IsTopmost(Hwnd window) {
@@ -115,6 +109,38 @@ std::int32_t Win32WindowTree::GetWindowTextA(Hwnd window, char* buffer, std::int
         return 0;
     }
     return static_cast<std::int32_t>(copied);
+}
+
+// Class, owner, parent, ID, visibility and process are kept by the window
+// manager itself: none of these calls waits on the window's program.
+Bytes Win32WindowTree::GetClassNameA(Hwnd window) {
+    char name[257] = {};
+    const int length = ::GetClassNameA(ToHwnd(window), name, sizeof name);
+    return length > 0 ? Bytes(name, static_cast<std::size_t>(length)) : Bytes();
+}
+
+Hwnd Win32WindowTree::GetWindowOwner(Hwnd window) {
+    return FromHwnd(::GetWindow(ToHwnd(window), GW_OWNER));
+}
+
+Hwnd Win32WindowTree::GetParentWindow(Hwnd window) {
+    return FromHwnd(::GetAncestor(ToHwnd(window), GA_PARENT));
+}
+
+std::int32_t Win32WindowTree::GetDlgCtrlID(Hwnd window) {
+    return ::GetDlgCtrlID(ToHwnd(window));
+}
+
+bool Win32WindowTree::IsWindowVisible(Hwnd window) {
+    return ::IsWindowVisible(ToHwnd(window)) != FALSE;
+}
+
+std::uint32_t Win32WindowTree::GetWindowProcessId(Hwnd window) {
+    DWORD processId = 0;
+    if (::GetWindowThreadProcessId(ToHwnd(window), &processId) == 0) {
+        return 0;
+    }
+    return processId;
 }
 
 Hwnd Win32WindowMessaging::GetDlgItem(Hwnd parent, std::int32_t id) {

@@ -1,0 +1,107 @@
+#include "discovery/CadWindowReport.h"
+
+#include "text/AnsiText.h"
+
+#include <cstdio>
+#include <initializer_list>
+#include <string>
+
+namespace vr {
+namespace {
+
+// The parts one after another; appending keeps GCC's overlap analysis of
+// chained string temporaries quiet.
+Text Join(std::initializer_list<TextView> parts) {
+    Text joined;
+    for (const TextView part : parts) {
+        joined += part;
+    }
+    return joined;
+}
+
+Text Ascii(const std::string& text) {
+    return Text(text.begin(), text.end());
+}
+
+Text Handle(Hwnd window) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "0x%08lX", static_cast<unsigned long>(window));
+    return Ascii(buffer);
+}
+
+Text Number(long long value) {
+    return Ascii(std::to_string(value));
+}
+
+Text Rect(const std::optional<ScreenRect>& rect) {
+    if (!rect) {
+        return u"位置（読めません）";
+    }
+    return Join({u"位置 (", Number(rect->left), u",", Number(rect->top), u")-(",
+                 Number(rect->right), u",", Number(rect->bottom), u")"});
+}
+
+Text Title(const SurveyedWindow& window) {
+    if (window.titleUnanswered) {
+        return u"タイトル（応答なし）";
+    }
+    if (window.titleSkipped) {
+        return u"タイトル（読んでいません）";
+    }
+    return Join({u"タイトル「", OnOneLine(window.title), u"」"});
+}
+
+Text WindowLine(const SurveyedWindow& window) {
+    Text line(static_cast<std::size_t>(window.depth) * 2, u' ');
+    line += Join({Handle(window.handle), u" クラス「", window.className, u"」 ", Title(window)});
+    if (window.depth == 0) {
+        line += window.owner ? Join({u" オーナー ", Handle(window.owner)}) : Text(u" オーナーなし");
+    } else {
+        line += Join({u" ID ", Number(window.controlId)});
+    }
+    line += Join({u" ", Rect(window.rect), window.visible ? u" 表示" : u" 非表示"});
+    return line;
+}
+
+} // namespace
+
+Bytes CadWindowReportBytes(const std::vector<SurveyedProcess>& processes,
+                           const std::vector<ProposedLine>& proposal) {
+    std::vector<Text> lines = {
+        u"CADのウィンドウの一覧",
+        u"（CADと思われるプロセスごとに、トップレベルのウィンドウとその子孫。字下げは深さ）",
+    };
+    if (processes.empty()) {
+        lines.emplace_back(u"");
+        lines.emplace_back(u"CADと思われるプロセスは実行されていません。");
+    }
+    for (const SurveyedProcess& process : processes) {
+        lines.emplace_back(u"");
+        lines.push_back(
+            Join({u"プロセス ", process.exeFile, u"（ID ", Number(process.processId), u"）"}));
+        if (process.windows.empty()) {
+            lines.emplace_back(u"ウィンドウはありません。");
+        }
+        for (const SurveyedWindow& window : process.windows) {
+            lines.push_back(WindowLine(window));
+        }
+    }
+    lines.emplace_back(u"");
+    lines.emplace_back(u"ZuDuv.ini に書く行の提案");
+    if (proposal.empty()) {
+        lines.emplace_back(u"（提案できる行はありません）");
+    } else {
+        lines.emplace_back(u"[Main]");
+        for (const ProposedLine& line : proposal) {
+            lines.push_back(Join({line.key, u"=", line.value}));
+        }
+    }
+    Bytes bytes;
+    for (const Text& line : lines) {
+        bytes += EncodeAnsi(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+} // namespace vr

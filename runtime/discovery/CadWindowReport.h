@@ -1,0 +1,23 @@
+#pragma once
+
+#include "discovery/WindowSurvey.h"
+#include "messages/FirstRunMessages.h"
+#include "text/Text.h"
+
+#include <vector>
+
+namespace vr {
+
+// The window report a failed first run leaves beside the tool, for the user
+// to fill ZuDuv.ini from and to send to support.
+inline constexpr TextView kCadWindowReportName = u"cadwindows.txt";
+
+// The report's text in the ANSI code page, every line ended by CR LF: for
+// each process that could be the CAD its executable and its window tree
+// (handle, owner, class, title, control ID, rectangle, visibility, indented
+// by depth), then the ZuDuv.ini lines proposed. Nothing else of the machine
+// is in it.
+[[nodiscard]] Bytes CadWindowReportBytes(const std::vector<SurveyedProcess>& processes,
+                                         const std::vector<ProposedLine>& proposal);
+
+} // namespace vr

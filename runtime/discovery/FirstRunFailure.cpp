@@ -1,0 +1,64 @@
+#include "discovery/FirstRunFailure.h"
+
+#include "discovery/CadWindowReport.h"
+#include "discovery/FirstRunProposals.h"
+#include "messages/FirstRunMessages.h"
+#include "settings/ToolPaths.h"
+
+#include <algorithm>
+
+namespace vr {
+namespace {
+
+const SurveyedProcess* ProcessOf(const std::vector<SurveyedProcess>& processes,
+                                 const CadInstance* cad) {
+    if (!cad) {
+        return nullptr;
+    }
+    const auto found = std::find_if(processes.begin(), processes.end(), [&](const auto& process) {
+        return process.processId == cad->ProcessId;
+    });
+    return found == processes.end() ? nullptr : &*found;
+}
+
+FirstRunFindings Findings(const std::vector<SurveyedProcess>& processes,
+                          const ToolSettings& settings, FirstRunFault fault,
+                          const CadInstance* cad) {
+    if (fault == FirstRunFault::NoCad) {
+        return FindCloseProcesses(processes, settings.ACADName);
+    }
+    const SurveyedProcess* process = ProcessOf(processes, cad);
+    if (!process) {
+        return {}; // the process ended meanwhile
+    }
+    if (fault == FirstRunFault::NoMainWindow) {
+        return FindMainWindowTitles(*process);
+    }
+    return FindCommandLineCandidates(*process, cad->MainWindow);
+}
+
+} // namespace
+
+Failure FirstRunFailure(const Desktop& desktop, FileAccess& files, TextView programFolder,
+                        const ToolSettings& settings, FirstRunFault fault, const CadInstance* cad) {
+    const std::vector<SurveyedProcess> processes = SurveyCadProcesses(desktop, settings.ACADName);
+    const FirstRunFindings findings = Findings(processes, settings, fault, cad);
+    ReportPlace report{ToolFilePath(programFolder, kCadWindowReportName), true};
+    report.written =
+        files.ReplaceWholeFile(report.path, CadWindowReportBytes(processes, findings.proposal))
+            .written;
+    switch (fault) {
+    case FirstRunFault::NoCad:
+        return Failure{NoCadFoundFirstRunMessage(settings.ACADName, findings.quoted,
+                                                 findings.proposal, report)};
+    case FirstRunFault::NoMainWindow:
+        return Failure{NoMainWindowFirstRunMessage(settings.ACADName, settings.MainCaption,
+                                                   findings.quoted, findings.proposal, report)};
+    case FirstRunFault::NoCommandArea:
+        break;
+    }
+    return Failure{NoCommandAreaFirstRunMessage(settings.CommandCaption, settings.CommandClass,
+                                                findings.quoted, findings.proposal, report)};
+}
+
+} // namespace vr

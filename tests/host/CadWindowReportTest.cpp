@@ -1,0 +1,116 @@
+// The window report cadwindows.txt, byte for byte: code page 932, CR LF.
+#include "discovery/CadWindowReport.h"
+#include "FakeDesktop.h"
+#include "discovery/FirstRunProposals.h"
+#include "text/AnsiText.h"
+#include "text/Utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace vr {
+namespace {
+
+std::string Golden(const std::string& name) {
+    std::ifstream file(std::string(VR_SOURCE_DIR) + "/tests/host/golden/" + name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// A CAD with its text window and a floating command line owned by the main
+// window, a main window with nested children, a hidden IME window on a
+// second thread; a second CAD that does not answer; a program that is no CAD.
+struct ReportWorld {
+    test::RecordingDesktop desktop;
+
+    void Window(Hwnd handle, std::string className, std::string title, ScreenRect rect,
+                std::vector<Hwnd> children = {}, std::int32_t id = 0, Hwnd owner = 0,
+                bool visible = true) {
+        test::FakeWindow& w = desktop.windows[handle];
+        w.className = std::move(className);
+        w.title = std::move(title);
+        w.rect = rect;
+        w.children = std::move(children);
+        w.id = id;
+        w.owner = owner;
+        w.visible = visible;
+    }
+
+    ReportWorld() {
+        desktop.processes = {{1, "explorer.exe"}, {4, "acad.exe"}, {7, "gcad.exe"}};
+        desktop.threads = {{10, 1}, {40, 4}, {41, 4}, {70, 7}};
+        desktop.threadWindows[10] = {0x900};
+        desktop.threadWindows[40] = {0x200, 0x400, 0x100};
+        desktop.threadWindows[41] = {0x500};
+        desktop.threadWindows[70] = {0x700, 0x710};
+        Window(0x900, "Progman", "Program Manager", {0, 0, 1920, 1080});
+        // 「AutoCAD テキスト ウィンドウ - 図面1.dwg」 in code page 932.
+        Window(0x200, "TextWindow",
+               "AutoCAD \x83\x65\x83\x4c\x83\x58\x83\x67 \x83\x45\x83\x42\x83\x93\x83\x68\x83\x45"
+               " - \x90\x7d\x96\xca"
+               "1.dwg",
+               {100, 100, 600, 500}, {0x210}, 0, 0x100, false);
+        // A text box answers its text as its title, line ends and all.
+        Window(0x210, "Edit", "\x97\x9a\x97\xf0\r\n", {102, 102, 598, 498}, {}, 1004, 0, false);
+        Window(0x400, "AcEdCommandLine", "", {0, 1040, 1920, 1100}, {0x401}, 0, 0x100);
+        Window(0x401, "Edit", "", {2, 1070, 1918, 1098}, {}, 1001);
+        Window(0x100, "MainFrame",
+               "Autodesk AutoCAD 2024 - [\x90\x7d\x96\xca"
+               "1.dwg]",
+               {0, 0, 1920, 1040}, {0x110, 0x130});
+        Window(0x110, "MDIClient", "", {0, 100, 1920, 980}, {0x111});
+        Window(0x111, "DrawingView",
+               "\x90\x7d\x96\xca"
+               "1.dwg",
+               {2, 102, 1918, 978}, {}, 59648);
+        Window(0x130, "StatusBar", "", {0, 980, 1920, 1040}, {}, 59393, 0, false);
+        Window(0x500, "IME", "Default IME", {0, 0, 0, 0}, {}, 0, 0, false);
+        Window(0x700, "GcadMain", "IJCAD", {0, 0, 800, 600});
+        desktop.windows[0x700].hung = true;
+        Window(0x710, "GcadText", "x", {0, 0, 400, 300});
+    }
+};
+
+TEST(CadWindowReport, MatchesTheGoldenBytes) {
+    ReportWorld world;
+    const auto processes = SurveyCadProcesses(world.desktop.Services(), u"acad");
+    ASSERT_EQ(processes.size(), 2u);
+    const FirstRunFindings findings = FindCommandLineCandidates(processes[0], 0x100);
+    const Bytes report = CadWindowReportBytes(processes, findings.proposal);
+    const std::string golden = Golden("cadwindows.txt");
+    ASSERT_FALSE(golden.empty());
+    EXPECT_EQ(report, golden);
+}
+
+TEST(CadWindowReport, HungProgramIsAskedForOneTitleOnly) {
+    ReportWorld world;
+    static_cast<void>(SurveyCadProcesses(world.desktop.Services(), u"acad"));
+    EXPECT_EQ(world.desktop.Count("GetWindowTextLengthA(0x700)"), 1u);
+    EXPECT_EQ(world.desktop.Count("GetWindowTextLengthA(0x710)"), 0u);
+}
+
+TEST(CadWindowReport, WithoutProcessesOrProposalItSaysSo) {
+    const Bytes report = CadWindowReportBytes({}, {});
+    EXPECT_EQ(report.substr(report.size() - 2), "\r\n");
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'),
+              std::count(report.begin(), report.end(), '\r'));
+    EXPECT_NE(report.find(EncodeAnsi(u"CADと思われるプロセスは実行されていません。\r\n")),
+              std::string::npos);
+    EXPECT_NE(report.find(EncodeAnsi(u"（提案できる行はありません）\r\n")), std::string::npos);
+}
+
+TEST(CadWindowReport, TitlesStayOnOneLine) {
+    const std::pair<Text, Text> cases[] = {
+        {u"Command: LINE", u"Command: LINE"}, {u"a\r\nb", u"a\\r\\nb"},
+        {u"tab\there", u"tab\\there"},        {Text(u"bell\x07") + u"\x1f", u"bell\\x07\\x1F"},
+        {u"図面\\表", u"図面\\表"},
+    };
+    for (const auto& [title, line] : cases) {
+        EXPECT_EQ(OnOneLine(title), line) << Utf8FromText(title);
+    }
+}
+
+} // namespace
+} // namespace vr

@@ -1,0 +1,209 @@
+// A first run that does not fit the CAD: what the job stops with, the report
+// it leaves, and that it touched nothing on the desktop before stopping.
+#include "JobWorld.h"
+#include "TestText.h"
+#include "discovery/CadWindowReport.h"
+#include "messages/FirstRunMessages.h"
+#include "text/AnsiText.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace vr {
+namespace {
+
+using test::JobWorld;
+
+const ReportPlace kReport{u"C:\\Tools\\cadwindows.txt"};
+
+// No call that changes the desktop, raises a window or runs the tool step.
+void ExpectDesktopUntouched(const test::RecordingDesktop& desktop, const char* name) {
+    for (const char* touch :
+         {"SetForegroundWindow", "OpenIcon", "SetWindowPos", "SetCursorPos", "ClipCursor",
+          "MouseInput", "OpenClipboard", "SendInput", "ToolStep"}) {
+        EXPECT_EQ(desktop.Count(touch), 0u) << name << ": " << touch;
+    }
+}
+
+Text ReportText(const JobWorld& world) {
+    const auto found = world.fake.files.files.find(Text(kReport.path));
+    return found == world.fake.files.files.end() ? Text() : DecodeAnsi(found->second);
+}
+
+TEST(FirstRunJob, EachStopNamesWhatWasSeenAndWritesTheReport) {
+    struct Case {
+        const char* name;
+        std::function<void(JobWorld&)> arrange;
+        Text message;
+        Text reportHolds; // a line of the report
+    };
+    const Case cases[] = {
+        {"ACADName in the wrong case",
+         [](JobWorld& w) { w.fake.desktop.processes.back().exeFile = "C:\\CAD\\Acad.exe"; },
+         NoCadFoundFirstRunMessage(u"acad", {u"C:\\CAD\\Acad.exe"}, {{u"ACADName", u"Acad"}},
+                                   kReport),
+         u"プロセス C:\\CAD\\Acad.exe（ID 4）\r\n"},
+        {"another known CAD running",
+         [](JobWorld& w) { w.fake.desktop.processes.back().exeFile = "gcad.exe"; },
+         NoCadFoundFirstRunMessage(u"acad", {u"gcad.exe"}, {{u"ACADName", u"gcad"}}, kReport),
+         u"\r\n[Main]\r\nACADName=gcad\r\n"},
+        {"no CAD at all", [](JobWorld& w) { w.fake.desktop.processes.pop_back(); },
+         NoCadFoundFirstRunMessage(u"acad", {}, {}, kReport),
+         u"CADと思われるプロセスは実行されていません。\r\n"},
+        {"a longer product prefix in the main title",
+         [](JobWorld& w) {
+             w.fake.desktop.windows[JobWorld::kMain].title = "Autodesk CAD 2024 - [a.dwg]";
+         },
+         NoMainWindowFirstRunMessage(u"acad", u"CAD 2024",
+                                     {u"CAD Text Window - a.dwg", u"Autodesk CAD 2024 - [a.dwg]"},
+                                     {{u"MainCaption", u"Autodesk CAD 2024"}}, kReport),
+         u"MainCaption=Autodesk CAD 2024\r\n"},
+        {"no window with a title",
+         [](JobWorld& w) {
+             w.fake.desktop.windows[JobWorld::kMain].title = "";
+             w.fake.desktop.windows[JobWorld::kText].title = "";
+         },
+         NoMainWindowFirstRunMessage(u"acad", u"CAD 2024", {}, {}, kReport),
+         u"（提案できる行はありません）\r\n"},
+        {"a titled command area of another name",
+         [](JobWorld& w) {
+             auto& d = w.fake.desktop;
+             d.windows[JobWorld::kMainCommand].title = "Command";
+             d.windows[JobWorld::kMainInput].className = "Edit";
+             d.windows[JobWorld::kTextCommand].title = "";
+         },
+         NoCommandAreaFirstRunMessage(u"Command Line", u"", {u"Command"},
+                                      {{u"CommandCaption", u"Command"}}, kReport),
+         u"CommandCaption=Command\r\n"},
+    };
+    for (const Case& c : cases) {
+        JobWorld world;
+        c.arrange(world);
+        const Outcome outcome = RunToolJob(world.run, world.Plan());
+        ASSERT_TRUE(outcome) << c.name;
+        EXPECT_EQ(outcome->message, c.message) << c.name;
+        EXPECT_NE(ReportText(world).find(c.reportHolds), Text::npos)
+            << c.name << "\n"
+            << Utf8FromText(ReportText(world));
+        ExpectDesktopUntouched(world.fake.desktop, c.name);
+    }
+}
+
+TEST(FirstRunJob, ReportIsReplacedByEachFailedRun) {
+    JobWorld world;
+    world.fake.files.files[Text(kReport.path)] = "old report";
+    world.fake.desktop.processes.pop_back();
+    ASSERT_TRUE(RunToolJob(world.run, world.Plan()));
+    EXPECT_EQ(std::count(world.fake.files.writes.begin(), world.fake.files.writes.end(),
+                         Text(kReport.path)),
+              1);
+    EXPECT_EQ(ReportText(world).find(u"old report"), Text::npos);
+}
+
+TEST(FirstRunJob, ReportThatCannotBeWrittenIsSaid) {
+    JobWorld world;
+    world.fake.files.failWrites = true;
+    world.fake.desktop.processes.pop_back();
+    const Outcome outcome = RunToolJob(world.run, world.Plan());
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->message,
+              NoCadFoundFirstRunMessage(u"acad", {}, {}, ReportPlace{kReport.path, false}));
+}
+
+TEST(FirstRunJob, SuccessfulRunWritesNoReport) {
+    JobWorld world;
+    EXPECT_FALSE(RunToolJob(world.run, world.Plan()));
+    EXPECT_TRUE(world.fake.files.writes.empty());
+}
+
+// The driven CAD (the last one found) has no command area; the search in
+// the first CAD left LastCommandWindow on that CAD's command area.
+TEST(FirstRunJob, CommandAreaOfAnotherCadIsNoCommandArea) {
+    JobWorld world;
+    world.AddSecondCad();
+    world.fake.desktop.windows[0x310].title = "x";
+    const Outcome outcome = RunToolJob(world.run, world.Plan());
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(world.run.discovery.LastCommandWindow, JobWorld::kMainCommand);
+    EXPECT_EQ(outcome->message,
+              NoCommandAreaFirstRunMessage(u"Command Line", u"", {u"x"}, {}, kReport));
+    ExpectDesktopUntouched(world.fake.desktop, "other CAD's command area");
+}
+
+TEST(FirstRunJob, CommandAreaCarriedOverInTheSameCadIsStillUsed) {
+    // The text window's command area, found before the main window's search
+    // found nothing, is the same CAD's: the described carry-over stands.
+    JobWorld world;
+    world.fake.desktop.windows[JobWorld::kMainCommand].title = "x";
+    EXPECT_FALSE(RunToolJob(world.run, world.Plan()));
+    EXPECT_EQ(world.fake.desktop.Count("GetWindowRect(0x210)"), 1u);
+}
+
+TEST(FirstRunJob, ElevatedCadStopsBeforeTheDesktopIsTouched) {
+    struct Case {
+        const char* name;
+        std::optional<std::uint32_t> cad;
+        std::optional<std::uint32_t> own;
+        bool stops;
+    };
+    const Case cases[] = {
+        {"CAD higher (administrator)", 0x3000, 0x2000, true},
+        {"CAD at system level", 0x4000, 0x3000, true},
+        {"equal", 0x2000, 0x2000, false},
+        {"both elevated", 0x3000, 0x3000, false},
+        {"CAD lower", 0x1000, 0x2000, false},
+        {"CAD's level unreadable", std::nullopt, 0x2000, false},
+        {"own level unreadable", 0x3000, std::nullopt, false},
+    };
+    for (const Case& c : cases) {
+        JobWorld world;
+        world.fake.desktop.integrity[4] = c.cad;
+        world.fake.desktop.ownIntegrity = c.own;
+        const Outcome outcome = RunToolJob(world.run, world.Plan());
+        EXPECT_EQ(outcome.has_value(), c.stops) << c.name;
+        if (c.stops) {
+            ASSERT_TRUE(outcome) << c.name;
+            EXPECT_EQ(outcome->message, ElevatedCadMessage(u"acad")) << c.name;
+            ExpectDesktopUntouched(world.fake.desktop, c.name);
+            EXPECT_TRUE(world.fake.files.writes.empty()) << c.name;
+        } else {
+            EXPECT_EQ(world.fake.desktop.Count("ToolStep"), 1u) << c.name;
+        }
+        EXPECT_EQ(world.fake.desktop.Count("ProcessIntegrityLevel(4)"), 1u) << c.name;
+    }
+}
+
+// Per-monitor aware, the tool reads and sets physical pixels on every
+// monitor: the command rectangle reaches ClipCursor as read and the click
+// point is its exact centre, wherever the monitor lies and whatever its
+// scale. Nothing converts between the calls.
+TEST(FirstRunJob, CoordinatesPassThroughUnconvertedOnEveryMonitor) {
+    struct Case {
+        const char* monitor;
+        ScreenRect rect;
+        ScreenPoint click;
+    };
+    const Case cases[] = {
+        {"primary at 100 %", {100, 500, 711, 631}, {405, 565}},
+        {"right of a 4K primary at 150 %", {3940, 1900, 5860, 2060}, {4900, 1980}},
+        {"left of the primary", {-1920, 800, -2, 1000}, {-961, 900}},
+        {"above the primary", {200, -1300, 1001, -1141}, {600, -1221}},
+    };
+    for (const Case& c : cases) {
+        JobWorld world;
+        world.fake.desktop.windows[JobWorld::kMainCommand].rect = c.rect;
+        EXPECT_FALSE(RunToolJob(world.run, world.Plan())) << c.monitor;
+        const std::string point =
+            "SetCursorPos(" + std::to_string(c.click.x) + "," + std::to_string(c.click.y) + ")";
+        EXPECT_EQ(world.fake.desktop.Count(point), 3u) << c.monitor;
+        EXPECT_EQ(
+            world.fake.desktop.Count("ClipCursor(" + test::RecordingDesktop::Rect(c.rect) + ")"),
+            1u)
+            << c.monitor;
+        EXPECT_EQ(world.fake.desktop.Count("SetCursorPos"), 4u) << c.monitor; // and back
+    }
+}
+
+} // namespace
+} // namespace vr
