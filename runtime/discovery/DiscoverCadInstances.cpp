@@ -4,6 +4,9 @@
 #include "discovery/CommandClassSearch.h"
 #include "text/AnsiText.h"
 
+#include <optional>
+#include <vector>
+
 namespace vr {
 namespace {
 
@@ -80,6 +83,9 @@ void DiscoverCadInstances(const Desktop& desktop, const ToolSettings& settings,
     InstanceList& list = lists.TouchInstanceList();
     list.Clear();
     Discovery discovery(desktop, settings, state);
+    // The threads of the whole system, taken once, when the first CAD is
+    // found: one snapshot serves every CAD of this discovery.
+    std::optional<std::vector<ThreadRecord>> threads;
     for (const ProcessRecord& process : desktop.processes.ProcessSnapshot()) {
         if (BaseNameOf(DecodeAnsi(process.exeFile)) != settings.ACADName) {
             continue;
@@ -88,7 +94,10 @@ void DiscoverCadInstances(const Desktop& desktop, const ToolSettings& settings,
         const auto row = static_cast<std::uint32_t>(state.InstanceTable.size() - 1);
         state.InstanceTable[row].ProcessId = process.processId;
         std::vector<Hwnd> topLevelWindows;
-        for (const ThreadRecord& thread : desktop.processes.ThreadSnapshot()) {
+        if (!threads) {
+            threads = desktop.processes.ThreadSnapshot();
+        }
+        for (const ThreadRecord& thread : *threads) {
             if (thread.ownerProcessId != process.processId) {
                 continue;
             }

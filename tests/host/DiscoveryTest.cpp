@@ -56,6 +56,21 @@ TEST(Discovery, TwoCadsAreListedInSnapshotOrderAndTheLastSelected) {
     EXPECT_EQ(world.run.discovery.LastCommandWindow, 0x310u);
 }
 
+TEST(Discovery, OneThreadSnapshotServesEveryCadOfADiscovery) {
+    for (const int cads : {0, 1, 2}) {
+        JobWorld world;
+        if (cads == 0) {
+            world.fake.desktop.processes.pop_back();
+        } else if (cads == 2) {
+            world.AddSecondCad();
+        }
+        (void)Discover(world);
+        const std::size_t discoveries = world.fake.desktop.Count("ProcessSnapshot");
+        EXPECT_EQ(discoveries, 2u) << cads; // the load step's and the job's own
+        EXPECT_EQ(world.fake.desktop.Count("ThreadSnapshot"), cads == 0 ? 0u : discoveries) << cads;
+    }
+}
+
 TEST(Discovery, NothingIsSelectedWithoutAMatchingProcess) {
     const std::pair<const char*, std::string> cases[] = {
         {"case differs", "ACAD.EXE"},

@@ -14,8 +14,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     windowClass.hInstance = instance;
     windowClass.lpszClassName = L"Floor";
     RegisterClassW(&windowClass);
-    const HWND window = CreateWindowExW(0, L"Floor", L"Floor", WS_OVERLAPPEDWINDOW, 0, 0, 100,
-                                        100, nullptr, nullptr, instance, nullptr);
+    const HWND window = CreateWindowExW(0, L"Floor", L"Floor", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                        nullptr, nullptr, instance, nullptr);
     POINT cursor{};
     GetCursorPos(&cursor);
     for (const int units : {7, 7, 12, 12, 7, 7, 7, 7, 12}) {
