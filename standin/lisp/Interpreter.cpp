@@ -8,7 +8,6 @@ namespace standin::lisp {
 namespace {
 
 constexpr int kMaxDepth = 2000;
-constexpr long long kMaxSteps = 20'000'000;
 constexpr int kMaxLoadDepth = 50;
 
 Text Ascii(const std::string& text) {
@@ -56,7 +55,7 @@ Text ReadErrorText(const ReadError& error) {
 
 } // namespace
 
-Interpreter::Interpreter(CadHost& host) : host_(host) {
+Interpreter::Interpreter(CadHost& host, long long maxSteps) : host_(host), maxSteps_(maxSteps) {
     DefineBasicFunctions(*this);
     DefineCadFunctions(*this);
 }
@@ -137,10 +136,14 @@ ValuePtr Interpreter::Load(TextView name, const ValuePtr& onFailure, bool hasOnF
     return EvaluateForms(*source, true).value;
 }
 
-ValuePtr Interpreter::Eval(const ValuePtr& form) {
-    if (++steps_ > kMaxSteps) {
+void Interpreter::Step() {
+    if (++steps_ > maxSteps_) {
         Fail(u"evaluation took too long");
     }
+}
+
+ValuePtr Interpreter::Eval(const ValuePtr& form) {
+    Step();
     if (!form) {
         return nullptr;
     }
@@ -321,6 +324,7 @@ ValuePtr Interpreter::EvalKeywordForm(const Text& name, const ValuePtr& args, bo
         }
         ValuePtr result;
         while (Eval(items[0])) {
+            Step();
             result = EvalBody(args->cdr);
         }
         return result;
@@ -335,6 +339,7 @@ ValuePtr Interpreter::EvalKeywordForm(const Text& name, const ValuePtr& args, bo
         }
         ValuePtr result;
         for (std::int32_t i = 0; i < count->integer; ++i) {
+            Step(); // a turn counts even when the body is empty
             result = EvalBody(args->cdr);
         }
         return result;
@@ -352,6 +357,7 @@ ValuePtr Interpreter::EvalKeywordForm(const Text& name, const ValuePtr& args, bo
         binding.Bind(variable, nullptr);
         ValuePtr result;
         for (const ValuePtr& element : ListItems(list)) {
+            Step();
             Set(variable, element);
             result = EvalBody(args->cdr->cdr);
         }

@@ -83,6 +83,33 @@ TEST(StandinInterpreter, ReportsErrorsAsTheCadDoes) {
     }
 }
 
+TEST(StandinInterpreter, EveryLoopStopsAtTheStepBound) {
+    // Loops whose body is empty count their turns too: (repeat N) alone would
+    // otherwise run 2^31 turns, and nested ones for ever.
+    const Text loops[] = {
+        u"(while t)",
+        u"(repeat 2147483647)",
+        u"(repeat 100000 (repeat 100000))",
+        u"(setq l '(1 2 3 4 5 6 7 8 9 10)) (repeat 100000 (foreach x l))",
+    };
+    for (const Text& source : loops) {
+        FakeCadHost host;
+        Interpreter lisp(host, 10'000);
+        const auto outcome = lisp.EvaluateText(source);
+        ASSERT_TRUE(outcome.error) << vr::Utf8FromText(source);
+        EXPECT_EQ(*outcome.error, u"evaluation took too long") << vr::Utf8FromText(source);
+    }
+    // Within the bound a loop runs to its end, and each evaluation has a
+    // bound of its own.
+    FakeCadHost host;
+    Interpreter lisp(host, 10'000);
+    for (int run = 0; run < 3; ++run) {
+        const auto outcome = lisp.EvaluateText(u"(setq i 0) (repeat 1000 (setq i (+ i 1))) i");
+        EXPECT_FALSE(outcome.error);
+        EXPECT_EQ(Prin1Text(outcome.value), u"1000");
+    }
+}
+
 TEST(StandinInterpreter, ErrorStopsTheRestOfTheLine) {
     Session run;
     const auto outcome = run.Eval(u"(setq a 1) (nosuch) (setq b 2)");
