@@ -218,8 +218,8 @@ ValuePtr Interpreter::EvalBody(const ValuePtr& forms) {
 
 namespace {
 
-std::shared_ptr<const UserFunction> MakeFunction(const ValuePtr& parameterList,
-                                                 const ValuePtr& body) {
+std::shared_ptr<const UserFunction> MakeUserFunction(const ValuePtr& parameterList,
+                                                     const ValuePtr& body) {
     if (!IsList(parameterList)) {
         Interpreter::Fail(u"bad argument list");
     }
@@ -237,11 +237,6 @@ std::shared_ptr<const UserFunction> MakeFunction(const ValuePtr& parameterList,
     }
     function->body = body;
     return function;
-}
-
-ValuePtr FunctionValue(std::shared_ptr<const UserFunction> function) {
-    return std::make_shared<const Value>(
-        Value{Kind::Function, 0, 0, {}, {}, {}, {}, std::move(function)});
 }
 
 const Text& SymbolName(const ValuePtr& value, TextView context) {
@@ -368,14 +363,14 @@ ValuePtr Interpreter::EvalKeywordForm(const Text& name, const ValuePtr& args, bo
             Fail(u"too few arguments");
         }
         const Text& functionName = SymbolName(items[0], u"DEFUN");
-        Set(functionName, FunctionValue(MakeFunction(items[1], args->cdr->cdr)));
+        Set(functionName, MakeFunction(MakeUserFunction(items[1], args->cdr->cdr)));
         return items[0];
     }
     if (name == u"LAMBDA") {
         if (items.empty()) {
             Fail(u"too few arguments");
         }
-        return FunctionValue(MakeFunction(items[0], args->cdr));
+        return MakeFunction(MakeUserFunction(items[0], args->cdr));
     }
     handled = false;
     return nullptr;

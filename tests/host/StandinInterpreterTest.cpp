@@ -110,6 +110,63 @@ TEST(StandinInterpreter, EveryLoopStopsAtTheStepBound) {
     }
 }
 
+TEST(StandinValues, LongAndDeepStructuresGoWithoutRecursion) {
+    // A cell destroyed the one after it, so a long list overflowed the stack.
+    ValuePtr list;
+    ValuePtr deep;
+    for (int i = 0; i < 200'000; ++i) {
+        list = MakeCons(MakeInteger(i), list);
+        deep = MakeCons(deep, nullptr);
+    }
+    EXPECT_EQ(ListItems(list).size(), 200'000u);
+    list.reset();
+    deep.reset();
+    // Parts that another value still holds stay whole.
+    const ValuePtr shared = MakeList({MakeInteger(1), MakeString(u"表")});
+    { const ValuePtr holder = MakeCons(shared, MakeCons(shared, nullptr)); }
+    EXPECT_EQ(Prin1Text(shared), u"(1 \"表\")");
+    // And an evaluation that builds a long list ends cleanly.
+    FakeCadHost host;
+    {
+        Interpreter lisp(host);
+        const auto outcome =
+            lisp.EvaluateText(u"(setq l nil) (repeat 50000 (setq l (cons 1 l))) (length l)");
+        EXPECT_FALSE(outcome.error);
+        EXPECT_EQ(Prin1Text(outcome.value), u"50000");
+    }
+}
+
+TEST(StandinValues, PrintingAndComparingNeedNoRecursionAndPrintingEnds) {
+    ValuePtr deep;
+    ValuePtr first;
+    ValuePtr second;
+    for (int i = 0; i < 200'000; ++i) {
+        deep = MakeCons(deep, nullptr);
+        first = MakeCons(MakeInteger(i), first);
+        second = MakeCons(MakeInteger(i), second);
+    }
+    const Text printed = Prin1Text(deep);
+    EXPECT_EQ(printed.size(), kMaxPrintedLength + 3);
+    EXPECT_EQ(printed.substr(0, 3), u"(((");
+    EXPECT_EQ(printed.substr(printed.size() - 3), u"...");
+    EXPECT_TRUE(Equal(first, second));
+    EXPECT_FALSE(Equal(first, MakeCons(MakeInteger(-1), second->cdr)));
+    EXPECT_FALSE(Equal(deep, first));
+
+    // A list that shares its parts would print 2^60 atoms.
+    ValuePtr shared = MakeInteger(1);
+    for (int i = 0; i < 60; ++i) {
+        shared = MakeList({shared, shared});
+    }
+    EXPECT_EQ(PrincText(shared).size(), kMaxPrintedLength + 3);
+    // Forms of every shape print as before.
+    EXPECT_EQ(Prin1Text(MakeList({MakeCons(MakeSymbol(u"a"), MakeReal(2.5)), nullptr,
+                                  MakeList({MakeString(u"x\"y")})})),
+              u"((A . 2.5) nil (\"x\\\"y\"))");
+    EXPECT_EQ(PrincText(MakeCons(MakeInteger(1), MakeCons(MakeInteger(2), MakeInteger(3)))),
+              u"(1 2 . 3)");
+}
+
 TEST(StandinInterpreter, ErrorStopsTheRestOfTheLine) {
     Session run;
     const auto outcome = run.Eval(u"(setq a 1) (nosuch) (setq b 2)");
