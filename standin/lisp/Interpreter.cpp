@@ -2,6 +2,7 @@
 
 #include "lisp/Reader.h"
 
+#include <algorithm>
 #include <string>
 
 namespace standin::lisp {
@@ -134,6 +135,14 @@ ValuePtr Interpreter::Load(TextView name, const ValuePtr& onFailure, bool hasOnF
     }
     DepthGuard guard(loadDepth_);
     return EvaluateForms(*source, true).value;
+}
+
+void Interpreter::Charge(std::size_t work) {
+    if (work > static_cast<std::size_t>(maxSteps_ - std::min(steps_, maxSteps_))) {
+        steps_ = maxSteps_;
+        Fail(u"evaluation took too long");
+    }
+    steps_ += static_cast<long long>(work);
 }
 
 void Interpreter::Step() {

@@ -45,6 +45,12 @@ class Interpreter {
 
     [[nodiscard]] CadHost& Host() { return host_; }
 
+    // Counts work of a built-in function that grows with its data (the
+    // cells it walks or copies, the characters it copies or prints) against
+    // the step bound, so that a few steps cannot double a list or a string
+    // forty times over, or walk a long list in every turn of a loop.
+    void Charge(std::size_t work);
+
     [[noreturn]] static void Fail(Text message);
 
   private:

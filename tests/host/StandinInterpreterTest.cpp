@@ -167,6 +167,38 @@ TEST(StandinValues, PrintingAndComparingNeedNoRecursionAndPrintingEnds) {
               u"(1 2 . 3)");
 }
 
+TEST(StandinInterpreter, WorkThatGrowsWithItsDataCountsAgainstTheBound) {
+    // A few steps could double a list or a string forty times over, or walk
+    // a long one in every turn of a loop, outside the bound.
+    const Text sources[] = {
+        u"(setq l '(1)) (repeat 40 (setq l (append l l)))",
+        u"(setq s \"ab\") (repeat 40 (setq s (strcat s s)))",
+        u"(setq l '(1)) (repeat 15 (setq l (append l l))) (repeat 100000 (length l))",
+        u"(setq l '(1)) (repeat 15 (setq l (append l l))) (repeat 100000 (nth 32767 l))",
+        u"(setq l '(1)) (repeat 15 (setq l (append l l))) (setq m (append l nil))"
+        u" (repeat 100000 (equal l m))",
+        u"(setq s \"abcdefgh\") (repeat 12 (setq s (strcat s s))) (repeat 100000 (= s s))",
+        u"(setq s \"abcdefgh\") (repeat 12 (setq s (strcat s s))) (repeat 100000 (substr s 2))",
+        u"(setq s \"abcdefgh\") (repeat 12 (setq s (strcat s s))) (repeat 100000 (princ s))",
+        u"(setq l '(1)) (repeat 15 (setq l (append l l))) (repeat 100000 (entmake l))",
+    };
+    for (const Text& source : sources) {
+        FakeCadHost host;
+        Interpreter lisp(host, 200'000);
+        const auto outcome = lisp.EvaluateText(source);
+        ASSERT_TRUE(outcome.error) << vr::Utf8FromText(source);
+        EXPECT_EQ(*outcome.error, u"evaluation took too long") << vr::Utf8FromText(source);
+    }
+    // Within the bound the same functions give their results.
+    FakeCadHost host;
+    Interpreter lisp(host, 200'000);
+    const auto outcome =
+        lisp.EvaluateText(u"(setq l '(1 2)) (repeat 10 (setq l (append l l)))"
+                          u" (list (length l) (nth 1023 l) (equal l (append l nil)))");
+    EXPECT_FALSE(outcome.error);
+    EXPECT_EQ(Prin1Text(outcome.value), u"(2048 2 T)");
+}
+
 TEST(StandinInterpreter, ErrorStopsTheRestOfTheLine) {
     Session run;
     const auto outcome = run.Eval(u"(setq a 1) (nosuch) (setq b 2)");
