@@ -215,7 +215,11 @@ bool JobSequence::RestoreTopmostState(bool lastResort) {
                [&] { return windows.SetWindowPos(target_, mainAfter, kSwpNoSizeNoMoveShow); })) {
         return false;
     }
-    for (const auto& [window, wasTopmost] : ownedWereTopmost_) {
+    for (const auto& owned : ownedWereTopmost_) {
+        // Named copies, not a structured binding: the lambda below captures
+        // them, which clang before 16 refuses for bindings.
+        const auto window = owned.first;
+        const bool wasTopmost = owned.second;
         if (windows.IsWindow(window) && windows.IsTopmost(window) != wasTopmost &&
             !Retry(kRetryWithPump, [&] {
                 return windows.SetWindowPos(window, wasTopmost ? kHwndTopmost : kHwndNotTopmost,

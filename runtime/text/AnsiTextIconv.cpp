@@ -93,10 +93,16 @@ Bytes EncodeAnsi(TextView text) {
         if (errno == E2BIG) {
             continue;
         }
-        // Not representable (or a lone surrogate): one '?' per character.
-        const auto unit = static_cast<char16_t>(static_cast<unsigned char>(in[0]) |
-                                                static_cast<unsigned char>(in[1]) << 8);
-        const bool pair = unit >= 0xD800 && unit <= 0xDBFF && inLeft >= 4;
+        // Not representable (or a lone surrogate): one '?' per character. A
+        // high surrogate is a character with the unit after it only when that
+        // unit is a low surrogate; else the next unit is a character of its own.
+        const auto unitAt = [&](std::size_t offset) {
+            return static_cast<char16_t>(static_cast<unsigned char>(in[offset]) |
+                                         static_cast<unsigned char>(in[offset + 1]) << 8);
+        };
+        const char16_t unit = unitAt(0);
+        const bool pair = unit >= 0xD800 && unit <= 0xDBFF && inLeft >= 4 && unitAt(2) >= 0xDC00 &&
+                          unitAt(2) <= 0xDFFF;
         const std::size_t skip = pair ? 4 : 2;
         result.push_back('?');
         in += skip;

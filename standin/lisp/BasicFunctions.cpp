@@ -1,6 +1,7 @@
 // Numbers, lists and strings.
 #include "lisp/Interpreter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -81,13 +82,15 @@ ValuePtr Arithmetic(const Args& args, std::int32_t identity, IntOp intOp, RealOp
     return MakeReal(result);
 }
 
-template <typename Compare> ValuePtr Comparison(const Args& args, Compare compare) {
+template <typename Compare>
+ValuePtr Comparison(Interpreter& lisp, const Args& args, Compare compare) {
     Count(args, 1, SIZE_MAX);
     for (std::size_t i = 1; i < args.size(); ++i) {
         const ValuePtr& a = args[i - 1];
         const ValuePtr& b = args[i];
         int order = 0;
         if (a && b && a->kind == Kind::String && b->kind == Kind::String) {
+            lisp.Charge(std::min(a->text.size(), b->text.size()));
             order = a->text.compare(b->text);
         } else {
             const double x = Number(a), y = Number(b);
@@ -104,9 +107,29 @@ Text Ascii(const std::string& text) {
     return Text(text.begin(), text.end());
 }
 
-ValuePtr Nth(const ValuePtr& list, std::size_t index) {
-    const auto items = ListItems(list);
-    return index < items.size() ? items[index] : nullptr;
+// The item at index, walking only as far as it: the walk is charged.
+ValuePtr Nth(Interpreter& lisp, const ValuePtr& list, std::size_t index) {
+    const Value* cell = list.get();
+    std::size_t walked = 0;
+    for (; cell && cell->kind == Kind::Cons && walked < index; ++walked) {
+        cell = cell->cdr.get();
+    }
+    lisp.Charge(walked);
+    return cell && cell->kind == Kind::Cons ? cell->car : nullptr;
+}
+
+// The items of a list argument, their number charged.
+std::vector<ValuePtr> ChargedItems(Interpreter& lisp, const ValuePtr& list) {
+    std::vector<ValuePtr> items = ListItems(list);
+    lisp.Charge(items.size());
+    return items;
+}
+
+// A string argument copied into 8-bit text for the C library, its length
+// charged.
+std::string ChargedNarrow(Interpreter& lisp, const Text& text) {
+    lisp.Charge(text.size());
+    return std::string(text.begin(), text.end());
 }
 
 ValuePtr ListArg(const ValuePtr& value) {
@@ -149,23 +172,23 @@ void DefineBasicFunctions(Interpreter& lisp) {
             a, 0, [](long long x, long long y) { return x / y; },
             [](double x, double y) { return x / y; });
     });
-    lisp.Define(u"=", [](Interpreter&, const Args& a) {
-        return Comparison(a, [](int o) { return o == 0; });
+    lisp.Define(u"=", [](Interpreter& l, const Args& a) {
+        return Comparison(l, a, [](int o) { return o == 0; });
     });
-    lisp.Define(u"/=", [](Interpreter&, const Args& a) {
-        return Comparison(a, [](int o) { return o != 0; });
+    lisp.Define(u"/=", [](Interpreter& l, const Args& a) {
+        return Comparison(l, a, [](int o) { return o != 0; });
     });
-    lisp.Define(u"<", [](Interpreter&, const Args& a) {
-        return Comparison(a, [](int o) { return o < 0; });
+    lisp.Define(u"<", [](Interpreter& l, const Args& a) {
+        return Comparison(l, a, [](int o) { return o < 0; });
     });
-    lisp.Define(u">", [](Interpreter&, const Args& a) {
-        return Comparison(a, [](int o) { return o > 0; });
+    lisp.Define(u">", [](Interpreter& l, const Args& a) {
+        return Comparison(l, a, [](int o) { return o > 0; });
     });
-    lisp.Define(u"<=", [](Interpreter&, const Args& a) {
-        return Comparison(a, [](int o) { return o <= 0; });
+    lisp.Define(u"<=", [](Interpreter& l, const Args& a) {
+        return Comparison(l, a, [](int o) { return o <= 0; });
     });
-    lisp.Define(u">=", [](Interpreter&, const Args& a) {
-        return Comparison(a, [](int o) { return o >= 0; });
+    lisp.Define(u">=", [](Interpreter& l, const Args& a) {
+        return Comparison(l, a, [](int o) { return o >= 0; });
     });
     lisp.Define(u"not", [](Interpreter&, const Args& a) {
         Count(a, 1, 1);
@@ -191,9 +214,12 @@ void DefineBasicFunctions(Interpreter& lisp) {
                            NumberOf(a[0]) == NumberOf(a[1]));
         return same ? True() : nullptr;
     });
-    lisp.Define(u"equal", [](Interpreter&, const Args& a) {
+    lisp.Define(u"equal", [](Interpreter& l, const Args& a) {
         Count(a, 2, 3);
-        return Equal(a[0], a[1]) ? True() : nullptr;
+        std::size_t compared = 0;
+        const bool equal = Equal(a[0], a[1], compared);
+        l.Charge(compared);
+        return equal ? True() : nullptr;
     });
     lisp.Define(u"list", [](Interpreter&, const Args& a) { return MakeList(a); });
     lisp.Define(u"cons", [](Interpreter&, const Args& a) {
@@ -208,45 +234,55 @@ void DefineBasicFunctions(Interpreter& lisp) {
         Count(a, 1, 1);
         return ListArg(a[0]) ? a[0]->cdr : nullptr;
     });
-    lisp.Define(u"cadr", [](Interpreter&, const Args& a) {
+    lisp.Define(u"cadr", [](Interpreter& l, const Args& a) {
         Count(a, 1, 1);
-        return Nth(ListArg(a[0]), 1);
+        return Nth(l, ListArg(a[0]), 1);
     });
-    lisp.Define(u"caddr", [](Interpreter&, const Args& a) {
+    lisp.Define(u"caddr", [](Interpreter& l, const Args& a) {
         Count(a, 1, 1);
-        return Nth(ListArg(a[0]), 2);
+        return Nth(l, ListArg(a[0]), 2);
     });
-    lisp.Define(u"nth", [](Interpreter&, const Args& a) {
+    lisp.Define(u"nth", [](Interpreter& l, const Args& a) {
         Count(a, 2, 2);
         const std::int32_t index = Integer(a[0]);
-        return index < 0 ? nullptr : Nth(ListArg(a[1]), static_cast<std::size_t>(index));
+        return index < 0 ? nullptr : Nth(l, ListArg(a[1]), static_cast<std::size_t>(index));
     });
-    lisp.Define(u"length", [](Interpreter&, const Args& a) {
+    lisp.Define(u"length", [](Interpreter& l, const Args& a) {
         Count(a, 1, 1);
-        return MakeInteger(static_cast<std::int32_t>(ListItems(ListArg(a[0])).size()));
+        return MakeInteger(static_cast<std::int32_t>(ChargedItems(l, ListArg(a[0])).size()));
     });
-    lisp.Define(u"append", [](Interpreter&, const Args& a) {
+    lisp.Define(u"append", [](Interpreter& l, const Args& a) {
         std::vector<ValuePtr> items;
         for (const auto& list : a) {
-            for (const auto& item : ListItems(ListArg(list))) {
+            for (const auto& item : ChargedItems(l, ListArg(list))) {
                 items.push_back(item);
             }
         }
         return MakeList(items);
     });
-    lisp.Define(u"assoc", [](Interpreter&, const Args& a) {
+    lisp.Define(u"assoc", [](Interpreter& l, const Args& a) {
         Count(a, 2, 2);
         for (const auto& entry : ListItems(ListArg(a[1]))) {
-            if (entry && entry->kind == Kind::Cons && Equal(entry->car, a[0])) {
+            l.Charge(1);
+            std::size_t compared = 0;
+            if (entry && entry->kind == Kind::Cons && Equal(entry->car, a[0], compared)) {
+                l.Charge(compared);
                 return entry;
             }
+            l.Charge(compared);
         }
         return ValuePtr();
     });
-    lisp.Define(u"strcat", [](Interpreter&, const Args& a) {
-        Text text;
+    lisp.Define(u"strcat", [](Interpreter& l, const Args& a) {
+        std::size_t length = 0;
         for (const auto& part : a) {
-            text += String(part);
+            length += String(part).size();
+        }
+        l.Charge(length);
+        Text text;
+        text.reserve(length);
+        for (const auto& part : a) {
+            text += part->text;
         }
         return MakeString(std::move(text));
     });
@@ -257,7 +293,7 @@ void DefineBasicFunctions(Interpreter& lisp) {
         }
         return MakeInteger(static_cast<std::int32_t>(length));
     });
-    lisp.Define(u"substr", [](Interpreter&, const Args& a) {
+    lisp.Define(u"substr", [](Interpreter& l, const Args& a) {
         Count(a, 2, 3);
         const Text& text = String(a[0]);
         const std::int32_t start = Integer(a[1]);
@@ -274,22 +310,22 @@ void DefineBasicFunctions(Interpreter& lisp) {
             }
             count = static_cast<std::size_t>(length);
         }
-        return MakeString(text.substr(from, count));
+        Text part = text.substr(from, count);
+        l.Charge(part.size());
+        return MakeString(std::move(part));
     });
     lisp.Define(u"itoa", [](Interpreter&, const Args& a) {
         Count(a, 1, 1);
         return MakeString(Ascii(std::to_string(Integer(a[0]))));
     });
-    lisp.Define(u"atoi", [](Interpreter&, const Args& a) {
+    lisp.Define(u"atoi", [](Interpreter& l, const Args& a) {
         Count(a, 1, 1);
-        const Text& text = String(a[0]);
         return MakeInteger(
-            static_cast<std::int32_t>(std::atol(std::string(text.begin(), text.end()).c_str())));
+            static_cast<std::int32_t>(std::atol(ChargedNarrow(l, String(a[0])).c_str())));
     });
-    lisp.Define(u"atof", [](Interpreter&, const Args& a) {
+    lisp.Define(u"atof", [](Interpreter& l, const Args& a) {
         Count(a, 1, 1);
-        const Text& text = String(a[0]);
-        return MakeReal(std::atof(std::string(text.begin(), text.end()).c_str()));
+        return MakeReal(std::atof(ChargedNarrow(l, String(a[0])).c_str()));
     });
     lisp.Define(u"rtos", [](Interpreter&, const Args& a) {
         Count(a, 1, 3);

@@ -27,6 +27,36 @@ std::optional<double> NumericInput(const ValuePtr& value) {
     return std::nullopt;
 }
 
+// The CAD's functions look into their arguments: the characters of a
+// string, the cells of a list and of the lists in it (an entity's groups, a
+// point's coordinates). That work is charged against the step bound.
+void ChargeArguments(Interpreter& lisp, const Args& args) {
+    std::size_t work = 0;
+    for (const ValuePtr& arg : args) {
+        if (!arg) {
+            continue;
+        }
+        if (arg->kind == Kind::String) {
+            work += arg->text.size();
+        }
+        for (const Value* cell = arg.get(); cell && cell->kind == Kind::Cons;
+             cell = cell->cdr.get()) {
+            ++work;
+            for (const Value* inner = cell->car.get(); inner && inner->kind == Kind::Cons;
+                 inner = inner->cdr.get()) {
+                ++work;
+            }
+        }
+    }
+    lisp.Charge(work);
+}
+
+// Printed text shown on the command line, its length charged.
+void ChargedPrint(Interpreter& lisp, const Text& text) {
+    lisp.Charge(text.size());
+    lisp.Host().Print(text);
+}
+
 bool IsCommandName(const ValuePtr& value, TextView name) {
     if (!value || value->kind != Kind::String) {
         return false;
@@ -78,6 +108,7 @@ void TextCommand(Interpreter& lisp, const Args& a) {
 
 void DefineCadFunctions(Interpreter& lisp) {
     lisp.Define(u"entmake", [](Interpreter& l, const Args& a) -> ValuePtr {
+        ChargeArguments(l, a);
         if (a.size() > 1) {
             Interpreter::Fail(u"too many arguments");
         }
@@ -90,6 +121,7 @@ void DefineCadFunctions(Interpreter& lisp) {
         return definition; // entmake returns the definition it was given
     });
     lisp.Define(u"command", [](Interpreter& l, const Args& a) -> ValuePtr {
+        ChargeArguments(l, a);
         if (a.empty()) {
             return nullptr;
         }
@@ -97,10 +129,11 @@ void DefineCadFunctions(Interpreter& lisp) {
             TextCommand(l, a);
             return nullptr;
         }
-        l.Host().Print(u"\nUnknown command \"" + PrincText(a[0]) + u"\".\n");
+        ChargedPrint(l, u"\nUnknown command \"" + PrincText(a[0]) + u"\".\n");
         return nullptr;
     });
     lisp.Define(u"getpoint", [](Interpreter& l, const Args& a) -> ValuePtr {
+        ChargeArguments(l, a);
         if (a.size() > 2) {
             Interpreter::Fail(u"too many arguments");
         }
@@ -122,14 +155,14 @@ void DefineCadFunctions(Interpreter& lisp) {
         if (a.empty()) {
             return MakeSymbol(u""); // the null symbol: prints nothing
         }
-        l.Host().Print(PrincText(a[0]));
+        ChargedPrint(l, PrincText(a[0]));
         return a[0];
     });
     lisp.Define(u"prin1", [](Interpreter& l, const Args& a) -> ValuePtr {
         if (a.empty()) {
             return MakeSymbol(u"");
         }
-        l.Host().Print(Prin1Text(a[0]));
+        ChargedPrint(l, Prin1Text(a[0]));
         return a[0];
     });
     lisp.Define(u"print", [](Interpreter& l, const Args& a) -> ValuePtr {
@@ -137,7 +170,7 @@ void DefineCadFunctions(Interpreter& lisp) {
         Text line = u"\n";
         line += Prin1Text(value);
         line += u' ';
-        l.Host().Print(line);
+        ChargedPrint(l, line);
         return value;
     });
     lisp.Define(u"terpri", [](Interpreter& l, const Args&) -> ValuePtr {
@@ -145,6 +178,7 @@ void DefineCadFunctions(Interpreter& lisp) {
         return nullptr;
     });
     lisp.Define(u"load", [](Interpreter& l, const Args& a) -> ValuePtr {
+        ChargeArguments(l, a);
         if (a.empty()) {
             Interpreter::Fail(u"too few arguments");
         }
@@ -157,6 +191,7 @@ void DefineCadFunctions(Interpreter& lisp) {
         return l.Load(a[0]->text, a.size() == 2 ? a[1] : nullptr, a.size() == 2);
     });
     lisp.Define(u"findfile", [](Interpreter& l, const Args& a) -> ValuePtr {
+        ChargeArguments(l, a);
         if (a.size() != 1) {
             Interpreter::Fail(a.empty() ? u"too few arguments" : u"too many arguments");
         }

@@ -2,13 +2,13 @@
 
 #include "lisp/Reader.h"
 
+#include <algorithm>
 #include <string>
 
 namespace standin::lisp {
 namespace {
 
 constexpr int kMaxDepth = 2000;
-constexpr long long kMaxSteps = 20'000'000;
 constexpr int kMaxLoadDepth = 50;
 
 Text Ascii(const std::string& text) {
@@ -56,7 +56,7 @@ Text ReadErrorText(const ReadError& error) {
 
 } // namespace
 
-Interpreter::Interpreter(CadHost& host) : host_(host) {
+Interpreter::Interpreter(CadHost& host, long long maxSteps) : host_(host), maxSteps_(maxSteps) {
     DefineBasicFunctions(*this);
     DefineCadFunctions(*this);
 }
@@ -137,10 +137,22 @@ ValuePtr Interpreter::Load(TextView name, const ValuePtr& onFailure, bool hasOnF
     return EvaluateForms(*source, true).value;
 }
 
-ValuePtr Interpreter::Eval(const ValuePtr& form) {
-    if (++steps_ > kMaxSteps) {
+void Interpreter::Charge(std::size_t work) {
+    if (work > static_cast<std::size_t>(maxSteps_ - std::min(steps_, maxSteps_))) {
+        steps_ = maxSteps_;
         Fail(u"evaluation took too long");
     }
+    steps_ += static_cast<long long>(work);
+}
+
+void Interpreter::Step() {
+    if (++steps_ > maxSteps_) {
+        Fail(u"evaluation took too long");
+    }
+}
+
+ValuePtr Interpreter::Eval(const ValuePtr& form) {
+    Step();
     if (!form) {
         return nullptr;
     }
@@ -215,8 +227,8 @@ ValuePtr Interpreter::EvalBody(const ValuePtr& forms) {
 
 namespace {
 
-std::shared_ptr<const UserFunction> MakeFunction(const ValuePtr& parameterList,
-                                                 const ValuePtr& body) {
+std::shared_ptr<const UserFunction> MakeUserFunction(const ValuePtr& parameterList,
+                                                     const ValuePtr& body) {
     if (!IsList(parameterList)) {
         Interpreter::Fail(u"bad argument list");
     }
@@ -234,11 +246,6 @@ std::shared_ptr<const UserFunction> MakeFunction(const ValuePtr& parameterList,
     }
     function->body = body;
     return function;
-}
-
-ValuePtr FunctionValue(std::shared_ptr<const UserFunction> function) {
-    return std::make_shared<const Value>(
-        Value{Kind::Function, 0, 0, {}, {}, {}, {}, std::move(function)});
 }
 
 const Text& SymbolName(const ValuePtr& value, TextView context) {
@@ -321,6 +328,7 @@ ValuePtr Interpreter::EvalKeywordForm(const Text& name, const ValuePtr& args, bo
         }
         ValuePtr result;
         while (Eval(items[0])) {
+            Step();
             result = EvalBody(args->cdr);
         }
         return result;
@@ -335,6 +343,7 @@ ValuePtr Interpreter::EvalKeywordForm(const Text& name, const ValuePtr& args, bo
         }
         ValuePtr result;
         for (std::int32_t i = 0; i < count->integer; ++i) {
+            Step(); // a turn counts even when the body is empty
             result = EvalBody(args->cdr);
         }
         return result;
@@ -352,6 +361,7 @@ ValuePtr Interpreter::EvalKeywordForm(const Text& name, const ValuePtr& args, bo
         binding.Bind(variable, nullptr);
         ValuePtr result;
         for (const ValuePtr& element : ListItems(list)) {
+            Step();
             Set(variable, element);
             result = EvalBody(args->cdr->cdr);
         }
@@ -362,14 +372,14 @@ ValuePtr Interpreter::EvalKeywordForm(const Text& name, const ValuePtr& args, bo
             Fail(u"too few arguments");
         }
         const Text& functionName = SymbolName(items[0], u"DEFUN");
-        Set(functionName, FunctionValue(MakeFunction(items[1], args->cdr->cdr)));
+        Set(functionName, MakeFunction(MakeUserFunction(items[1], args->cdr->cdr)));
         return items[0];
     }
     if (name == u"LAMBDA") {
         if (items.empty()) {
             Fail(u"too few arguments");
         }
-        return FunctionValue(MakeFunction(items[0], args->cdr));
+        return MakeFunction(MakeUserFunction(items[0], args->cdr));
     }
     handled = false;
     return nullptr;

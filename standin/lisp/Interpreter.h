@@ -19,7 +19,12 @@ struct LispError {
 // bits, loads that run form by form.
 class Interpreter {
   public:
-    explicit Interpreter(CadHost& host);
+    // The steps one evaluation may take before it stops with an error: a
+    // step is one evaluated form or one turn of a loop, so that no source,
+    // not even (while T) or (repeat N) with an empty body, runs for ever.
+    static constexpr long long kDefaultMaxSteps = 20'000'000;
+
+    explicit Interpreter(CadHost& host, long long maxSteps = kDefaultMaxSteps);
 
     // Reads and evaluates every form of the text. Returns the last value, or
     // the error that stopped it (forms before the error have run).
@@ -40,6 +45,12 @@ class Interpreter {
 
     [[nodiscard]] CadHost& Host() { return host_; }
 
+    // Counts work of a built-in function that grows with its data (the
+    // cells it walks or copies, the characters it copies or prints) against
+    // the step bound, so that a few steps cannot double a list or a string
+    // forty times over, or walk a long list in every turn of a loop.
+    void Charge(std::size_t work);
+
     [[noreturn]] static void Fail(Text message);
 
   private:
@@ -48,10 +59,12 @@ class Interpreter {
     [[nodiscard]] ValuePtr CallUser(const UserFunction& function,
                                     const std::vector<ValuePtr>& args);
     [[nodiscard]] Outcome EvaluateForms(TextView source, bool nested);
+    void Step();
 
     CadHost& host_;
     std::map<Text, ValuePtr> globals_;
     int depth_ = 0;
+    long long maxSteps_;
     long long steps_ = 0;
     int loadDepth_ = 0;
 };

@@ -121,6 +121,7 @@ void Reader::SkipBlanksAndComments() {
 }
 
 Reader::Result Reader::Next() {
+    nesting_ = 0;
     try {
         SkipBlanksAndComments();
         if (AtEnd()) {
@@ -135,6 +136,15 @@ Reader::Result Reader::Next() {
 }
 
 ValuePtr Reader::ReadForm() {
+    // Counts the forms this one is inside; a read error ends the form, and
+    // Next starts the count again.
+    struct Nesting {
+        int& depth;
+        ~Nesting() { --depth; }
+    } nesting{++nesting_};
+    if (nesting_ > kMaxNesting) {
+        Fail(u"malformed list on input: nested too deeply");
+    }
     SkipBlanksAndComments();
     if (AtEnd()) {
         Fail(u"malformed list on input");

@@ -28,6 +28,10 @@ class Reader {
 
     [[nodiscard]] Result Next();
 
+    // Lists and quotes nest at most this deep in one form; deeper is a read
+    // error, so that the recursive reader cannot overflow the stack.
+    static constexpr int kMaxNesting = 1000;
+
   private:
     struct Failed {
         ReadError error;
@@ -47,6 +51,7 @@ class Reader {
     std::size_t pos_ = 0;
     int line_ = 1;
     int column_ = 1;
+    int nesting_ = 0;
 };
 
 } // namespace standin::lisp

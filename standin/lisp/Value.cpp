@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace standin::lisp {
 namespace {
@@ -62,77 +63,149 @@ Text Quoted(const Text& text) {
     return out;
 }
 
-Text Printed(const ValuePtr& value, bool quoteStrings) {
-    if (!value) {
-        return u"nil";
-    }
-    switch (value->kind) {
+Text AtomText(const Value& value, bool quoteStrings) {
+    switch (value.kind) {
     case Kind::Integer:
-        return Ascii(std::to_string(value->integer));
+        return Ascii(std::to_string(value.integer));
     case Kind::Real:
-        return RealText(value->real);
+        return RealText(value.real);
     case Kind::String:
-        return quoteStrings ? Quoted(value->text) : value->text;
+        return quoteStrings ? Quoted(value.text) : value.text;
     case Kind::Symbol:
-        return value->text;
+        return value.text;
     case Kind::Subr:
         return u"<Subr>";
     case Kind::Function:
         return u"<USUBR>";
-    case Kind::Cons: {
-        Text out = u"(";
-        ValuePtr cell = value;
-        bool first = true;
-        while (cell && cell->kind == Kind::Cons) {
-            if (!first) {
-                out.push_back(u' ');
-            }
-            out += Printed(cell->car, quoteStrings);
-            first = false;
-            cell = cell->cdr;
-        }
-        if (cell) {
-            out += u" . ";
-            out += Printed(cell, quoteStrings);
-        }
-        out.push_back(u')');
-        return out;
-    }
+    case Kind::Cons:
+        break;
     }
     return u"";
 }
 
+// Prints with a stack of its own rather than by recursion, so that a deeply
+// nested list cannot overflow the machine's stack, and stops at
+// kMaxPrintedLength characters: a list that shares its parts, (list a a)
+// taken forty times over, would otherwise print 2^40 atoms.
+Text Printed(const ValuePtr& root, bool quoteStrings) {
+    // What is still to print: a value, the rest of a list after its first
+    // item, or a closing parenthesis.
+    enum class Part { Value, Rest, Close };
+    struct Pending {
+        Part part;
+        const Value* value;
+    };
+    Text out;
+    std::vector<Pending> pending{{Part::Value, root.get()}};
+    while (!pending.empty()) {
+        if (out.size() > kMaxPrintedLength) {
+            out.resize(kMaxPrintedLength);
+            out += u"...";
+            break;
+        }
+        const Pending next = pending.back();
+        pending.pop_back();
+        if (next.part == Part::Close) {
+            out.push_back(u')');
+        } else if (next.part == Part::Value) {
+            if (!next.value) {
+                out += u"nil";
+            } else if (next.value->kind != Kind::Cons) {
+                out += AtomText(*next.value, quoteStrings);
+            } else {
+                out.push_back(u'(');
+                pending.push_back({Part::Rest, next.value->cdr.get()});
+                pending.push_back({Part::Value, next.value->car.get()});
+            }
+        } else if (!next.value) {
+            out.push_back(u')');
+        } else if (next.value->kind == Kind::Cons) {
+            out.push_back(u' ');
+            pending.push_back({Part::Rest, next.value->cdr.get()});
+            pending.push_back({Part::Value, next.value->car.get()});
+        } else {
+            out += u" . ";
+            pending.push_back({Part::Close, nullptr});
+            pending.push_back({Part::Value, next.value});
+        }
+    }
+    return out;
+}
+
+// Values are allocated non-const, so that ~Value may take them apart.
+std::shared_ptr<Value> NewValue(Kind kind) {
+    auto value = std::make_shared<Value>();
+    value->kind = kind;
+    return value;
+}
+
 } // namespace
 
+Value::~Value() {
+    if (!car && !cdr) {
+        return;
+    }
+    std::vector<ValuePtr> pending;
+    pending.push_back(std::move(car));
+    pending.push_back(std::move(cdr));
+    while (!pending.empty()) {
+        ValuePtr value = std::move(pending.back());
+        pending.pop_back();
+        if (value && value.use_count() == 1 && (value->car || value->cdr)) {
+            // The last owner: its parts go on the list before it is destroyed,
+            // so that its own destructor finds nothing left to destroy.
+            auto& owned = const_cast<Value&>(*value);
+            pending.push_back(std::move(owned.car));
+            pending.push_back(std::move(owned.cdr));
+        }
+    }
+}
+
 ValuePtr MakeInteger(std::int32_t value) {
-    return std::make_shared<const Value>(Value{Kind::Integer, value, 0, {}, {}, {}, {}, {}});
+    auto made = NewValue(Kind::Integer);
+    made->integer = value;
+    return made;
 }
 
 ValuePtr MakeReal(double value) {
-    return std::make_shared<const Value>(Value{Kind::Real, 0, value, {}, {}, {}, {}, {}});
+    auto made = NewValue(Kind::Real);
+    made->real = value;
+    return made;
 }
 
 ValuePtr MakeString(Text text) {
-    return std::make_shared<const Value>(
-        Value{Kind::String, 0, 0, std::move(text), {}, {}, {}, {}});
+    auto made = NewValue(Kind::String);
+    made->text = std::move(text);
+    return made;
 }
 
 ValuePtr MakeSymbol(TextView name) {
-    const Text upper = Upper(name);
+    Text upper = Upper(name);
     if (upper == u"NIL") {
         return nullptr;
     }
-    return std::make_shared<const Value>(Value{Kind::Symbol, 0, 0, upper, {}, {}, {}, {}});
+    auto made = NewValue(Kind::Symbol);
+    made->text = std::move(upper);
+    return made;
 }
 
 ValuePtr MakeCons(ValuePtr car, ValuePtr cdr) {
-    return std::make_shared<const Value>(
-        Value{Kind::Cons, 0, 0, {}, std::move(car), std::move(cdr), {}, {}});
+    auto made = NewValue(Kind::Cons);
+    made->car = std::move(car);
+    made->cdr = std::move(cdr);
+    return made;
 }
 
 ValuePtr MakeSubr(Builtin builtin) {
-    return std::make_shared<const Value>(
-        Value{Kind::Subr, 0, 0, {}, {}, {}, std::move(builtin), {}});
+    auto made = NewValue(Kind::Subr);
+    made->builtin = std::move(builtin);
+    return made;
+}
+
+ValuePtr MakeFunction(std::shared_ptr<const UserFunction> function) {
+    auto made = NewValue(Kind::Function);
+    made->function = std::move(function);
+    return made;
 }
 
 ValuePtr MakeList(const std::vector<ValuePtr>& items) {
@@ -180,24 +253,55 @@ Text Prin1Text(const ValuePtr& value) {
 }
 
 bool Equal(const ValuePtr& a, const ValuePtr& b) {
-    if (!a || !b) {
-        return !a && !b;
+    std::size_t compared = 0;
+    return Equal(a, b, compared);
+}
+
+bool Equal(const ValuePtr& a, const ValuePtr& b, std::size_t& compared) {
+    // A stack of its own, not recursion: long and deep lists compare too.
+    std::vector<std::pair<const Value*, const Value*>> pending{{a.get(), b.get()}};
+    while (!pending.empty()) {
+        const auto [x, y] = pending.back();
+        pending.pop_back();
+        ++compared;
+        if (!x || !y) {
+            if (x || y) {
+                return false;
+            }
+            continue;
+        }
+        if ((x->kind == Kind::Integer || x->kind == Kind::Real) &&
+            (y->kind == Kind::Integer || y->kind == Kind::Real)) {
+            const double first = x->kind == Kind::Integer ? x->integer : x->real;
+            const double second = y->kind == Kind::Integer ? y->integer : y->real;
+            if (first != second) {
+                return false;
+            }
+            continue;
+        }
+        if (x->kind != y->kind) {
+            return false;
+        }
+        switch (x->kind) {
+        case Kind::String:
+        case Kind::Symbol:
+            if (x->text != y->text) {
+                return false;
+            }
+            break;
+        case Kind::Cons:
+            if (x != y) { // the same cell is equal to itself without a look inside
+                pending.emplace_back(x->cdr.get(), y->cdr.get());
+                pending.emplace_back(x->car.get(), y->car.get());
+            }
+            break;
+        default:
+            if (x != y) {
+                return false;
+            }
+        }
     }
-    if (IsNumber(a) && IsNumber(b)) {
-        return NumberOf(a) == NumberOf(b);
-    }
-    if (a->kind != b->kind) {
-        return false;
-    }
-    switch (a->kind) {
-    case Kind::String:
-    case Kind::Symbol:
-        return a->text == b->text;
-    case Kind::Cons:
-        return Equal(a->car, b->car) && Equal(a->cdr, b->cdr);
-    default:
-        return a == b;
-    }
+    return true;
 }
 
 } // namespace standin::lisp

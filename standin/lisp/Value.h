@@ -2,6 +2,7 @@
 
 #include "text/Text.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -35,6 +36,13 @@ struct Value {
     ValuePtr car, cdr;
     Builtin builtin;
     std::shared_ptr<const UserFunction> function;
+
+    // Takes the cells it owns apart one at a time instead of by recursion:
+    // a list of a million cells would otherwise overflow the stack, each
+    // cell's destructor destroying the next. Every value is made non-const
+    // (only the pointers to it are to const), so this may move the parts out
+    // of a cell whose last owner it is.
+    ~Value();
 };
 
 [[nodiscard]] ValuePtr MakeInteger(std::int32_t value);
@@ -43,6 +51,7 @@ struct Value {
 [[nodiscard]] ValuePtr MakeSymbol(TextView name); // names are case-insensitive
 [[nodiscard]] ValuePtr MakeCons(ValuePtr car, ValuePtr cdr);
 [[nodiscard]] ValuePtr MakeSubr(Builtin builtin);
+[[nodiscard]] ValuePtr MakeFunction(std::shared_ptr<const UserFunction> function);
 [[nodiscard]] ValuePtr MakeList(const std::vector<ValuePtr>& items);
 [[nodiscard]] ValuePtr True();
 
@@ -54,10 +63,15 @@ struct Value {
 // Items of a proper list; the tail of a dotted list is left out.
 [[nodiscard]] std::vector<ValuePtr> ListItems(const ValuePtr& list);
 
-// The printed forms: princ shows strings raw, prin1 quoted with escapes.
+// The printed forms: princ shows strings raw, prin1 quoted with escapes. A
+// form longer than kMaxPrintedLength characters is cut there and ends in
+// "...".
+inline constexpr std::size_t kMaxPrintedLength = 1 << 16;
 [[nodiscard]] Text PrincText(const ValuePtr& value);
 [[nodiscard]] Text Prin1Text(const ValuePtr& value);
 
 [[nodiscard]] bool Equal(const ValuePtr& a, const ValuePtr& b);
+// The same, adding to compared the number of pairs of parts it looked at.
+[[nodiscard]] bool Equal(const ValuePtr& a, const ValuePtr& b, std::size_t& compared);
 
 } // namespace standin::lisp

@@ -83,6 +83,122 @@ TEST(StandinInterpreter, ReportsErrorsAsTheCadDoes) {
     }
 }
 
+TEST(StandinInterpreter, EveryLoopStopsAtTheStepBound) {
+    // Loops whose body is empty count their turns too: (repeat N) alone would
+    // otherwise run 2^31 turns, and nested ones for ever.
+    const Text loops[] = {
+        u"(while t)",
+        u"(repeat 2147483647)",
+        u"(repeat 100000 (repeat 100000))",
+        u"(setq l '(1 2 3 4 5 6 7 8 9 10)) (repeat 100000 (foreach x l))",
+    };
+    for (const Text& source : loops) {
+        FakeCadHost host;
+        Interpreter lisp(host, 10'000);
+        const auto outcome = lisp.EvaluateText(source);
+        ASSERT_TRUE(outcome.error) << vr::Utf8FromText(source);
+        EXPECT_EQ(*outcome.error, u"evaluation took too long") << vr::Utf8FromText(source);
+    }
+    // Within the bound a loop runs to its end, and each evaluation has a
+    // bound of its own.
+    FakeCadHost host;
+    Interpreter lisp(host, 10'000);
+    for (int run = 0; run < 3; ++run) {
+        const auto outcome = lisp.EvaluateText(u"(setq i 0) (repeat 1000 (setq i (+ i 1))) i");
+        EXPECT_FALSE(outcome.error);
+        EXPECT_EQ(Prin1Text(outcome.value), u"1000");
+    }
+}
+
+TEST(StandinValues, LongAndDeepStructuresGoWithoutRecursion) {
+    // A cell destroyed the one after it, so a long list overflowed the stack.
+    ValuePtr list;
+    ValuePtr deep;
+    for (int i = 0; i < 200'000; ++i) {
+        list = MakeCons(MakeInteger(i), list);
+        deep = MakeCons(deep, nullptr);
+    }
+    EXPECT_EQ(ListItems(list).size(), 200'000u);
+    list.reset();
+    deep.reset();
+    // Parts that another value still holds stay whole.
+    const ValuePtr shared = MakeList({MakeInteger(1), MakeString(u"表")});
+    { const ValuePtr holder = MakeCons(shared, MakeCons(shared, nullptr)); }
+    EXPECT_EQ(Prin1Text(shared), u"(1 \"表\")");
+    // And an evaluation that builds a long list ends cleanly.
+    FakeCadHost host;
+    {
+        Interpreter lisp(host);
+        const auto outcome =
+            lisp.EvaluateText(u"(setq l nil) (repeat 50000 (setq l (cons 1 l))) (length l)");
+        EXPECT_FALSE(outcome.error);
+        EXPECT_EQ(Prin1Text(outcome.value), u"50000");
+    }
+}
+
+TEST(StandinValues, PrintingAndComparingNeedNoRecursionAndPrintingEnds) {
+    ValuePtr deep;
+    ValuePtr first;
+    ValuePtr second;
+    for (int i = 0; i < 200'000; ++i) {
+        deep = MakeCons(deep, nullptr);
+        first = MakeCons(MakeInteger(i), first);
+        second = MakeCons(MakeInteger(i), second);
+    }
+    const Text printed = Prin1Text(deep);
+    EXPECT_EQ(printed.size(), kMaxPrintedLength + 3);
+    EXPECT_EQ(printed.substr(0, 3), u"(((");
+    EXPECT_EQ(printed.substr(printed.size() - 3), u"...");
+    EXPECT_TRUE(Equal(first, second));
+    EXPECT_FALSE(Equal(first, MakeCons(MakeInteger(-1), second->cdr)));
+    EXPECT_FALSE(Equal(deep, first));
+
+    // A list that shares its parts would print 2^60 atoms.
+    ValuePtr shared = MakeInteger(1);
+    for (int i = 0; i < 60; ++i) {
+        shared = MakeList({shared, shared});
+    }
+    EXPECT_EQ(PrincText(shared).size(), kMaxPrintedLength + 3);
+    // Forms of every shape print as before.
+    EXPECT_EQ(Prin1Text(MakeList({MakeCons(MakeSymbol(u"a"), MakeReal(2.5)), nullptr,
+                                  MakeList({MakeString(u"x\"y")})})),
+              u"((A . 2.5) nil (\"x\\\"y\"))");
+    EXPECT_EQ(PrincText(MakeCons(MakeInteger(1), MakeCons(MakeInteger(2), MakeInteger(3)))),
+              u"(1 2 . 3)");
+}
+
+TEST(StandinInterpreter, WorkThatGrowsWithItsDataCountsAgainstTheBound) {
+    // A few steps could double a list or a string forty times over, or walk
+    // a long one in every turn of a loop, outside the bound.
+    const Text sources[] = {
+        u"(setq l '(1)) (repeat 40 (setq l (append l l)))",
+        u"(setq s \"ab\") (repeat 40 (setq s (strcat s s)))",
+        u"(setq l '(1)) (repeat 15 (setq l (append l l))) (repeat 100000 (length l))",
+        u"(setq l '(1)) (repeat 15 (setq l (append l l))) (repeat 100000 (nth 32767 l))",
+        u"(setq l '(1)) (repeat 15 (setq l (append l l))) (setq m (append l nil))"
+        u" (repeat 100000 (equal l m))",
+        u"(setq s \"abcdefgh\") (repeat 12 (setq s (strcat s s))) (repeat 100000 (= s s))",
+        u"(setq s \"abcdefgh\") (repeat 12 (setq s (strcat s s))) (repeat 100000 (substr s 2))",
+        u"(setq s \"abcdefgh\") (repeat 12 (setq s (strcat s s))) (repeat 100000 (princ s))",
+        u"(setq l '(1)) (repeat 15 (setq l (append l l))) (repeat 100000 (entmake l))",
+    };
+    for (const Text& source : sources) {
+        FakeCadHost host;
+        Interpreter lisp(host, 200'000);
+        const auto outcome = lisp.EvaluateText(source);
+        ASSERT_TRUE(outcome.error) << vr::Utf8FromText(source);
+        EXPECT_EQ(*outcome.error, u"evaluation took too long") << vr::Utf8FromText(source);
+    }
+    // Within the bound the same functions give their results.
+    FakeCadHost host;
+    Interpreter lisp(host, 200'000);
+    const auto outcome =
+        lisp.EvaluateText(u"(setq l '(1 2)) (repeat 10 (setq l (append l l)))"
+                          u" (list (length l) (nth 1023 l) (equal l (append l nil)))");
+    EXPECT_FALSE(outcome.error);
+    EXPECT_EQ(Prin1Text(outcome.value), u"(2048 2 T)");
+}
+
 TEST(StandinInterpreter, ErrorStopsTheRestOfTheLine) {
     Session run;
     const auto outcome = run.Eval(u"(setq a 1) (nosuch) (setq b 2)");

@@ -86,6 +86,35 @@ TEST(StandinReader, ReportsErrorsWithTheirPosition) {
     }
 }
 
+TEST(StandinReader, NestingBeyondItsBoundIsAReadErrorNotAStackOverflow) {
+    // The reader recurses once a level: 200000 open parentheses in a pasted
+    // line or a loaded file overflowed the stack.
+    for (const Text& opening : {Text(u"("), Text(u"'")}) {
+        Text deep;
+        for (int i = 0; i < 200'000; ++i) {
+            deep += opening;
+        }
+        deep += u"a";
+        Reader reader(deep);
+        const auto result = reader.Next();
+        ASSERT_EQ(result.status, Reader::Status::Error);
+        EXPECT_EQ(result.error.message, u"malformed list on input: nested too deeply");
+        EXPECT_EQ(reader.Next().status, Reader::Status::End);
+    }
+    // Within the bound, and form after form, nesting reads as before.
+    const int levels = Reader::kMaxNesting - 1;
+    const Text nested = Text(levels, u'(') + u"x" + Text(levels, u')');
+    const Text source = nested + u" " + nested + u" '''y";
+    Reader reader(source);
+    for (int form = 0; form < 2; ++form) {
+        const auto result = reader.Next();
+        ASSERT_EQ(result.status, Reader::Status::Form);
+        EXPECT_EQ(Prin1Text(result.form), Text(levels, u'(') + u"X" + Text(levels, u')'));
+    }
+    EXPECT_EQ(Prin1Text(reader.Next().form), u"(QUOTE (QUOTE (QUOTE Y)))");
+    EXPECT_EQ(reader.Next().status, Reader::Status::End);
+}
+
 TEST(StandinReader, ReadsFormByFormUpToAnError) {
     Reader reader(u"(a) (b) \"open");
     EXPECT_EQ(reader.Next().status, Reader::Status::Form);

@@ -27,6 +27,19 @@ TEST(TextBoundary, EncodesToCodePage932) {
     EXPECT_EQ(EncodeAnsi(u""), "");
 }
 
+TEST(TextBoundary, LoneSurrogateIsOneCharacterTheCodePageCannotHold) {
+    const char16_t high = 0xD800;
+    const char16_t low = 0xDC00;
+    // The character after a lone high surrogate is kept, not taken as its
+    // other half.
+    EXPECT_EQ(EncodeAnsi(Text{high, u'A'}), "?A");
+    EXPECT_EQ(EncodeAnsi(Text{high, high, u'B'}), "??B");
+    EXPECT_EQ(EncodeAnsi(Text{high, u'表', low}), "?" + kHyoBytes + "?");
+    EXPECT_EQ(EncodeAnsi(Text{low, u'C'}), "?C");
+    EXPECT_EQ(EncodeAnsi(Text{u'x', high}), "x?");
+    EXPECT_EQ(EncodeAnsi(Text{u'a', high, low, u'b'}), "a?b"); // a pair: one character
+}
+
 TEST(TextBoundary, DropsLeadByteLeftAtTheEnd) {
     EXPECT_EQ(DecodeAnsi("ab\x95"), u"ab");
     EXPECT_EQ(DecodeAnsi("\xff"
