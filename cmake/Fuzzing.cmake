@@ -14,6 +14,8 @@ function(vr_add_fuzz_target name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES})
+  # The in-memory files of the host tests' fakes.
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/host)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   vr_set_warnings(${name})
 endfunction()

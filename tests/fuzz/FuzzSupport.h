@@ -4,6 +4,7 @@
 // profile services, a CAD around the stand-in's interpreter that records what
 // it is asked, and a check that stops the run with a message. No test
 // framework: each target is a libFuzzer program of its own.
+#include "FakeServices.h"
 #include "lisp/CadHost.h"
 #include "platform/FileAccess.h"
 #include "platform/ProfileAccess.h"
@@ -52,36 +53,8 @@ inline Text AsUtf16(const std::uint8_t* data, std::size_t size) {
     return text;
 }
 
-// Whole files in memory, keyed by their full path.
-class MemoryFiles final : public FileAccess {
-  public:
-    std::optional<Bytes> ReadWholeFile(TextView path) override {
-        const auto found = files.find(Text(path));
-        if (found == files.end()) {
-            return std::nullopt;
-        }
-        return found->second;
-    }
-    BoundedRead ReadFileUpTo(TextView path, std::uint64_t maxBytes) override {
-        const auto found = files.find(Text(path));
-        if (found == files.end()) {
-            return {};
-        }
-        if (found->second.size() > maxBytes) {
-            return {.status = BoundedRead::Status::TooLarge, .size = found->second.size()};
-        }
-        return {.status = BoundedRead::Status::Read,
-                .bytes = found->second,
-                .size = found->second.size()};
-    }
-    bool FileExists(TextView path) override { return files.contains(Text(path)); }
-    FileWrite ReplaceWholeFile(TextView path, BytesView bytes) override {
-        files[Text(path)] = Bytes(bytes);
-        return {.written = true};
-    }
-
-    std::map<Text, Bytes> files;
-};
+// Whole files in memory, keyed by their full path: the host tests' fake.
+using MemoryFiles = test::FakeFiles;
 
 // GetPrivateProfileStringA over one file held in memory, for the cases the
 // tools meet: "[section]" lines, "key=value" lines (the value without the
