@@ -1,5 +1,6 @@
 #include "discovery/CadWindowReport.h"
 
+#include "messages/MessageText.h"
 #include "text/AnsiText.h"
 
 #include <cstdio>
@@ -8,16 +9,6 @@
 
 namespace vr {
 namespace {
-
-// The parts one after another; appending keeps GCC's overlap analysis of
-// chained string temporaries quiet.
-Text Join(std::initializer_list<TextView> parts) {
-    Text joined;
-    for (const TextView part : parts) {
-        joined += part;
-    }
-    return joined;
-}
 
 Text Ascii(const std::string& text) {
     return Text(text.begin(), text.end());
@@ -29,7 +20,9 @@ Text Handle(Hwnd window) {
     return Ascii(buffer);
 }
 
-Text Number(long long value) {
+// Signed: rectangles may lie left of or above the primary monitor, and
+// control IDs may be negative.
+Text SignedNumber(long long value) {
     return Ascii(std::to_string(value));
 }
 
@@ -37,8 +30,8 @@ Text Rect(const std::optional<ScreenRect>& rect) {
     if (!rect) {
         return u"位置（読めません）";
     }
-    return Join({u"位置 (", Number(rect->left), u",", Number(rect->top), u")-(",
-                 Number(rect->right), u",", Number(rect->bottom), u")"});
+    return Join({u"位置 (", SignedNumber(rect->left), u",", SignedNumber(rect->top), u")-(",
+                 SignedNumber(rect->right), u",", SignedNumber(rect->bottom), u")"});
 }
 
 Text Title(const SurveyedWindow& window) {
@@ -57,7 +50,7 @@ Text WindowLine(const SurveyedWindow& window) {
     if (window.depth == 0) {
         line += window.owner ? Join({u" オーナー ", Handle(window.owner)}) : Text(u" オーナーなし");
     } else {
-        line += Join({u" ID ", Number(window.controlId)});
+        line += Join({u" ID ", SignedNumber(window.controlId)});
     }
     line += Join({u" ", Rect(window.rect), window.visible ? u" 表示" : u" 非表示"});
     return line;
@@ -77,8 +70,8 @@ Bytes CadWindowReportBytes(const std::vector<SurveyedProcess>& processes,
     }
     for (const SurveyedProcess& process : processes) {
         lines.emplace_back(u"");
-        lines.push_back(
-            Join({u"プロセス ", process.exeFile, u"（ID ", Number(process.processId), u"）"}));
+        lines.push_back(Join(
+            {u"プロセス ", process.exeFile, u"（ID ", SignedNumber(process.processId), u"）"}));
         if (process.windows.empty()) {
             lines.emplace_back(u"ウィンドウはありません。");
         }

@@ -1,5 +1,6 @@
 #include "messages/FirstRunMessages.h"
 
+#include "messages/MessageText.h"
 #include "messages/ToolMessages.h"
 
 #include <initializer_list>
@@ -7,19 +8,6 @@
 
 namespace vr {
 namespace {
-
-Text Join(std::initializer_list<TextView> parts) {
-    Text joined;
-    for (const TextView part : parts) {
-        joined += part;
-    }
-    return joined;
-}
-
-Text Number(std::size_t value) {
-    const std::string digits = std::to_string(value);
-    return Text(digits.begin(), digits.end());
-}
 
 // 「a」「b」… with at most kMaxListedValues values, each cut as every quoted
 // value is; the rest are counted.

@@ -1,25 +1,12 @@
 #include "messages/ToolMessages.h"
 
+#include "messages/MessageText.h"
+
 #include <initializer_list>
 #include <string>
 
 namespace vr {
 namespace {
-
-Text Number(std::uint64_t value) {
-    const std::string digits = std::to_string(value);
-    return Text(digits.begin(), digits.end());
-}
-
-// The parts one after another; appending keeps GCC's overlap analysis of
-// chained string temporaries quiet.
-Text Join(std::initializer_list<TextView> parts) {
-    Text joined;
-    for (const TextView part : parts) {
-        joined += part;
-    }
-    return joined;
-}
 
 Text Quoted(TextView text) {
     return QuotedValue(text);
