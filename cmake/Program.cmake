@@ -27,10 +27,13 @@ function(vr_add_program name)
   # The resource script only names the manifest: a changed manifest must
   # rebuild the resources too.
   set_source_files_properties(${generated}/${name}.rc PROPERTIES OBJECT_DEPENDS ${VR_MANIFEST_PATH})
+  # Linked as an object of its own, ahead of the C++ library, so that the
+  # library's verbose handler is never pulled in.
+  set(quiet_terminate ${PROJECT_SOURCE_DIR}/winsupport/win32/QuietTerminate.cpp)
   if(ARG_CONSOLE)
-    add_executable(${name} ${ARG_SOURCES} ${generated}/${name}.rc)
+    add_executable(${name} ${ARG_SOURCES} ${quiet_terminate} ${generated}/${name}.rc)
   else()
-    add_executable(${name} WIN32 ${ARG_SOURCES} ${generated}/${name}.rc)
+    add_executable(${name} WIN32 ${ARG_SOURCES} ${quiet_terminate} ${generated}/${name}.rc)
     target_link_options(${name} PRIVATE -municode)
   endif()
   vr_set_warnings(${name})

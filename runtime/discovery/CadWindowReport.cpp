@@ -2,28 +2,22 @@
 
 #include "messages/MessageText.h"
 #include "text/AnsiText.h"
+#include "winsupport/core/DigitText.h"
 
-#include <cstdio>
 #include <initializer_list>
 #include <string>
 
 namespace vr {
 namespace {
 
-Text Ascii(const std::string& text) {
-    return Text(text.begin(), text.end());
-}
-
 Text Handle(Hwnd window) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "0x%08lX", static_cast<unsigned long>(window));
-    return Ascii(buffer);
+    return u"0x" + HexDigits(window, 8);
 }
 
 // Signed: rectangles may lie left of or above the primary monitor, and
 // control IDs may be negative.
 Text SignedNumber(long long value) {
-    return Ascii(std::to_string(value));
+    return SignedDecimalDigits(value);
 }
 
 Text Rect(const std::optional<ScreenRect>& rect) {

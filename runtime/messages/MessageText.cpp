@@ -1,6 +1,6 @@
 #include "messages/MessageText.h"
 
-#include <string>
+#include "winsupport/core/DigitText.h"
 
 namespace vr {
 
@@ -13,8 +13,7 @@ Text Join(std::initializer_list<TextView> parts) {
 }
 
 Text Number(std::uint64_t value) {
-    const std::string digits = std::to_string(value);
-    return Text(digits.begin(), digits.end());
+    return DecimalDigits(value);
 }
 
 } // namespace vr

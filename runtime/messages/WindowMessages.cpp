@@ -1,13 +1,12 @@
 #include "messages/WindowMessages.h"
 
-#include <string>
+#include "winsupport/core/DigitText.h"
 
 namespace vr {
 
 Text WindowNotCreatedMessage(TextView windowName, unsigned long errorCode) {
-    const std::string code = std::to_string(errorCode);
     return u"ウィンドウ「" + Text(windowName) + u"」を作成できませんでした（エラー " +
-           Text(code.begin(), code.end()) + u"）。";
+           DecimalDigits(errorCode) + u"）。";
 }
 
 } // namespace vr

@@ -1,7 +1,8 @@
 #include "text/NumberText.h"
 
+#include "text/DecimalValue.h"
+
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 namespace vr {
@@ -84,15 +85,25 @@ std::size_t ScanDecimal(const std::string& ascii, std::size_t pos, std::string& 
 }
 
 std::optional<double> FiniteValue(const std::string& number) {
-    const double value = std::strtod(number.c_str(), nullptr);
+    const double value = DecimalValue(number);
     if (!std::isfinite(value)) {
         return std::nullopt;
     }
     return value;
 }
 
-bool IsHexDigit(char c) {
-    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+// The value of a hexadecimal digit, or -1 for any other character.
+int HexDigitValue(char c) {
+    if (IsDigit(c)) {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
 }
 
 } // namespace
@@ -129,11 +140,11 @@ std::optional<double> LeadingNumber(TextView text) {
         }
         std::uint64_t pattern = 0;
         int digits = 0;
-        for (; i < ascii.size() && IsHexDigit(ascii[i]); ++i, ++digits) {
+        for (; i < ascii.size() && HexDigitValue(ascii[i]) >= 0; ++i, ++digits) {
             if (digits == 8) {
                 return std::nullopt;
             }
-            pattern = pattern * 16 + std::stoul(std::string(1, ascii[i]), nullptr, 16);
+            pattern = pattern * 16 + static_cast<std::uint64_t>(HexDigitValue(ascii[i]));
         }
         return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(pattern)));
     }

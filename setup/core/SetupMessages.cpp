@@ -1,16 +1,16 @@
 #include "SetupMessages.h"
 
 #include "Installation.h"
+#include "winsupport/core/DigitText.h"
 
 namespace vr::setup {
 namespace {
 
 // "description（エラー 5）": how every message names the system's reason.
 std::u16string SystemReason(std::u16string_view description, std::uint32_t code) {
-    const std::string digits = std::to_string(code);
     std::u16string text(description);
     text += u"（エラー ";
-    text.append(digits.begin(), digits.end());
+    text += DecimalDigits(code);
     text += u"）";
     return text;
 }
