@@ -188,9 +188,10 @@ TEST(EntrySequenceFailure, ReportsAFailedJobOnceUnderTheToolsName) {
     FakeToolServices fake;
     fake.files.files[u"C:\\Tools\\delay.dat"] = "5";
     ToolRun run{fake.Services(), u"labelpen", u"C:\\Tools"};
-    const int exitCode =
-        RunEntrySequence(run, [](ToolRun&) -> Outcome { return Failure{u"失敗しました"}; });
-    EXPECT_EQ(exitCode, 1);
+    const int exitCode = RunEntrySequence(run, [](ToolRun&) -> Outcome {
+        return Failure{StopKind::Settings, u"失敗しました"};
+    });
+    EXPECT_EQ(exitCode, ExitCodeOf(StopKind::Settings));
     ASSERT_EQ(fake.messages.shown.size(), 1u);
     EXPECT_EQ(fake.messages.shown[0].caption, u"labelpen");
     EXPECT_EQ(fake.messages.shown[0].text, u"失敗しました");
