@@ -93,7 +93,7 @@ TEST(FirstRun, WithoutCommandClassTheRunStopsAndTheReportNamesTheClass) {
         ExpectReportNamed(run, tool);
         ASSERT_FALSE(run.dialogs.empty());
         const std::wstring& text = run.dialogs[0].text;
-        EXPECT_EQ(text.rfind(L"CADのコマンドラインが見つかりません", 0), 0u);
+        EXPECT_EQ(text.rfind(L"CADのコマンド ラインが見つかりません", 0), 0u);
         EXPECT_NE(text.find(L"「（タイトルなし、クラス AcEdCommandLine）」"), std::wstring::npos);
         EXPECT_NE(text.find(L"\nCommandClass=AcEdCommandLine\n"), std::wstring::npos);
         const std::wstring report = ReportOf(tool);
