@@ -49,15 +49,18 @@ Failure FirstRunFailure(const Desktop& desktop, FileAccess& files, TextView prog
             .written;
     switch (fault) {
     case FirstRunFault::NoCad:
-        return Failure{NoCadFoundFirstRunMessage(settings.ACADName, findings.quoted,
+        return Failure{StopKind::NoCad,
+                       NoCadFoundFirstRunMessage(settings.ACADName, findings.quoted,
                                                  findings.proposal, report)};
     case FirstRunFault::NoMainWindow:
-        return Failure{NoMainWindowFirstRunMessage(settings.ACADName, settings.MainCaption,
+        return Failure{StopKind::NoCad,
+                       NoMainWindowFirstRunMessage(settings.ACADName, settings.MainCaption,
                                                    findings.quoted, findings.proposal, report)};
     case FirstRunFault::NoCommandArea:
         break;
     }
-    return Failure{NoCommandAreaFirstRunMessage(settings.CommandCaption, settings.CommandClass,
+    return Failure{StopKind::NoCad,
+                   NoCommandAreaFirstRunMessage(settings.CommandCaption, settings.CommandClass,
                                                 findings.quoted, findings.proposal, report)};
 }
 

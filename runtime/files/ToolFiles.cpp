@@ -44,20 +44,21 @@ std::variant<InputLines, Failure> ReadToolInputFile(FileAccess& files, TextView 
     const Text path = ToolFilePath(programFolder, fileName);
     const BoundedRead read = files.ReadFileUpTo(path, kMaxInputFileBytes);
     if (read.status == BoundedRead::Status::Missing) {
-        return Failure{InputFileUnreadableMessage(fileName, path)};
+        return Failure{StopKind::Input, InputFileUnreadableMessage(fileName, path)};
     }
     if (read.status == BoundedRead::Status::TooLarge) {
-        return Failure{InputFileTooLargeMessage(fileName, read.size, path)};
+        return Failure{StopKind::Input, InputFileTooLargeMessage(fileName, read.size, path)};
     }
     if (const std::optional<TextView> encoding = NonAnsiEncodingOf(read.bytes)) {
-        return Failure{InputFileNotAnsiMessage(fileName, *encoding, path)};
+        return Failure{StopKind::Input, InputFileNotAnsiMessage(fileName, *encoding, path)};
     }
     auto split = SplitInputLines(read.bytes);
     if (const auto* fault = std::get_if<InputFault>(&split)) {
         if (*fault == InputFault::Empty) {
-            return Failure{InputFileEmptyMessage(fileName, firstLineHint, path)};
+            return Failure{StopKind::Input, InputFileEmptyMessage(fileName, firstLineHint, path)};
         }
-        return Failure{InputFileTooLongMessage(fileName, kMaxInputDataLines, path)};
+        return Failure{StopKind::Input,
+                       InputFileTooLongMessage(fileName, kMaxInputDataLines, path)};
     }
     return std::get<InputLines>(std::move(split));
 }
@@ -68,16 +69,18 @@ Outcome CheckLispNumber(TextView fileName, std::size_t lineNumber, TextView what
         return kSucceeded;
     }
     if (value.find(u'\n') != TextView::npos) {
-        return Failure{InputLineEndsMessage(fileName, lineNumber, path)};
+        return Failure{StopKind::Input, InputLineEndsMessage(fileName, lineNumber, path)};
     }
-    return Failure{InputValueNotNumberMessage(fileName, lineNumber, what, value, path)};
+    return Failure{StopKind::Input,
+                   InputValueNotNumberMessage(fileName, lineNumber, what, value, path)};
 }
 
 Outcome WriteToolOutputFile(FileAccess& files, TextView programFolder, TextView fileName,
                             BytesView bytes) {
     const Text path = ToolFilePath(programFolder, fileName);
     if (const FileWrite write = files.ReplaceWholeFile(path, bytes); !write.written) {
-        return Failure{OutputFileUnwritableMessage(fileName, path, write.reason)};
+        return Failure{StopKind::OutputUnwritable,
+                       OutputFileUnwritableMessage(fileName, path, write.reason)};
     }
     return kSucceeded;
 }

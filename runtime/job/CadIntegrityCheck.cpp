@@ -11,7 +11,7 @@ Outcome CheckCadIntegrity(ProcessIntegrity& integrity, std::uint32_t processId, 
     }
     const std::optional<std::uint32_t> own = integrity.OwnIntegrityLevel();
     if (own && *cad > *own) {
-        return Failure{ElevatedCadMessage(acadName)};
+        return Failure{StopKind::CadElevated, ElevatedCadMessage(acadName)};
     }
     return kSucceeded;
 }

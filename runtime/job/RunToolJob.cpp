@@ -24,7 +24,7 @@ Outcome LoadSettingsStep(ToolRun& run) {
     path += kSettingsBaseName;
     path += u".ini";
     if (!run.services.files.FileExists(path)) {
-        return Failure{SettingsFileMissingMessage(path)};
+        return Failure{StopKind::Settings, SettingsFileMissingMessage(path)};
     }
     auto loaded = LoadToolSettings(run.services.profiles, run.settingsFolder);
     if (auto* failure = std::get_if<Failure>(&loaded)) {
@@ -138,7 +138,7 @@ Outcome JobSequence::FindTarget() {
     target_ = cad.MainWindow;
     commandWindow_ = run_.discovery.LastCommandWindow;
     if (!target_ && cad.NotAnswering) {
-        return Failure{CadNotRespondingMessage(kOperationAnswer)};
+        return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationAnswer)};
     }
     // Checked before anything is raised: the retries below could never
     // succeed on a window that is not there.
@@ -149,7 +149,7 @@ Outcome JobSequence::FindTarget() {
         return firstRunStop(FirstRunFault::NoCommandArea, &cad);
     }
     if (!desktop_.windows.IsWindow(target_) || !desktop_.windows.IsWindow(commandWindow_)) {
-        return Failure{CadWindowGoneMessage()};
+        return Failure{StopKind::CadLost, CadWindowGoneMessage()};
     }
     // A command area carried over from the search in another CAD is no
     // command area of this one: the click and the paste would go there.
@@ -160,7 +160,7 @@ Outcome JobSequence::FindTarget() {
     // only when it wakes, if ever: ask once, bounded, before touching it.
     if (std::uintptr_t answer = 0; !desktop_.messaging.SendMessageTimeoutA(
             target_, kWmNull, 0, 0, kCadAnswerTimeoutMs, answer)) {
-        return Failure{CadNotRespondingMessage(kOperationAnswer)};
+        return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationAnswer)};
     }
     targetThread_ = desktop_.windows.GetWindowThreadId(target_);
     targetProcess_ = desktop_.tree.GetWindowProcessId(target_);
@@ -176,11 +176,11 @@ Outcome JobSequence::CheckStillInFront() {
     WindowTree& tree = desktop_.tree;
     if (!windows.IsWindow(target_) || !windows.IsWindow(commandWindow_) || targetProcess_ == 0 ||
         tree.GetWindowProcessId(commandWindow_) != targetProcess_) {
-        return Failure{CadLostFocusMessage()};
+        return Failure{StopKind::CadLost, CadLostFocusMessage()};
     }
     const Hwnd front = windows.GetForegroundWindow();
     if (front != target_ && (front == 0 || tree.GetWindowProcessId(front) != targetProcess_)) {
-        return Failure{CadLostFocusMessage()};
+        return Failure{StopKind::CadLost, CadLostFocusMessage()};
     }
     return kSucceeded;
 }
@@ -249,9 +249,9 @@ Outcome JobSequence::StepsCatchingFaults() {
     try {
         return Steps();
     } catch (const std::bad_alloc&) {
-        return Failure{UnexpectedStopMessage(u"メモリ不足")};
+        return Failure{StopKind::Unexpected, UnexpectedStopMessage(u"メモリ不足")};
     } catch (...) {
-        return Failure{UnexpectedStopMessage(u"内部エラー")};
+        return Failure{StopKind::Unexpected, UnexpectedStopMessage(u"内部エラー")};
     }
 }
 
@@ -259,11 +259,11 @@ Outcome JobSequence::Click() {
     mouseDown_ = true;
     if (!SendMouseButton(desktop_, kMouseLeftDown)) {
         mouseDown_ = false;
-        return Failure{CadNotRespondingMessage(kOperationClick)};
+        return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationClick)};
     }
     ShortWait();
     if (!SendMouseButton(desktop_, kMouseLeftUp)) {
-        return Failure{CadNotRespondingMessage(kOperationClick)};
+        return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationClick)};
     }
     mouseDown_ = false;
     ShortWait();
@@ -272,7 +272,7 @@ Outcome JobSequence::Click() {
 
 Outcome JobSequence::Key(std::uint16_t key, bool up) {
     if (!SendKeyEvent(desktop_, key, up)) {
-        return Failure{CadNotRespondingMessage(kOperationKeys)};
+        return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationKeys)};
     }
     if (up) {
         std::erase(keysDown_, key);
@@ -291,7 +291,8 @@ Outcome JobSequence::Clipboard(ClipboardResult result) {
     }
     const Hwnd holder =
         result == ClipboardResult::Busy ? desktop_.clipboard.GetOpenClipboardWindow() : Hwnd{0};
-    return Failure{ClipboardBusyMessage(holder ? GetWindowCaption(desktop_.tree, holder) : Text())};
+    return Failure{StopKind::ClipboardBusy,
+                   ClipboardBusyMessage(holder ? GetWindowCaption(desktop_.tree, holder) : Text())};
 }
 
 Outcome JobSequence::Steps() {
@@ -300,7 +301,7 @@ Outcome JobSequence::Steps() {
         return failed;
     }
     if (desktop_.runLock.AcquireRunLock(kRunLockTimeoutMs) != RunLockResult::Acquired) {
-        return Failure{AnotherToolRunningMessage()};
+        return Failure{StopKind::AnotherTool, AnotherToolRunningMessage()};
     }
     locked_ = true;
     // 2. The cursor as the user left it.
@@ -321,31 +322,32 @@ Outcome JobSequence::Steps() {
             : Retry(kRetryWithoutPump,
                     [&] { return desktop_.windows.SetForegroundWindow(target_); });
     if (!raised) {
-        return Failure{CadNotRespondingMessage(kOperationRaise)};
+        return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationRaise)};
     }
     // 6. Where to click. Without the rectangle there is nowhere to click.
     ScreenRect commandRect;
     if (!desktop_.windows.GetWindowRect(commandWindow_, commandRect)) {
-        return Failure{CommandAreaUnreadableMessage(run_.settings.CommandCaption)};
+        return Failure{StopKind::CadLost,
+                       CommandAreaUnreadableMessage(run_.settings.CommandCaption)};
     }
     click_ = ClickPoint(commandRect);
     // 7. Topmost, with the state before it kept to be put back.
     SaveTopmostState();
     topmost_ = true;
     if (!SetTopmost()) {
-        return Failure{CadNotRespondingMessage(kOperationTopmost)};
+        return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationTopmost)};
     }
     // 8-10. The cursor to the command area, confined to it.
     cursorMoved_ = true;
     if (!MoveCursorTo(click_)) {
-        return Failure{CadNotRespondingMessage(kOperationMoveCursor)};
+        return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationMoveCursor)};
     }
     clipped_ = true;
     if (!ConfineCursor(commandRect)) {
-        return Failure{CadNotRespondingMessage(kOperationConfineCursor)};
+        return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationConfineCursor)};
     }
     if (!MoveCursorTo(click_)) {
-        return Failure{CadNotRespondingMessage(kOperationMoveCursor)};
+        return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationMoveCursor)};
     }
     // 11. One click, into the CAD only.
     if (Outcome failed = CheckStillInFront()) {
@@ -372,7 +374,7 @@ Outcome JobSequence::Steps() {
     }
     // 15. Back to the click point, 16. Ctrl+V, into the CAD only.
     if (!MoveCursorTo(click_)) {
-        return Failure{CadNotRespondingMessage(kOperationMoveCursor)};
+        return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationMoveCursor)};
     }
     if (Outcome failed = CheckStillInFront()) {
         return failed;
@@ -392,17 +394,17 @@ Outcome JobSequence::Steps() {
     }
     // 18-20. The desktop as it was.
     if (!ConfineCursor(savedClip_)) {
-        return Failure{CadNotRespondingMessage(kOperationRestoreCursor)};
+        return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationRestoreCursor)};
     }
     clipped_ = false;
     if (savedCursor_ && !MoveCursorTo(*savedCursor_)) {
-        return Failure{CadNotRespondingMessage(kOperationRestoreCursor)};
+        return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationRestoreCursor)};
     }
     cursorMoved_ = false;
     restoredCursor_ = savedCursor_.has_value();
     if (!RestoreTopmostState(false)) {
         topmostUnanswered_ = true;
-        return Failure{CadNotRespondingMessage(kOperationTopmostOff)};
+        return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationTopmostOff)};
     }
     topmost_ = false;
     return kSucceeded;

@@ -90,23 +90,23 @@ Text NoCommandAreaFirstRunMessage(TextView commandCaption, TextView commandClass
                                   const std::vector<Text>& candidates,
                                   const std::vector<ProposedLine>& proposal,
                                   const ReportPlace& report) {
-    Text text = Join({u"CADのコマンドラインが見つかりません（ZuDuv.ini の CommandCaption",
+    Text text = Join({u"CADのコマンド ラインが見つかりません（ZuDuv.ini の CommandCaption",
                       QuotedValue(commandCaption)});
     if (!commandClass.empty()) {
         text += Join({u"、CommandClass", QuotedValue(commandClass)});
     }
     text += u"）。";
     if (candidates.empty()) {
-        text += u"\nコマンドラインと思われるウィンドウはありませんでした。";
+        text += u"\nコマンド ラインと思われるウィンドウはありませんでした。";
     } else {
-        text += Join({u"\nコマンドラインと思われるウィンドウ: ", QuotedList(candidates)});
+        text += Join({u"\nコマンド ラインと思われるウィンドウ: ", QuotedList(candidates)});
     }
     if (!proposal.empty()) {
         text += ProposalText(proposal);
     } else {
-        text +=
-            u"\nZuDuv.ini の CommandCaption（コマンドラインのタイトル）か CommandClass"
-            u"（コマンドラインのクラス名）を、下のファイルのウィンドウの一覧を見て書いてください。";
+        text += u"\nZuDuv.ini の CommandCaption（コマンド ラインのタイトル）か CommandClass"
+                u"（コマンド "
+                u"ラインのクラス名）を、下のファイルのウィンドウの一覧を見て書いてください。";
     }
     return text + ReportText(report);
 }

@@ -44,7 +44,7 @@ Text CadWindowGoneMessage() {
 }
 
 Text CommandAreaUnreadableMessage(TextView commandCaption) {
-    return Join({u"CADのコマンドライン", Quoted(commandCaption),
+    return Join({u"CADのコマンド ライン", Quoted(commandCaption),
                  u"の位置を読み取れませんでした。\nCADを確認して、もう一度実行してください。"});
 }
 

@@ -10,7 +10,7 @@ int RunEntrySequence(ToolRun& run, const ToolJob& job, const ToolJob& beforeDela
     if (beforeDelay) {
         if (const Outcome outcome = beforeDelay(run)) {
             run.services.messages.ShowMessage(run.toolName, outcome->message);
-            return 1;
+            return ExitCodeOf(outcome->kind);
         }
     }
     const std::optional<std::int16_t> factor =
@@ -24,9 +24,9 @@ int RunEntrySequence(ToolRun& run, const ToolJob& job, const ToolJob& beforeDela
     const Outcome outcome = job(run);
     if (outcome) {
         run.services.messages.ShowMessage(run.toolName, outcome->message);
-        return 1;
+        return ExitCodeOf(outcome->kind);
     }
-    return 0;
+    return kPastedExitCode;
 }
 
 Outcome WriteRequestFile(ToolRun& run, const ToolJobPlan& plan) {

@@ -14,7 +14,8 @@ using ToolJob = std::function<Outcome(ToolRun&)>;
 // (gaugeread's request; none for the others), then delay.dat into the delay
 // factor (on any failure one message and the default), then the job once. A
 // failure is reported once, after the job has put the desktop back. Returns
-// the process exit code: 0 when the job succeeded, 1 when it stopped.
+// the process exit code: kPastedExitCode when the job succeeded, the code of
+// the failure's kind (ExitCodeOf) when it stopped.
 [[nodiscard]] int RunEntrySequence(ToolRun& run, const ToolJob& job,
                                    const ToolJob& beforeDelay = nullptr);
 

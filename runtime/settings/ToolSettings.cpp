@@ -53,7 +53,8 @@ std::variant<ToolSettings, Failure> LoadToolSettings(ProfileAccess& profiles,
             Text path(settingsFolder);
             path += kSettingsBaseName;
             path += u".ini";
-            return Failure{SettingOutOfRangeMessage(path, kSettingsSection, entry.key, value)};
+            return Failure{StopKind::Settings,
+                           SettingOutOfRangeMessage(path, kSettingsSection, entry.key, value)};
         }
         settings.*entry.field = *integer;
     }

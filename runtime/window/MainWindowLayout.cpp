@@ -10,4 +10,9 @@ MainWindowWidths LayoutMainWindow(int clientWidthTwips) {
     return {width, boxes, boxes};
 }
 
+int LabelWidthTwips(const ControlDesign& label, int textWidthTwips) {
+    const int room = std::max(label.width, kTextBoxLeftTwips - label.left);
+    return std::clamp(textWidthTwips, label.width, room);
+}
+
 } // namespace vr

@@ -65,4 +65,9 @@ struct MainWindowWidths {
 };
 [[nodiscard]] MainWindowWidths LayoutMainWindow(int clientWidthTwips);
 
+// The width a label is given: its designed width, or the width of its text
+// when that is wider (「入力値」 in a Japanese form font is), but never into the
+// text boxes beside the labels.
+[[nodiscard]] int LabelWidthTwips(const ControlDesign& label, int textWidthTwips);
+
 } // namespace vr

@@ -51,8 +51,16 @@ struct Formats {
     lxw_format* label;
     lxw_format* header;
     lxw_format* input;
+    // An input cell whose content is text as typed: +2 stays +2, 1-2 stays
+    // 1-2 (a General cell would make them a number and a date).
+    lxw_format* textInput;
     lxw_format* note;
 };
+
+// Every tool run empties the clipboard; gaugeread leaves its load command there.
+constexpr const char* kClipboardNote =
+    "ツールを実行するたびにクリップボードの内容は消えます（gaugeread の後には "
+    "CAD への読み込みコマンドが残ります）。";
 
 lxw_worksheet* AddSheet(lxw_workbook* book, const Formats& formats, const char* name,
                         const char* codeName, const char* title, const char* note) {
@@ -63,6 +71,7 @@ lxw_worksheet* AddSheet(lxw_workbook* book, const Formats& formats, const char* 
     worksheet_set_column(sheet, 3, 3, 4, nullptr);
     worksheet_write_string(sheet, 0, 0, title, formats.title);
     worksheet_write_string(sheet, 1, 0, note, formats.note);
+    worksheet_write_string(sheet, 5, 4, kClipboardNote, formats.note);
     return sheet;
 }
 
@@ -81,7 +90,7 @@ void AddCoordinatesSheet(lxw_workbook* book, const Formats& formats) {
         AddSheet(book, formats, "座標", "Sheet1", "点・線を描く（pinmark）",
                  "モードが node なら点、line なら線を描きます。座標は 100 行まで。");
     worksheet_write_string(points, 2, 0, "モード", formats.label);
-    worksheet_write_string(points, 2, 1, "line", formats.input);
+    worksheet_write_string(points, 2, 1, "line", formats.textInput);
     worksheet_write_string(points, 4, 0, "X", formats.header);
     worksheet_write_string(points, 4, 1, "Y", formats.header);
     worksheet_write_string(points, 4, 2, "Z", formats.header);
@@ -107,22 +116,34 @@ void AddTextSheet(lxw_workbook* book, const Formats& formats) {
     worksheet_write_string(texts, 4, 0, "文字", formats.header);
     const char* labels[] = {"A1橋台", "中央径間 L=40m", "A2橋台"};
     for (int i = 0; i < 3; ++i) {
-        worksheet_write_string(texts, static_cast<lxw_row_t>(5 + i), 0, labels[i], formats.input);
+        worksheet_write_string(texts, static_cast<lxw_row_t>(5 + i), 0, labels[i],
+                               formats.textInput);
+    }
+    // Room for more labels, typed as text.
+    for (lxw_row_t row = 8; row < 12; ++row) {
+        worksheet_write_blank(texts, row, 0, formats.textInput);
     }
     AddButton(texts, "文字を置く", "PlaceTexts");
 }
 
-// 「寸法」: expression, row and column, for gaugeread.
+// 「寸法」: expression, row and column, for gaugeread, and the table the
+// CAD-side qv fills: one picked dimension value a row, from (12, 5) down.
 void AddRequestSheet(lxw_workbook* book, const Formats& formats) {
     lxw_worksheet* request =
         AddSheet(book, formats, "寸法", "Sheet3", "寸法値を依頼する（gaugeread）",
-                 "+ か - で始まる式は qv、それ以外は qvpos が受け取ります。");
+                 "+ か - で始まる式は qv、それ以外は qvpos が受け取ります。+1 なら、CAD で選んだ"
+                 "寸法の値が 12 行 5 列（E12）から 1 つずつ下へ書かれます。");
     worksheet_write_string(request, 2, 0, "式", formats.label);
-    worksheet_write_string(request, 2, 1, "+1.5", formats.input);
+    worksheet_write_string(request, 2, 1, "+1", formats.textInput);
     worksheet_write_string(request, 3, 0, "行", formats.label);
-    worksheet_write_number(request, 3, 1, 12, formats.input);
+    worksheet_write_string(request, 3, 1, "12", formats.textInput);
     worksheet_write_string(request, 4, 0, "列", formats.label);
-    worksheet_write_number(request, 4, 1, 5, formats.input);
+    worksheet_write_string(request, 4, 1, "5", formats.textInput);
+    worksheet_set_column(request, 4, 4, 14, nullptr);
+    worksheet_write_string(request, 10, 4, "寸法値", formats.header);
+    for (lxw_row_t row = 11; row < 21; ++row) {
+        worksheet_write_blank(request, row, 4, formats.input);
+    }
     AddButton(request, "依頼する", "RequestDimension");
 }
 
@@ -144,6 +165,10 @@ void WriteWorkbook(const std::string& vbaProject, const std::string& output) {
     formats.input = workbook_add_format(book);
     format_set_bg_color(formats.input, 0xFFF2CC);
     format_set_border(formats.input, LXW_BORDER_THIN);
+    formats.textInput = workbook_add_format(book);
+    format_set_bg_color(formats.textInput, 0xFFF2CC);
+    format_set_border(formats.textInput, LXW_BORDER_THIN);
+    format_set_num_format_index(formats.textInput, 49); // "@", text
     formats.note = workbook_add_format(book);
     format_set_font_color(formats.note, 0x595959);
 
@@ -169,7 +194,9 @@ int main(int argc, char** argv) {
         for (const char* name : {"ThisWorkbook", "Sheet1", "Sheet2", "Sheet3"}) {
             modules.push_back({name, true, StoredSource(ReadText(vba + "/" + name + ".cls"))});
         }
-        modules.push_back({"Module1", false, StoredSource(ReadText(vba + "/Module1.bas"))});
+        for (const char* name : {"Module1", "ToolProcess"}) {
+            modules.push_back({name, false, StoredSource(ReadText(vba + "/" + name + ".bas"))});
+        }
         const auto streams = vr::samples::workbook::VbaProjectStreams(
             "{5B1E2C4D-7A3F-4E19-9C2B-6D8E0F1A2B3C}", modules);
         const std::string project = std::string(argv[2]) + "/vbaProject.bin";

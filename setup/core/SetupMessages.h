@@ -11,8 +11,10 @@ struct CopyFailure;
 // Everything the installer shows the user, in one place. Japanese, as the
 // users read it.
 inline constexpr std::u16string_view kProgramTitle = u"setupkit";
-inline constexpr std::u16string_view kFormCaption = u"Excel連携ツール インストーラー";
-inline constexpr std::u16string_view kNotice = u"Excel連携ソフトウェアの\r\n"
+// The product is VadoRariri; the caption and the notice say what it is, an
+// Excel integration, since the name alone does not.
+inline constexpr std::u16string_view kFormCaption = u"VadoRariri（Excel連携ツール）インストーラー";
+inline constexpr std::u16string_view kNotice = u"VadoRariri（Excel連携ツール）の\r\n"
                                                u"インストールができます。";
 inline constexpr std::u16string_view kInstallButton = u"インストール";
 inline constexpr std::u16string_view kCancelButton = u"キャンセル";

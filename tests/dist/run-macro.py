@@ -1,7 +1,19 @@
 #!/usr/bin/python3
 """Opens a workbook in a headless LibreOffice and runs one of its VBA
 procedures (LibreOffice runs VBA in its compatibility mode). Used by
-check-workbook. Usage: run-macro.py WORKBOOK PROCEDURE PROFILE_FOLDER"""
+check-workbook.
+
+Usage: run-macro.py WORKBOOK PROCEDURE PROFILE_FOLDER [OPTIONS] [ARGUMENT...]
+PROCEDURE is one of Module1, or Module.Procedure.
+  --locale TAG            the office's locale (de-DE: a comma as decimal separator)
+  --text SHEET!CELL=V     puts the text V into the cell, as into a text cell
+  --formula SHEET!CELL=F  puts the formula (or typed input) F into the cell
+  --call PROCEDURE        runs a further procedure in the same session
+Each ARGUMENT is passed as a string to the procedure it follows; each cell
+option is carried out just before that procedure runs. The return value of each
+call is printed as JSON, one line each.
+"""
+import json
 import os
 import subprocess
 import sys
@@ -18,8 +30,48 @@ def prop(name, value):
     return item
 
 
+def set_locale(profile, locale):
+    """The office's own setting, so that the test does not depend on which
+    system locales are generated."""
+    user = os.path.join(profile, ".config", "libreoffice", "4", "user")
+    os.makedirs(user, exist_ok=True)
+    with open(os.path.join(user, "registrymodifications.xcu"), "w", encoding="utf-8") as xcu:
+        xcu.write('<?xml version="1.0" encoding="UTF-8"?>\n'
+                  '<oor:items xmlns:oor="http://openoffice.org/2001/registry" '
+                  'xmlns:xs="http://www.w3.org/2001/XMLSchema">\n'
+                  '<item oor:path="/org.openoffice.Setup/L10N"><prop oor:name="ooSetupSystemLocale" '
+                  f'oor:op="fuse"><value>{locale}</value></prop></item>\n'
+                  '</oor:items>\n')
+
+
+def qualified(procedure):
+    """Module.Procedure as given, or a procedure of Module1."""
+    return procedure if "." in procedure else f"Module1.{procedure}"
+
+
+def parse(procedure, argv):
+    options = {"locale": None, "calls": [{"procedure": procedure, "cells": [], "arguments": []}]}
+    rest = iter(argv)
+    for item in rest:
+        call = options["calls"][-1]
+        if item == "--locale":
+            options["locale"] = next(rest)
+        elif item in ("--text", "--formula"):
+            place, value = next(rest).split("=", 1)
+            sheet, cell = place.split("!")
+            call["cells"].append((item[2:], sheet, cell, value))
+        elif item == "--call":
+            options["calls"].append({"procedure": next(rest), "cells": [], "arguments": []})
+        else:
+            call["arguments"].append(item)
+    return options
+
+
 def main():
-    workbook, procedure, profile = sys.argv[1], sys.argv[2], sys.argv[3]
+    workbook, procedure, profile = sys.argv[1], sys.argv[2], os.path.abspath(sys.argv[3])
+    options = parse(procedure, sys.argv[4:])
+    if options["locale"]:
+        set_locale(profile, options["locale"])
     pipe = f"vadorariri{os.getpid()}"
     office = subprocess.Popen(
         ["soffice", "--headless", "--norestore", "--invisible", f"--accept=pipe,name={pipe};urp;"],
@@ -42,11 +94,22 @@ def main():
         document = desktop.loadComponentFromURL(
             uno.systemPathToFileUrl(os.path.abspath(workbook)), "_blank", 0,
             (prop("Hidden", True), prop("MacroExecutionMode", 4)))  # always run, no warning
-        script = document.getScriptProvider().getScript(
-            f"vnd.sun.star.script:VBAProject.Module1.{procedure}?language=Basic&location=document")
-        script.invoke((), (), ())
+        results = []
+        for call in options["calls"]:
+            for kind, sheet, cell, value in call["cells"]:
+                target = document.Sheets.getByName(sheet).getCellRangeByName(cell)
+                if kind == "text":
+                    target.setString(value)
+                else:
+                    target.setFormula(value)
+            script = document.getScriptProvider().getScript(
+                f"vnd.sun.star.script:VBAProject.{qualified(call['procedure'])}"
+                "?language=Basic&location=document")
+            results.append(script.invoke(tuple(call["arguments"]), (), ())[0])
         document.close(True)
         desktop.terminate()
+        for result in results:
+            print(json.dumps(result, ensure_ascii=False))
         return 0
     finally:
         try:

@@ -87,7 +87,7 @@ TEST(DimensionRequest, RunStopsBeforeDelayAndDesktopWithTooFewFields) {
     ToolRun run{fake.Services(), u"gaugeread", u"C:\\T"};
     fake.files.files[u"C:\\T\\excel_fname.lsp"] = "old";
     const int exitCode = RunToolProgram(run, GaugereadPlan(u"gaugeread.exe 1 2 3"));
-    EXPECT_EQ(exitCode, 1);
+    EXPECT_EQ(exitCode, ExitCodeOf(StopKind::Input));
     EXPECT_TRUE(fake.files.reads.empty()); // delay.dat not read
     EXPECT_EQ(fake.files.files.at(u"C:\\T\\excel_fname.lsp"), "old");
     ASSERT_EQ(fake.messages.shown.size(), 1u);

@@ -77,26 +77,26 @@ TEST(FirstRunMessages, NoCommandAreaQuotesTheCandidatesAndProposesCaptionOrClass
     EXPECT_EQ(NoCommandAreaFirstRunMessage(u"コマンド ライン", u"",
                                            {u"（タイトルなし、クラス AcEdCommandLine）"},
                                            {{u"CommandClass", u"AcEdCommandLine"}}, kReport),
-              WithReport(u"CADのコマンドラインが見つかりません（ZuDuv.ini の CommandCaption"
+              WithReport(u"CADのコマンド ラインが見つかりません（ZuDuv.ini の CommandCaption"
                          u"「コマンド ライン」）。\n"
-                         u"コマンドラインと思われるウィンドウ: "
+                         u"コマンド ラインと思われるウィンドウ: "
                          u"「（タイトルなし、クラス AcEdCommandLine）」\n"
                          u"ZuDuv.ini の [Main] に次の行を書いてください。\n"
                          u"CommandClass=AcEdCommandLine"));
     EXPECT_EQ(NoCommandAreaFirstRunMessage(u"Command Line", u"AcEdCommandLine",
                                            {u"コマンド", u"プロパティ"},
                                            {{u"CommandCaption", u"コマンド"}}, kReport),
-              WithReport(u"CADのコマンドラインが見つかりません（ZuDuv.ini の CommandCaption"
+              WithReport(u"CADのコマンド ラインが見つかりません（ZuDuv.ini の CommandCaption"
                          u"「Command Line」、CommandClass「AcEdCommandLine」）。\n"
-                         u"コマンドラインと思われるウィンドウ: 「コマンド」「プロパティ」\n"
+                         u"コマンド ラインと思われるウィンドウ: 「コマンド」「プロパティ」\n"
                          u"ZuDuv.ini の [Main] に次の行を書いてください。\n"
                          u"CommandCaption=コマンド"));
     EXPECT_EQ(NoCommandAreaFirstRunMessage(u"Command Line", u"", {}, {}, kReport),
-              WithReport(u"CADのコマンドラインが見つかりません（ZuDuv.ini の CommandCaption"
+              WithReport(u"CADのコマンド ラインが見つかりません（ZuDuv.ini の CommandCaption"
                          u"「Command Line」）。\n"
-                         u"コマンドラインと思われるウィンドウはありませんでした。\n"
-                         u"ZuDuv.ini の CommandCaption（コマンドラインのタイトル）か CommandClass"
-                         u"（コマンドラインのクラス名）を、下のファイルのウィンドウの一覧を見て"
+                         u"コマンド ラインと思われるウィンドウはありませんでした。\n"
+                         u"ZuDuv.ini の CommandCaption（コマンド ラインのタイトル）か CommandClass"
+                         u"（コマンド ラインのクラス名）を、下のファイルのウィンドウの一覧を見て"
                          u"書いてください。"));
 }
 

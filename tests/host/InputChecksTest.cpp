@@ -63,7 +63,7 @@ TEST(InputChecks, BadInputStopsBeforeTheDesktopAndTheClipboardAreTouched) {
          {Bytes("node\r\n(princ \"INJECTED\")"), Bytes("\xEF\xBB\xBFnode\r\n1,2"),
           Bytes(2 << 20, '1'), Bytes("node\r\n1,2\n3,4")}) {
         PinmarkProgram program;
-        EXPECT_EQ(program.Run(senten), 1);
+        EXPECT_EQ(program.Run(senten), ExitCodeOf(StopKind::Input));
         EXPECT_EQ(program.world.fake.desktop.calls,
                   (std::vector<std::string>{"MessageBox(pinmark)"}));
         EXPECT_EQ(program.world.fake.desktop.clipboard, "user's text");

@@ -22,19 +22,20 @@ TEST(JobRestore, RunLockIsReleasedBeforeTheMessageShows) {
     struct Case {
         const char* name;
         const char* failing;
+        StopKind kind;
     };
     // A stop before the desktop is touched, in the middle, and at the end.
     const Case cases[] = {
-        {"no command area rectangle", "GetWindowRect"},
-        {"topmost refused", "SetWindowPos(-1)"},
-        {"topmost not cleared", "SetWindowPos(-2)"},
+        {"no command area rectangle", "GetWindowRect", StopKind::CadLost},
+        {"topmost refused", "SetWindowPos(-1)", StopKind::CadNotAnswering},
+        {"topmost not cleared", "SetWindowPos(-2)", StopKind::CadNotAnswering},
     };
     for (const Case& c : cases) {
         JobWorld world;
         world.fake.files.files[u"C:\\Tools\\delay.dat"] = "5";
         world.fake.desktop.failures[c.failing] = -1;
         const ToolPlanOrFailure plan = world.Plan();
-        EXPECT_EQ(RunToolProgram(world.run, plan), 1) << c.name;
+        EXPECT_EQ(RunToolProgram(world.run, plan), ExitCodeOf(c.kind)) << c.name;
         const Calls& calls = world.fake.desktop.calls;
         EXPECT_LT(IndexOf(calls, "ReleaseRunLock"), IndexOf(calls, "MessageBox(pinmark)"))
             << c.name;

@@ -52,6 +52,26 @@ TEST(MainWindow, WidthsFollowTheClientWidthAndNeverGoNegative) {
     }
 }
 
+TEST(MainWindow, LabelsWidenToTheirTextButNotIntoTheBoxes) {
+    const ControlDesign& label2 = kMainWindowControls[1]; // ｺﾏﾝﾄﾞ, left 0, 615 wide
+    const ControlDesign& label3 = kMainWindowControls[3]; // 入力値, left 120, 495 wide
+    ASSERT_EQ(std::string(label2.name), "Label2");
+    ASSERT_EQ(std::string(label3.name), "Label3");
+    const struct {
+        const ControlDesign& label;
+        int text;
+        int width;
+    } cases[] = {
+        {label3, 300, 495},                     // fits: the designed width
+        {label3, 495, 495}, {label3, 540, 540}, // 入力値 at 9 pt: three 12-pixel characters
+        {label3, 900, 600},                     // stops at the boxes' left edge, 720
+        {label2, 400, 615}, {label2, 700, 700}, {label2, 800, 720}, {label3, -5, 495},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LabelWidthTwips(c.label, c.text), c.width) << c.label.name << " " << c.text;
+    }
+}
+
 TEST(MainWindow, ControlTableKeepsItsTabOrder) {
     std::set<int> orders;
     for (const ControlDesign& control : kMainWindowControls) {

@@ -197,7 +197,7 @@ TEST(RunToolJob, CallThatNeverSucceedsIsBoundedAndTheDesktopPutBack) {
 
 TEST(RunToolJob, ToolStepFailurePutsTheDesktopBackAndPastesNothing) {
     JobWorld world;
-    world.toolStepFailure = Failure{u"senten.txt が空です"};
+    world.toolStepFailure = Failure{StopKind::Input, u"senten.txt が空です"};
     const Outcome outcome = RunToolJob(world.run, world.Plan());
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->message, u"senten.txt が空です");
@@ -212,7 +212,8 @@ TEST(RunToolJob, MessageComesAfterTheDesktopIsBack) {
     world.fake.files.files[u"C:\\Tools\\delay.dat"] = "5";
     world.fake.desktop.failures["SetWindowPos(-1)"] = -1;
     const auto plan = world.Plan();
-    EXPECT_EQ(RunEntrySequence(world.run, [&](ToolRun& r) { return RunToolJob(r, plan); }), 1);
+    EXPECT_EQ(RunEntrySequence(world.run, [&](ToolRun& r) { return RunToolJob(r, plan); }),
+              ExitCodeOf(StopKind::CadNotAnswering));
     // Stopped at the topmost step: only the topmost state needed putting back.
     EXPECT_EQ(After(world.fake.desktop.JobCalls(), "SetWindowPos(0x100,-1,3)"),
               (Calls{"PumpMessages", "SetWindowPos(0x100,-2,67)", "ReleaseRunLock",

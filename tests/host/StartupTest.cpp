@@ -28,6 +28,8 @@ TEST(DelayFactor, ConvertsTheFirstLine) {
         {u"１０", 10},
         {u"", std::nullopt},
         {u"abc", std::nullopt},
+        {u"5 標準", std::nullopt},
+        {u"5;comment", std::nullopt},
         {u"40000", std::nullopt},
         // Convert, but break the run: 0 empties the clipboard before the
         // CAD can paste, large factors keep the cursor confined for
@@ -47,10 +49,15 @@ TEST(DelayFactor, ConvertsTheFirstLine) {
 
 TEST(DelayFactor, ReadsOnlyTheFirstLineOfTheFileBesideTheProgram) {
     const std::pair<std::optional<Bytes>, std::optional<std::int16_t>> cases[] = {
-        {Bytes("3\r\nanything"), 3},  {Bytes("3\ranything"), 3},
-        {Bytes("12\r\n"), 12},        {Bytes("\r\n10"), std::nullopt},
-        {Bytes(""), std::nullopt},    {Bytes("\x82\x50\x82\x4f"), 10}, // "１０" in code page 932
-        {std::nullopt, std::nullopt},                                  // no file
+        {Bytes("3\r\nanything"), 3},
+        {Bytes("3\ranything"), 3},
+        {Bytes("12\r\n"), 12},
+        {Bytes("\r\n10"), std::nullopt},
+        // Japanese notes below the number, as the shipped file has them.
+        {Bytes("5\r\n\x90\x94\x82\xcc\x82\xa0\x82\xc6\x82\xc9\x95\xb6\x8e\x9a\r\n"), 5},
+        {Bytes(""), std::nullopt},
+        {Bytes("\x82\x50\x82\x4f"), 10}, // "１０" in code page 932
+        {std::nullopt, std::nullopt},    // no file
     };
     for (const auto& [content, expected] : cases) {
         FakeToolServices fake;
@@ -188,9 +195,10 @@ TEST(EntrySequenceFailure, ReportsAFailedJobOnceUnderTheToolsName) {
     FakeToolServices fake;
     fake.files.files[u"C:\\Tools\\delay.dat"] = "5";
     ToolRun run{fake.Services(), u"labelpen", u"C:\\Tools"};
-    const int exitCode =
-        RunEntrySequence(run, [](ToolRun&) -> Outcome { return Failure{u"失敗しました"}; });
-    EXPECT_EQ(exitCode, 1);
+    const int exitCode = RunEntrySequence(run, [](ToolRun&) -> Outcome {
+        return Failure{StopKind::Settings, u"失敗しました"};
+    });
+    EXPECT_EQ(exitCode, ExitCodeOf(StopKind::Settings));
     ASSERT_EQ(fake.messages.shown.size(), 1u);
     EXPECT_EQ(fake.messages.shown[0].caption, u"labelpen");
     EXPECT_EQ(fake.messages.shown[0].text, u"失敗しました");

@@ -44,7 +44,7 @@ TEST(DesktopFaults, ACadThatClosesPartWayGetsNoKeysAndNeitherDoesAnyoneElse) {
         const DesktopState before = PrepareDesktop();
         const test::ProcessRun run = tool.Run();
         ASSERT_TRUE(run.exited);
-        EXPECT_EQ(run.exitCode, 1u) << cad.Journal().Dump();
+        EXPECT_EQ(run.exitCode, test::ToolExitCode(StopKind::CadLost)) << cad.Journal().Dump();
         ASSERT_EQ(run.dialogs.size(), 1u);
         EXPECT_EQ(run.dialogs[0].text, test::Wide(CadLostFocusMessage()));
         ExpectDesktopPutBack(before, nullptr);
@@ -63,7 +63,7 @@ TEST(DesktopFaults, ACadThatHangsAfterTheClickEndsTheRunAsNotAnswering) {
     ASSERT_TRUE(run.exited);
     // One bounded wait for the z-order reset, then the retries fail at once.
     EXPECT_LT(GetTickCount() - start, 7000u);
-    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_EQ(run.exitCode, test::ToolExitCode(StopKind::CadNotAnswering));
     ASSERT_EQ(run.dialogs.size(), 1u);
     EXPECT_EQ(run.dialogs[0].text, test::Wide(CadNotRespondingMessage(kOperationTopmostOff)))
         << cad.Journal().Dump();

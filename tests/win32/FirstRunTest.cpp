@@ -89,11 +89,11 @@ TEST(FirstRun, WithoutCommandClassTheRunStopsAndTheReportNamesTheClass) {
         const DesktopState before = PrepareDesktop();
         const test::ProcessRun run = tool.Run();
         ASSERT_TRUE(run.exited);
-        EXPECT_EQ(run.exitCode, 1u);
+        EXPECT_EQ(run.exitCode, test::ToolExitCode(StopKind::NoCad));
         ExpectReportNamed(run, tool);
         ASSERT_FALSE(run.dialogs.empty());
         const std::wstring& text = run.dialogs[0].text;
-        EXPECT_EQ(text.rfind(L"CADのコマンドラインが見つかりません", 0), 0u);
+        EXPECT_EQ(text.rfind(L"CADのコマンド ラインが見つかりません", 0), 0u);
         EXPECT_NE(text.find(L"「（タイトルなし、クラス AcEdCommandLine）」"), std::wstring::npos);
         EXPECT_NE(text.find(L"\nCommandClass=AcEdCommandLine\n"), std::wstring::npos);
         const std::wstring report = ReportOf(tool);
@@ -113,7 +113,7 @@ TEST(FirstRun, AcadNameInTheWrongCaseNamesTheProcessAndTheLine) {
     ASSERT_TRUE(cad.Ready());
     const test::ProcessRun run = tool.Run();
     ASSERT_TRUE(run.exited);
-    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_EQ(run.exitCode, test::ToolExitCode(StopKind::NoCad));
     ExpectReportNamed(run, tool);
     ASSERT_FALSE(run.dialogs.empty());
     EXPECT_EQ(run.dialogs[0].text,
@@ -129,7 +129,7 @@ TEST(FirstRun, LongerProductPrefixIsQuotedAndTheProposedLineWorks) {
     ASSERT_TRUE(cad.Ready());
     const test::ProcessRun run = tool.Run();
     ASSERT_TRUE(run.exited);
-    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_EQ(run.exitCode, test::ToolExitCode(StopKind::NoCad));
     ExpectReportNamed(run, tool);
     ASSERT_FALSE(run.dialogs.empty());
     const std::wstring& text = run.dialogs[0].text;
@@ -159,7 +159,7 @@ TEST(FirstRun, WindowsWithoutAnyCaptionGiveTheMainWindowMessage) {
     const DesktopState before = PrepareDesktop();
     const test::ProcessRun run = tool.Run();
     ASSERT_TRUE(run.exited);
-    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_EQ(run.exitCode, test::ToolExitCode(StopKind::NoCad));
     ExpectReportNamed(run, tool);
     ASSERT_FALSE(run.dialogs.empty());
     EXPECT_EQ(run.dialogs[0].text.rfind(L"CAD（acad）のメインウィンドウが見つかりません。", 0), 0u);

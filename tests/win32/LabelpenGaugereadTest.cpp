@@ -101,7 +101,7 @@ TEST(Gaugeread, TooFewFieldsWriteNothingAndTouchNothing) {
     const test::DesktopState before = PrepareDesktop();
     const test::ProcessRun run = tool.Run(L"+1 12 5");
     ASSERT_TRUE(run.exited);
-    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_EQ(run.exitCode, test::ToolExitCode(StopKind::Input));
     ASSERT_EQ(run.dialogs.size(), 1u);
     EXPECT_EQ(run.dialogs[0].caption, L"gaugeread");
     EXPECT_NE(run.dialogs[0].text.find(L"受け取った値: 「+1 12 5」"), std::wstring::npos);

@@ -1,5 +1,6 @@
 // pinmark end to end under Wine against the stand-in CAD.
 #include "ToolBed.h"
+#include "job/RunToolJob.h"
 #include "messages/ToolMessages.h"
 #include "winsupport/win32/FileReader.h"
 #include "winsupport/win32/Handles.h"
@@ -100,7 +101,7 @@ TEST(Pinmark, NoCadRunningTellsTheUserAndTouchesNothing) {
     const DesktopState before = PrepareDesktop();
     const test::ProcessRun run = tool.Run();
     ASSERT_TRUE(run.exited);
-    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_EQ(run.exitCode, test::ToolExitCode(StopKind::NoCad));
     ASSERT_EQ(run.dialogs.size(), 1u);
     EXPECT_EQ(run.dialogs[0].caption, L"pinmark");
     EXPECT_EQ(run.dialogs[0].text,
@@ -118,6 +119,7 @@ TEST(Pinmark, BadSentenIsReportedAndGoLspKept) {
     const DesktopState before = PrepareDesktop();
     const test::ProcessRun run = tool.Run();
     ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.exitCode, test::ToolExitCode(StopKind::Input));
     ASSERT_EQ(run.dialogs.size(), 1u);
     EXPECT_NE(run.dialogs[0].text.find(L"senten.txt が空です"), std::wstring::npos);
     EXPECT_EQ(cad.Journal().Count("\"event\":\"paste\""), 0u);
@@ -139,7 +141,7 @@ TEST(Pinmark, BadInputStopsBeforeTheCadIsTouchedAndKeepsTheClipboard) {
         ASSERT_TRUE(test::SetClipboardBytes("the user's text"));
         const test::ProcessRun run = tool.Run();
         ASSERT_TRUE(run.exited);
-        EXPECT_EQ(run.exitCode, 1u);
+        EXPECT_EQ(run.exitCode, test::ToolExitCode(StopKind::Input));
         ASSERT_EQ(run.dialogs.size(), 1u);
         EXPECT_NE(run.dialogs[0].text.find(message), std::wstring::npos)
             << test::ToUtf8(run.dialogs[0].text);
@@ -147,6 +149,45 @@ TEST(Pinmark, BadInputStopsBeforeTheCadIsTouchedAndKeepsTheClipboard) {
         EXPECT_EQ(test::ClipboardBytes(), "the user's text");
         EXPECT_EQ(GetFileAttributesW(tool.folder.File(L"go.lsp").c_str()), INVALID_FILE_ATTRIBUTES);
     }
+}
+
+TEST(Pinmark, MissingSentenEndsWithTheInputCodeBeforeTheCadIsTouched) {
+    const ToolFolder tool(L"pinmark-nosenten", L"pinmark", L"", "");
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support());
+    ASSERT_TRUE(cad.Ready());
+    const DesktopState before = PrepareDesktop();
+    const test::ProcessRun run = tool.Run();
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.exitCode, test::ToolExitCode(StopKind::Input));
+    ASSERT_EQ(run.dialogs.size(), 1u);
+    const std::wstring path = tool.folder.File(L"senten.txt");
+    EXPECT_EQ(run.dialogs[0].text, test::Wide(InputFileUnreadableMessage(
+                                       u"senten.txt", Text(path.begin(), path.end()))));
+    EXPECT_EQ(cad.Journal().Count("\"event\":\"click\""), 0u);
+    ExpectDesktopPutBack(before, cad.Main());
+    EXPECT_EQ(test::ClipboardBytes(), std::optional<std::string>("the user's text"));
+}
+
+// The lock every tool run takes, held here by the test as a tool at work
+// would hold it: the run waits its bound, then ends with its own code.
+TEST(Pinmark, AnotherToolAtWorkEndsTheRunWithItsCodeAfterTheBound) {
+    const ToolFolder tool(L"pinmark-locked-out", L"pinmark", L"senten.txt", "node\r\n1,1\r\n");
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support());
+    ASSERT_TRUE(cad.Ready());
+    const UniqueHandle held(CreateMutexW(nullptr, TRUE, L"Local\\VadoRariri.ToolJob"));
+    ASSERT_TRUE(held.IsValid());
+    const DesktopState before = PrepareDesktop();
+    const DWORD start = GetTickCount();
+    const test::ProcessRun run = tool.Run();
+    const DWORD elapsed = GetTickCount() - start;
+    ReleaseMutex(held.Get());
+    ASSERT_TRUE(run.exited);
+    EXPECT_GE(elapsed, kRunLockTimeoutMs);
+    EXPECT_EQ(run.exitCode, test::ToolExitCode(StopKind::AnotherTool));
+    ASSERT_EQ(run.dialogs.size(), 1u);
+    EXPECT_EQ(run.dialogs[0].text, test::Wide(AnotherToolRunningMessage()));
+    EXPECT_EQ(cad.Journal().Count("\"event\":\"click\""), 0u);
+    ExpectDesktopPutBack(before, cad.Main());
 }
 
 TEST(Pinmark, ALockedGoLspSaysWhyAndPastesNothing) {
@@ -160,7 +201,7 @@ TEST(Pinmark, ALockedGoLspSaysWhyAndPastesNothing) {
     const DesktopState before = PrepareDesktop();
     const test::ProcessRun run = tool.Run();
     ASSERT_TRUE(run.exited);
-    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_EQ(run.exitCode, test::ToolExitCode(StopKind::OutputUnwritable));
     ASSERT_EQ(run.dialogs.size(), 1u);
     // The system's reason in parentheses, then the path.
     const std::wstring& text = run.dialogs[0].text;
@@ -224,7 +265,7 @@ TEST(Pinmark, HungCadEndsWithinTheBoundsWithTheDesktopBack) {
     // One bounded wait on the hung CAD; every later call to its thread fails
     // at once instead of waiting again.
     EXPECT_LT(GetTickCount() - start, 6000u);
-    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_EQ(run.exitCode, test::ToolExitCode(StopKind::CadNotAnswering));
     ASSERT_EQ(run.dialogs.size(), 1u);
     EXPECT_EQ(run.dialogs[0].text, test::Wide(CadNotRespondingMessage(kOperationAnswer)));
     ExpectDesktopPutBack(before, cad.Main());

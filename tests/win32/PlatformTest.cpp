@@ -38,25 +38,38 @@ Text Folder(const ScratchFolder& folder) {
 
 TEST(RealProfile, ReadsValuesAsThePlatformStoresThem) {
     const ScratchFolder folder(L"profile");
-    folder.Write(L"ZuDuv.ini", "[Main]\r\n"
-                               "ACADName=acad\r\n"
-                               "CommandCaption=\r\n"
-                               "Long=" +
-                                   std::string(300, 'v') +
-                                   "\r\n"
-                                   "Sjis=\x83\x52\x83\x7d\x83\x93\x83\x68\r\n"
-                                   "Trail5C=\x95\x5c\x83\x5c\r\n"
-                                   "Split=" +
-                                   std::string(253, 'y') + "\x95\x5c\r\n");
+    folder.Write(L"ZuDuv.ini",
+                 "[Main]\r\n"
+                 "ACADName=acad\r\n"
+                 "CommandCaption=\r\n"
+                 "Long=" +
+                     std::string(300, 'v') +
+                     "\r\n"
+                     "Sjis=\x83\x52\x83\x7d\x83\x93\x83\x68\r\n"
+                     "Trail5C=\x95\x5c\x83\x5c\r\n"
+                     "Split=" +
+                     std::string(253, 'y') +
+                     "\x95\x5c\r\n"
+                     // The reader drops blanks around a value,
+                     // not inside it, and a comment after a
+                     // value is part of the value.
+                     "Blanks=  \x83\x52\x83\x7d\x83\x93\x83\x68 \x83\x89\x83\x43\x83\x93 \t\r\n"
+                     "Comment=acad   ; the CAD\r\n");
     Win32ProfileAccess profiles;
     struct Case {
         const char16_t* key;
         Text expected;
     };
     const Case cases[] = {
-        {u"ACADName", u"acad"},      {u"TextCaption", u"???"}, {u"CommandCaption", u""},
-        {u"Long", Text(254, u'v')},  {u"Sjis", u"コマンド"},   {u"Trail5C", u"表ソ"},
+        {u"ACADName", u"acad"},
+        {u"TextCaption", u"???"},
+        {u"CommandCaption", u""},
+        {u"Long", Text(254, u'v')},
+        {u"Sjis", u"コマンド"},
+        {u"Trail5C", u"表ソ"},
         {u"Split", Text(253, u'y')},
+        {u"Blanks", u"コマンド ライン"},
+        {u"Comment", u"acad   ; the CAD"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ReadIniString(profiles, Folder(folder), u"ZuDuv", u"Main", c.key, u"???"),

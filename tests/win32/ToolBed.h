@@ -4,6 +4,7 @@
 // the desktop state before and after a run.
 #include "StandinDriver.h"
 #include "messages/FirstRunMessages.h"
+#include "outcome/StopKind.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,11 @@ inline constexpr char kSettings[] = "[Main]\r\n"
                                     "TextCmdCtrlID=1002\r\n"
                                     "MainHistCtrlID=1003\r\n"
                                     "TextHistCtrlID=1004\r\n";
+
+// The exit code a tool process ends with after a stop of this kind.
+inline DWORD ToolExitCode(StopKind kind) {
+    return static_cast<DWORD>(ExitCodeOf(kind));
+}
 
 // Where a failed first run of a tool in the folder writes its window report.
 inline ReportPlace ReportIn(const ScratchFolder& folder) {

@@ -68,7 +68,7 @@ TEST(ToolStartup, PinmarkShowsTheDelayMessageOnceAndGoesOn) {
         ASSERT_TRUE(run.exited);
         // The job runs after the delay message: with no settings file it
         // stops there and names the file.
-        EXPECT_EQ(run.exitCode, 1u);
+        EXPECT_EQ(run.exitCode, test::ToolExitCode(StopKind::Settings));
         ASSERT_EQ(run.dialogs.size(), c.message ? 2u : 1u);
         if (c.message) {
             ExpectToolMessage(run.dialogs[0], L"pinmark", kDelayMessage);
@@ -101,7 +101,7 @@ TEST(ToolStartup, OverflowingSettingStopsTheJobAfterTheDelayMessage) {
     folder.Write(L"senten.txt", "node\r\n1,2\r\n");
     const ProcessRun run = test::RunAndWatch(folder.File(L"pinmark.exe"));
     ASSERT_TRUE(run.exited);
-    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_EQ(run.exitCode, test::ToolExitCode(StopKind::Settings));
     ASSERT_EQ(run.dialogs.size(), 2u);
     ExpectToolMessage(run.dialogs[0], L"pinmark", kDelayMessage);
     const std::wstring settingsPath = folder.File(L"ZuDuv.ini");
@@ -134,7 +134,7 @@ TEST(ToolStartup, GaugereadWritesItsRequestEvenWhenNoCadRuns) {
     folder.Write(L"ZuDuv.ini", "[Main]\r\nACADName=acad\r\nMainCmdCtrlID=1001\r\n");
     const ProcessRun run = test::RunAndWatch(folder.File(L"gaugeread.exe"), L"-3 1 1 C:\\b.xlsm");
     ASSERT_TRUE(run.exited);
-    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_EQ(run.exitCode, test::ToolExitCode(StopKind::NoCad));
     ASSERT_EQ(run.dialogs.size(), 1u);
     ExpectToolMessage(run.dialogs[0], L"gaugeread",
                       Wide(NoCadFoundFirstRunMessage(u"acad", {}, {}, test::ReportIn(folder))));

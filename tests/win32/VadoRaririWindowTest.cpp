@@ -305,6 +305,34 @@ RECT ClientRectOf(HWND control, HWND parent) {
     return rect;
 }
 
+// The labels hold their whole text in the form font of Japanese Windows,
+// ＭＳ Ｐゴシック 9 pt: 「入力値」 needs more than its designed 495 twips.
+TEST(VadoRaririWindow, LabelsHoldTheirTextInTheJapaneseFormFont) {
+    const ScratchFolder folder(L"window-labels");
+    WindowProgram window(folder);
+    ASSERT_TRUE(window.Main());
+    const int dpi = ScreenDpi();
+    const GdiObject<HFONT> font(CreateFontW(-MulDiv(9, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                                            FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                            DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック"));
+    const ScopedGetDc dc(nullptr);
+    const SelectedObject selected(dc.Get(), font.Get());
+    for (const ControlDesign& design : kMainWindowControls) {
+        if (design.kind != ControlKind::Label) {
+            continue;
+        }
+        const std::wstring text(design.text.begin(), design.text.end());
+        SIZE extent{};
+        ASSERT_TRUE(
+            GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent));
+        const RECT rect = ClientRectOf(window.Control(design.id), window.Main());
+        EXPECT_GE(rect.right - rect.left, extent.cx) << design.name;
+        EXPECT_LE(rect.right, ClientRectOf(window.Control(kIdTxtPut), window.Main()).left)
+            << design.name;
+    }
+}
+
 TEST(VadoRaririWindow, WideningMovesNothingAndWidensTheThreeBoxes) {
     const ScratchFolder folder(L"window-resize");
     WindowProgram window(folder);

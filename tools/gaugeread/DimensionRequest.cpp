@@ -63,7 +63,7 @@ ToolPlanOrFailure GaugereadPlan(TextView commandLine) {
     const Text arguments = ArgumentText(commandLine);
     const std::optional<Request> request = SplitRequest(arguments);
     if (!request) {
-        return Failure{RequestTooShortMessage(arguments)};
+        return Failure{StopKind::Input, RequestTooShortMessage(arguments)};
     }
     // excel_fname.lsp is written in the ANSI code page: a character it
     // cannot hold would silently become another one (a '?' in the path of
@@ -71,7 +71,7 @@ ToolPlanOrFailure GaugereadPlan(TextView commandLine) {
     for (const Text* field :
          {&request->expression, &request->row, &request->column, &request->workbook}) {
         if (!IsAnsiEncodable(*field)) {
-            return Failure{RequestNotWritableMessage(*field)};
+            return Failure{StopKind::Input, RequestNotWritableMessage(*field)};
         }
     }
     return ToolJobPlan{

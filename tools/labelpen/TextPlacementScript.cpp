@@ -39,7 +39,7 @@ std::variant<ToolOutputFile, Failure> BuildTextPlacementScript(FileAccess& files
     const Text path = ToolFilePath(programFolder, u"mojidata.txt");
     const std::optional<TextParameters> parameters = SplitParameterLine(lines.first);
     if (!parameters) {
-        return Failure{ParameterLineWithoutSpaceMessage(lines.first, path)};
+        return Failure{StopKind::Input, ParameterLineWithoutSpaceMessage(lines.first, path)};
     }
     for (const auto& [what, value] :
          {std::pair{u"文字の高さ", &parameters->height}, std::pair{u"角度", &parameters->angle}}) {

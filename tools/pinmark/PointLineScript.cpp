@@ -59,7 +59,7 @@ Outcome CheckPointLines(const InputLines& senten, TextView path) {
             }
         }
         if (fields.size() < 2 || fields.size() > 3) {
-            return Failure{PointLineFieldCountMessage(lineNumber, line, path)};
+            return Failure{StopKind::Input, PointLineFieldCountMessage(lineNumber, line, path)};
         }
     }
     return kSucceeded;

@@ -1,5 +1,7 @@
 #include "platform/win32/LastResort.h"
 
+#include "outcome/StopKind.h"
+
 #include <atomic>
 #include <exception>
 
@@ -78,7 +80,7 @@ void InstallLastResortFilter() {
     // without passing the filter.
     std::set_terminate([] {
         PutDesktopBackAndEnd(nullptr);
-        ExitProcess(3);
+        ExitProcess(static_cast<UINT>(ExitCodeOf(StopKind::Unexpected)));
     });
 }
 

@@ -1,6 +1,7 @@
 #include "process/win32/ToolProcess.h"
 
 #include "messages/ToolMessages.h"
+#include "outcome/StopKind.h"
 #include "platform/win32/LastResort.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32FileAccess.h"
@@ -35,7 +36,7 @@ int RunCatchingFaults(ToolRun& run, const ToolPlanOrFailure& plan) {
         what = u"内部エラー";
     }
     run.services.messages.ShowMessage(run.toolName, UnexpectedStopMessage(what));
-    return 1;
+    return ExitCodeOf(StopKind::Unexpected);
 }
 
 } // namespace

@@ -17,6 +17,9 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"VadoRaririMain";
 constexpr TextView kCaption = u"VadoRariri";
+// The face and size Japanese Windows gives a form's controls.
+constexpr wchar_t kControlFontFace[] = L"ＭＳ Ｐゴシック";
+constexpr int kControlFontPoints = 9;
 
 const wchar_t* ControlClass(ControlKind kind) {
     switch (kind) {
@@ -45,6 +48,29 @@ DWORD ControlStyle(ControlKind kind) {
         return common | WS_TABSTOP | BS_PUSHBUTTON;
     }
     return common;
+}
+
+// A label whose text is wider than designed is widened (within its room),
+// so that it is neither wrapped nor clipped.
+void FitLabelToText(HWND label, const ControlDesign& design, HGDIOBJ font, int dpi) {
+    const std::wstring text = WideZ(design.text);
+    SIZE extent{};
+    {
+        const ScopedGetDc dc(label);
+        const SelectedObject selected(dc.Get(), font);
+        if (!GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()),
+                                   &extent)) {
+            return;
+        }
+    }
+    const int width =
+        TwipsToPixelsInt(LabelWidthTwips(design, PixelsToTwipsInt(extent.cx, dpi)), dpi);
+    RECT rect;
+    GetWindowRect(label, &rect);
+    if (width > rect.right - rect.left) {
+        SetWindowPos(label, nullptr, 0, 0, width, rect.bottom - rect.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 HMENU CreateMainMenu() {
@@ -101,7 +127,11 @@ bool FrmMain::CreateNow() {
     std::sort(
         inTabOrder.begin(), inTabOrder.end(),
         [](const ControlDesign& a, const ControlDesign& b) { return a.tabOrder < b.tabOrder; });
-    HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
+    controlFont_.Reset(CreateFontW(-MulDiv(kControlFontPoints, dpi_, 72), 0, 0, 0, FW_NORMAL, FALSE,
+                                   FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                   DEFAULT_PITCH | FF_DONTCARE, kControlFontFace));
+    HGDIOBJ font = controlFont_.Get() ? controlFont_.Get() : GetStockObject(DEFAULT_GUI_FONT);
     for (const ControlDesign& design : inTabOrder) {
         const int height =
             design.kind == ControlKind::DropDownList ? design.height * 8 : design.height;
@@ -116,6 +146,9 @@ bool FrmMain::CreateNow() {
             return false;
         }
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (design.kind == ControlKind::Label) {
+            FitLabelToText(control, design, font, dpi_);
+        }
         controls_[design.id] = control;
     }
     SetWindowSubclass(Control(kIdTxtPut), TxtPutProc, 1, reinterpret_cast<DWORD_PTR>(this));

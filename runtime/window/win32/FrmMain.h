@@ -3,6 +3,7 @@
 #include "platform/ToolMainWindow.h"
 #include "window/MainWindowOperations.h"
 #include "window/win32/FrmHistory.h"
+#include "winsupport/win32/Handles.h"
 #include "winsupport/win32/Window.h"
 
 #include <map>
@@ -54,6 +55,8 @@ class FrmMain final : public ToolMainWindow, private InstanceList, private Windo
 
     MainWindowOperations* operations_ = nullptr;
     std::map<int, HWND> controls_;
+    // Outlives the controls: the destructor destroys the window first.
+    GdiObject<HFONT> controlFont_;
     int dpi_ = 96;
     bool quitWhenClosed_ = false;
     FrmHistory history_;

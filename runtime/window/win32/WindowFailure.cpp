@@ -1,6 +1,7 @@
 #include "window/win32/WindowFailure.h"
 
 #include "messages/WindowMessages.h"
+#include "outcome/StopKind.h"
 #include "winsupport/win32/WideText.h"
 
 #include <windows.h>
@@ -15,7 +16,7 @@ void ReportWindowNotCreated(TextView windowName) {
 
 void EndWithWindowNotCreated(TextView windowName) {
     ReportWindowNotCreated(windowName);
-    ExitProcess(1);
+    ExitProcess(static_cast<UINT>(ExitCodeOf(StopKind::Unexpected)));
 }
 
 } // namespace vr

@@ -2,27 +2,39 @@ Attribute VB_Name = "Module1"
 ' bridgebook - Excel連携ツールの見本ブック
 '
 ' 各シートの内容をツールの入力ファイル（Shift-JIS、行末 CR LF）に書き、
-' このブックと同じフォルダにあるツールを起動します。ブックはツールの
-' インストール先フォルダに置いて使います。
+' このブックと同じフォルダにあるツールを起動して、その終了を待ちます。
+' ブックはツールのインストール先フォルダに置いて使います。
+'
+' 利用者に見せる文は、差し込む値を 〈名前〉 の形で書き、Replace で値を入れます。
+' 文の一覧は dist/docs/messages/workbook.tsv にあります。
 Option Explicit
 
 Private Const ToolTitle As String = "bridgebook"
 Private Const MaxDataRows As Long = 100
 Private Const FirstDataRow As Long = 6
 
+Private toolRunning As Boolean
+
 ' 座標シート: B3 のモード（node / line）と、6 行目からの X・Y・Z。
 Public Sub DrawCoordinates()
     Dim lines As New Collection
     Dim row As Long
+    Dim x As String, y As String, z As String
     If Not ToolReady("pinmark.exe") Then Exit Sub
-    lines.Add CStr(Sheet1.Range("B3").Value)
+    If Not ReadText(Sheet1.Range("B3"), x) Then Exit Sub
+    lines.Add x
     row = FirstDataRow
-    Do While Len(CStr(Sheet1.Cells(row, 1).Value)) > 0
+    Do
+        If Not ReadNumber(Sheet1.Cells(row, 1), x) Then Exit Sub
+        If Len(x) = 0 Then Exit Do
         If lines.Count > MaxDataRows Then
-            MsgBox "座標は " & MaxDataRows & " 行までです（" & row & " 行目）。", vbExclamation, ToolTitle
+            MsgBox Replace(Replace("座標は 〈最大行数〉 行までです（〈行〉 行目）。", "〈最大行数〉", MaxDataRows), "〈行〉", row), vbExclamation, ToolTitle
             Exit Sub
         End If
-        lines.Add PointText(Sheet1.Cells(row, 1).Value, Sheet1.Cells(row, 2).Value, Sheet1.Cells(row, 3).Value)
+        If Not ReadNumber(Sheet1.Cells(row, 2), y) Then Exit Sub
+        If Not ReadNumber(Sheet1.Cells(row, 3), z) Then Exit Sub
+        If Len(z) > 0 Then y = y & "," & z
+        lines.Add x & "," & y
         row = row + 1
     Loop
     If WriteToolInput("senten.txt", lines) Then StartTool "pinmark.exe", ""
@@ -32,15 +44,20 @@ End Sub
 Public Sub PlaceTexts()
     Dim lines As New Collection
     Dim row As Long
+    Dim height As String, angle As String, label As String
     If Not ToolReady("labelpen.exe") Then Exit Sub
-    lines.Add CStr(Sheet2.Range("B3").Value) & " " & CStr(Sheet2.Range("B4").Value)
+    If Not ReadNumber(Sheet2.Range("B3"), height) Then Exit Sub
+    If Not ReadNumber(Sheet2.Range("B4"), angle) Then Exit Sub
+    lines.Add height & " " & angle
     row = FirstDataRow
-    Do While Len(CStr(Sheet2.Cells(row, 1).Value)) > 0
+    Do
+        If Not ReadText(Sheet2.Cells(row, 1), label) Then Exit Sub
+        If Len(label) = 0 Then Exit Do
         If lines.Count > MaxDataRows Then
-            MsgBox "文字は " & MaxDataRows & " 行までです（" & row & " 行目）。", vbExclamation, ToolTitle
+            MsgBox Replace(Replace("文字は 〈最大行数〉 行までです（〈行〉 行目）。", "〈最大行数〉", MaxDataRows), "〈行〉", row), vbExclamation, ToolTitle
             Exit Sub
         End If
-        lines.Add CStr(Sheet2.Cells(row, 1).Value)
+        lines.Add label
         row = row + 1
     Loop
     If WriteToolInput("mojidata.txt", lines) Then StartTool "labelpen.exe", ""
@@ -48,21 +65,68 @@ End Sub
 
 ' 寸法シート: B3 の式、B4 の行、B5 の列と、このブックのパス。
 Public Sub RequestDimension()
-    Dim expr As String, rowText As String, colText As String
+    Dim arguments As String
     If Not ToolReady("gaugeread.exe") Then Exit Sub
-    expr = CStr(Sheet3.Range("B3").Value)
-    rowText = CStr(Sheet3.Range("B4").Value)
-    colText = CStr(Sheet3.Range("B5").Value)
-    If InStr(expr & rowText & colText, " ") > 0 Or Len(expr) = 0 Then
-        MsgBox "式・行・列は空白を含まない値で入力してください。", vbExclamation, ToolTitle
-        Exit Sub
-    End If
-    StartTool "gaugeread.exe", expr & " " & rowText & " " & colText & " """ & ThisWorkbook.FullName & """"
+    arguments = DimensionRequestArguments()
+    If Len(arguments) > 0 Then StartTool "gaugeread.exe", arguments
 End Sub
 
-Private Function PointText(ByVal x As Variant, ByVal y As Variant, ByVal z As Variant) As String
-    PointText = CStr(x) & "," & CStr(y)
-    If Len(CStr(z)) > 0 Then PointText = PointText & "," & CStr(z)
+' gaugeread に渡す 4 つの値。入力に誤りがあれば、それを示して空を返します。
+Public Function DimensionRequestArguments() As String
+    Dim expr As String, rowText As String, colText As String
+    If Not ReadText(Sheet3.Range("B3"), expr) Then Exit Function
+    If Not ReadText(Sheet3.Range("B4"), rowText) Then Exit Function
+    If Not ReadText(Sheet3.Range("B5"), colText) Then Exit Function
+    If InStr(expr & rowText & colText, " ") > 0 Or Len(expr) = 0 Then
+        MsgBox "式・行・列は空白を含まない値で入力してください。", vbExclamation, ToolTitle
+        Exit Function
+    End If
+    DimensionRequestArguments = expr & " " & rowText & " " & colText & " """ & ThisWorkbook.FullName & """"
+End Function
+
+' セルの表示どおりの文字列（文字列の書式のセルでは入力したとおり）。
+Private Function ReadText(ByVal cell As Range, ByRef text As String) As Boolean
+    If CellHoldsError(cell) Then Exit Function
+    text = cell.Text
+    ReadText = True
+End Function
+
+' 数値のセルは小数点を「.」にした数値の文字列、空のセルは空、それ以外は
+' 入力された文字列（ツールが数値かどうかを確かめます）。
+Private Function ReadNumber(ByVal cell As Range, ByRef text As String) As Boolean
+    Dim value As Variant
+    If CellHoldsError(cell) Then Exit Function
+    value = cell.Value
+    Select Case VarType(value)
+    Case vbEmpty
+        text = ""
+    Case vbInteger, vbLong, vbSingle, vbDouble, vbCurrency, vbDecimal
+        text = LispNumberText(value)
+    Case Else
+        text = CStr(value)
+    End Select
+    ReadNumber = True
+End Function
+
+' Str は小数点に常に「.」を使います（CStr は地域の設定に従います）。AutoLISP は
+' 「.5」を数値と読まないので、整数部の 0 を補います。
+Public Function LispNumberText(ByVal value As Variant) As String
+    Dim text As String
+    text = Trim(Str(value))
+    If Left(text, 1) = "." Then
+        text = "0" & text
+    ElseIf Left(text, 2) = "-." Then
+        text = "-0" & Mid(text, 2)
+    End If
+    LispNumberText = text
+End Function
+
+' エラー値（#N/A など）のセルは、どのセルかを示します。
+Private Function CellHoldsError(ByVal cell As Range) As Boolean
+    If Not IsError(cell.Value) Then Exit Function
+    MsgBox Replace(Replace(Replace("シート「〈シート〉」のセル 〈セル〉 がエラー値 〈値〉 です。値を直してから、もう一度実行してください。", _
+        "〈シート〉", cell.Worksheet.Name), "〈セル〉", cell.Address(False, False)), "〈値〉", cell.Text), vbExclamation, ToolTitle
+    CellHoldsError = True
 End Function
 
 '' ブックと同じフォルダにあるファイルのパス。
@@ -76,8 +140,12 @@ Private Function ToolReady(ByVal exeName As String) As Boolean
         MsgBox "ブックを保存してから実行してください。ツールはブックと同じフォルダから起動します。", vbExclamation, ToolTitle
         Exit Function
     End If
+    If toolRunning Then
+        MsgBox "ツールの終了を待っています。終わってから、もう一度実行してください。", vbExclamation, ToolTitle
+        Exit Function
+    End If
     If Len(Dir(InBookFolder(exeName))) = 0 Then
-        MsgBox exeName & " が見つかりません。" & vbCrLf & ThisWorkbook.Path & vbCrLf & _
+        MsgBox Replace("〈ツール〉 が見つかりません。", "〈ツール〉", exeName) & vbCrLf & ThisWorkbook.Path & vbCrLf & _
             "ブックをツールのインストール先フォルダに置いてください。", vbExclamation, ToolTitle
         Exit Function
     End If
@@ -98,19 +166,38 @@ Private Function WriteToolInput(ByVal fileName As String, ByVal lines As Collect
     WriteToolInput = True
     Exit Function
 Failed:
-    MsgBox fileName & " を書き込めませんでした。" & vbCrLf & ThisWorkbook.Path & vbCrLf & _
+    MsgBox Replace("〈ファイル〉 を書き込めませんでした。", "〈ファイル〉", fileName) & vbCrLf & ThisWorkbook.Path & vbCrLf & _
         Err.Description, vbExclamation, ToolTitle
     On Error Resume Next
     Close #fileNumber
 End Function
 
+' ツールを起動して終了を待ち、結果をステータス バーに示します。止まった理由は
+' ツール自身がメッセージで示したので、ここでは終了コードの種類だけを示します。
+' 待つ間は砂時計のカーソルにし、どの道筋でも元に戻します。
 Private Sub StartTool(ByVal exeName As String, ByVal arguments As String)
     Dim commandLine As String
+    Dim taskId As Double
+    Dim exitCode As Long
+    Dim outcome As Long
     commandLine = """" & InBookFolder(exeName) & """"
     If Len(arguments) > 0 Then commandLine = commandLine & " " & arguments
-    On Error GoTo Failed
-    Shell commandLine, vbNormalFocus
+    Application.StatusBar = False
+    On Error GoTo NotStarted
+    taskId = Shell(commandLine, vbNormalFocus)
+    On Error GoTo NotWatched
+    toolRunning = True
+    Application.Cursor = xlWait
+    outcome = WaitForTool(taskId, ToolWaitSeconds, exitCode)
+    Application.Cursor = xlDefault
+    toolRunning = False
+    Application.StatusBar = ToolEndText(exeName, outcome, exitCode)
     Exit Sub
-Failed:
-    MsgBox exeName & " を起動できませんでした。" & vbCrLf & Err.Description, vbExclamation, ToolTitle
+NotStarted:
+    MsgBox Replace("〈ツール〉 を起動できませんでした。", "〈ツール〉", exeName) & vbCrLf & Err.Description, vbExclamation, ToolTitle
+    Exit Sub
+NotWatched:
+    Application.Cursor = xlDefault
+    toolRunning = False
+    Application.StatusBar = ToolEndText(exeName, ToolUnwatched, 0)
 End Sub
