@@ -211,7 +211,11 @@ void DefineBasicFunctions(Interpreter& lisp) {
                           (a[0] && a[1] && a[0]->kind == Kind::Symbol &&
                            a[1]->kind == Kind::Symbol && a[0]->text == a[1]->text) ||
                           (IsNumber(a[0]) && IsNumber(a[1]) && a[0]->kind == a[1]->kind &&
-                           NumberOf(a[0]) == NumberOf(a[1]));
+                           NumberOf(a[0]) == NumberOf(a[1])) ||
+                          (a[0] && a[1] && a[0]->kind == Kind::Ename && a[1]->kind == Kind::Ename &&
+                           a[0]->integer == a[1]->integer) ||
+                          (a[0] && a[1] && a[0]->kind == a[1]->kind && a[0]->foreign &&
+                           a[0]->foreign == a[1]->foreign);
         return same ? True() : nullptr;
     });
     lisp.Define(u"equal", [](Interpreter& l, const Args& a) {

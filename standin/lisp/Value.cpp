@@ -63,6 +63,16 @@ Text Quoted(const Text& text) {
     return out;
 }
 
+// Lower-case hexadecimal digits, as the CAD prints entity names.
+Text HexText(std::uint32_t number) {
+    Text digits;
+    do {
+        digits.insert(digits.begin(), u"0123456789abcdef"[number % 16]);
+        number /= 16;
+    } while (number != 0);
+    return digits;
+}
+
 Text AtomText(const Value& value, bool quoteStrings) {
     switch (value.kind) {
     case Kind::Integer:
@@ -77,6 +87,17 @@ Text AtomText(const Value& value, bool quoteStrings) {
         return u"<Subr>";
     case Kind::Function:
         return u"<USUBR>";
+    case Kind::Ename:
+        return u"<Entity name: " +
+               HexText(0x6000'0000U + static_cast<std::uint32_t>(value.integer)) + u">";
+    case Kind::VlaObject:
+    case Kind::File:
+        return value.foreign ? value.foreign->PrintedForm() : u"#<released>";
+    case Kind::Variant:
+        return u"#<variant " + Ascii(std::to_string(value.integer)) + u" " +
+               (value.car ? AtomText(*value.car, true) : Text(u"nil")) + u">";
+    case Kind::CatchAllError:
+        return u"#<%catch-all-apply-error%>";
     case Kind::Cons:
         break;
     }
@@ -208,6 +229,31 @@ ValuePtr MakeFunction(std::shared_ptr<const UserFunction> function) {
     return made;
 }
 
+ValuePtr MakeEname(std::int32_t entityNumber) {
+    auto made = NewValue(Kind::Ename);
+    made->integer = entityNumber;
+    return made;
+}
+
+ValuePtr MakeForeign(Kind kind, std::shared_ptr<ForeignObject> object) {
+    auto made = NewValue(kind);
+    made->foreign = std::move(object);
+    return made;
+}
+
+ValuePtr MakeVariant(std::int32_t variantType, ValuePtr value) {
+    auto made = NewValue(Kind::Variant);
+    made->integer = variantType;
+    made->car = std::move(value);
+    return made;
+}
+
+ValuePtr MakeCatchAllError(Text message) {
+    auto made = NewValue(Kind::CatchAllError);
+    made->text = std::move(message);
+    return made;
+}
+
 ValuePtr MakeList(const std::vector<ValuePtr>& items) {
     ValuePtr list;
     for (auto it = items.rbegin(); it != items.rend(); ++it) {
@@ -286,6 +332,17 @@ bool Equal(const ValuePtr& a, const ValuePtr& b, std::size_t& compared) {
         case Kind::String:
         case Kind::Symbol:
             if (x->text != y->text) {
+                return false;
+            }
+            break;
+        case Kind::Ename:
+            if (x->integer != y->integer) {
+                return false;
+            }
+            break;
+        case Kind::VlaObject:
+        case Kind::File:
+            if (x->foreign != y->foreign) {
                 return false;
             }
             break;

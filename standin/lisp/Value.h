@@ -26,7 +26,29 @@ struct UserFunction {
     ValuePtr body;            // list of forms
 };
 
-enum class Kind { Integer, Real, String, Symbol, Cons, Subr, Function };
+// An object outside the interpreter that a value stands for: an automation
+// object of another program (VLA-object), or an open file. Its printed form
+// names it as the CAD prints such values.
+class ForeignObject {
+  public:
+    virtual ~ForeignObject() = default;
+    [[nodiscard]] virtual Text PrintedForm() const = 0;
+};
+
+enum class Kind {
+    Integer,
+    Real,
+    String,
+    Symbol,
+    Cons,
+    Subr,
+    Function,
+    Ename,         // an entity name: integer holds the entity's number
+    VlaObject,     // foreign holds the automation object
+    Variant,       // integer holds the variant type, car the value it carries
+    File,          // foreign holds the open file
+    CatchAllError, // what vl-catch-all-apply returns for an error: text holds its message
+};
 
 struct Value {
     Kind kind;
@@ -36,6 +58,7 @@ struct Value {
     ValuePtr car, cdr;
     Builtin builtin;
     std::shared_ptr<const UserFunction> function;
+    std::shared_ptr<ForeignObject> foreign;
 
     // Takes the cells it owns apart one at a time instead of by recursion:
     // a list of a million cells would otherwise overflow the stack, each
@@ -52,6 +75,10 @@ struct Value {
 [[nodiscard]] ValuePtr MakeCons(ValuePtr car, ValuePtr cdr);
 [[nodiscard]] ValuePtr MakeSubr(Builtin builtin);
 [[nodiscard]] ValuePtr MakeFunction(std::shared_ptr<const UserFunction> function);
+[[nodiscard]] ValuePtr MakeEname(std::int32_t entityNumber);
+[[nodiscard]] ValuePtr MakeForeign(Kind kind, std::shared_ptr<ForeignObject> object);
+[[nodiscard]] ValuePtr MakeVariant(std::int32_t variantType, ValuePtr value);
+[[nodiscard]] ValuePtr MakeCatchAllError(Text message);
 [[nodiscard]] ValuePtr MakeList(const std::vector<ValuePtr>& items);
 [[nodiscard]] ValuePtr True();
 
