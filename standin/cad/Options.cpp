@@ -96,7 +96,8 @@ TextView OptionsUsage() {
            u"[--no-dash] [--ignore-32781] [--hang-after MS --hang-for MS] [--exit-after MS] "
            u"[--exit-on topmost|click] [--hang-on topmost|click --hang-for MS] "
            u"[--product-prefix T] [--floating-command-line CLASS [--floating-title T]] "
-           u"[--docked-command-line CLASS] [--no-captions]";
+           u"[--docked-command-line CLASS] [--no-captions] "
+           u"[--excel] [--workbook PATH [--sheet NAME] [--read-only] [--protected]]...";
 }
 
 ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
@@ -185,6 +186,15 @@ ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
          [&](TextView v) {
              return !v.empty() && (o.dockedCommandClass = v, true);
          }},
+        {u"--workbook",
+         [&](TextView v) {
+             o.excel = true;
+             return !v.empty() && (o.workbooks.push_back({Text(v)}), true);
+         }},
+        {u"--sheet",
+         [&](TextView v) {
+             return !v.empty() && !o.workbooks.empty() && (o.workbooks.back().sheet = v, true);
+         }},
         {u"--exit-after",
          [&](TextView v) {
              const auto n = ParseCount(v);
@@ -202,6 +212,20 @@ ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const Text& name = arguments[i];
+        if (name == u"--excel") {
+            o.excel = true;
+            continue;
+        }
+        // These two say how the last workbook given was opened.
+        if (name == u"--read-only" || name == u"--protected") {
+            if (o.workbooks.empty()) {
+                parsed.error = name + u" needs a --workbook before it";
+                return parsed;
+            }
+            (name == u"--read-only" ? o.workbooks.back().readOnly
+                                    : o.workbooks.back().protectedSheet) = true;
+            continue;
+        }
         if (const auto flag = flags.find(name); flag != flags.end()) {
             *flag->second = true;
             continue;

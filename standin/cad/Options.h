@@ -43,6 +43,19 @@ struct Options {
     Text dockedCommandClass;   // the command line two levels deep in a docked panel
     bool noCaptions = false;   // no window carries a title
 
+    // The spreadsheet program beside the CAD, for the automation functions:
+    // running (--excel) with the workbooks opened in it (--workbook), each
+    // with one worksheet (--sheet), opened read-only (--read-only) or with
+    // its sheet protected (--protected).
+    struct Workbook {
+        Text fullName;
+        Text sheet = u"Sheet1";
+        bool readOnly = false;
+        bool protectedSheet = false;
+    };
+    bool excel = false;
+    std::vector<Workbook> workbooks;
+
     // No window carries CommandCaption: the command line is found by its
     // class only.
     [[nodiscard]] bool ModernCommandLine() const {

@@ -4,6 +4,10 @@
 
 #include <optional>
 
+namespace standin::excel {
+class Application;
+}
+
 namespace standin::lisp {
 
 // What the interpreter needs of the CAD around it.
@@ -23,6 +27,10 @@ class CadHost {
     [[nodiscard]] virtual std::optional<Text> ReadSource(TextView path) = 0;
     // Told of every load: the name asked for and the file found, if any.
     virtual void LoadAttempted(TextView name, const std::optional<Text>& path) = 0;
+
+    // Automation: the spreadsheet program running beside the CAD, which
+    // vlax-get-object reaches; nullptr when it does not run.
+    [[nodiscard]] virtual excel::Application* RunningExcel() = 0;
 };
 
 } // namespace standin::lisp

@@ -59,6 +59,8 @@ Text ReadErrorText(const ReadError& error) {
 Interpreter::Interpreter(CadHost& host, long long maxSteps) : host_(host), maxSteps_(maxSteps) {
     DefineBasicFunctions(*this);
     DefineCadFunctions(*this);
+    DefineErrorFunctions(*this);
+    DefineComFunctions(*this);
 }
 
 void Interpreter::Fail(Text message) {
@@ -91,21 +93,20 @@ Interpreter::Outcome Interpreter::EvaluateForms(TextView source, bool nested) {
         if (read.status == Reader::Status::End) {
             return outcome;
         }
-        if (read.status == Reader::Status::Error) {
-            if (nested) {
-                Fail(ReadErrorText(read.error));
-            }
-            outcome.error = ReadErrorText(read.error);
-            return outcome;
-        }
-        if (nested) {
-            outcome.value = Eval(read.form);
-            continue;
-        }
         try {
+            if (read.status == Reader::Status::Error) {
+                LispError error{ReadErrorText(read.error)};
+                CallErrorHandler(error);
+                throw error;
+            }
             outcome.value = Eval(read.form);
         } catch (const LispError& error) {
+            if (nested) {
+                throw;
+            }
             outcome.error = error.message;
+            outcome.handled = error.handled;
+            outcome.value = error.handlerResult;
             return outcome;
         }
     }
@@ -151,7 +152,58 @@ void Interpreter::Step() {
     }
 }
 
+// An error goes to the user's *error* function where it arises, before
+// the frames between are left: a *error* made local to the function that
+// failed is the one called, and the locals it reads still hold their values.
+void Interpreter::CallErrorHandler(LispError& error) {
+    if (error.handled || error.fromErrorHandler || catchAllDepth_ > 0 || inErrorHandler_) {
+        return;
+    }
+    const ValuePtr handler = Get(u"*ERROR*");
+    if (!handler || (handler->kind != Kind::Function && handler->kind != Kind::Subr)) {
+        return;
+    }
+    error.handled = true;
+    inErrorHandler_ = true;
+    try {
+        error.handlerResult = Apply(handler, {MakeString(error.message)}, u"*ERROR*");
+    } catch (LispError& inner) {
+        inErrorHandler_ = false;
+        inner.fromErrorHandler = true; // the CAD reports it itself
+        throw;
+    } catch (...) {
+        inErrorHandler_ = false;
+        throw;
+    }
+    inErrorHandler_ = false;
+}
+
+ValuePtr Interpreter::ApplyCatchingAll(const ValuePtr& function, const std::vector<ValuePtr>& args,
+                                       TextView name) {
+    ++catchAllDepth_;
+    try {
+        ValuePtr result = Apply(function, args, name);
+        --catchAllDepth_;
+        return result;
+    } catch (const LispError& error) {
+        --catchAllDepth_;
+        if (steps_ >= maxSteps_) {
+            throw; // the step bound ends the evaluation whatever catches
+        }
+        return MakeCatchAllError(error.message);
+    }
+}
+
 ValuePtr Interpreter::Eval(const ValuePtr& form) {
+    try {
+        return EvalForm(form);
+    } catch (LispError& error) {
+        CallErrorHandler(error);
+        throw;
+    }
+}
+
+ValuePtr Interpreter::EvalForm(const ValuePtr& form) {
     Step();
     if (!form) {
         return nullptr;

@@ -12,6 +12,11 @@ namespace standin::lisp {
 // CAD reports it: "; error: <message>".
 struct LispError {
     Text message;
+    // Set once the user's *error* function has been called with it: the
+    // frames it passes on their way out do not call it again.
+    bool handled = false;
+    ValuePtr handlerResult;        // what *error* returned
+    bool fromErrorHandler = false; // raised inside *error*: not handed to it again
 };
 
 // The AutoLISP that the tools and the CAD-side routines use, evaluated the
@@ -31,6 +36,9 @@ class Interpreter {
     struct Outcome {
         ValuePtr value;
         std::optional<Text> error;
+        // The error went to the user's *error* function, which returned
+        // value: the CAD then prints that value instead of "; error: ...".
+        bool handled = false;
     };
     [[nodiscard]] Outcome EvaluateText(TextView source);
 
@@ -38,6 +46,10 @@ class Interpreter {
     [[nodiscard]] ValuePtr Apply(const ValuePtr& function, const std::vector<ValuePtr>& args,
                                  TextView name);
     [[nodiscard]] ValuePtr Load(TextView name, const ValuePtr& onFailure, bool hasOnFailure);
+    // vl-catch-all-apply: the result, or the error as a catch-all error
+    // value, without a call of *error*.
+    [[nodiscard]] ValuePtr ApplyCatchingAll(const ValuePtr& function,
+                                            const std::vector<ValuePtr>& args, TextView name);
 
     [[nodiscard]] ValuePtr Get(TextView upperName) const;
     void Set(TextView upperName, ValuePtr value);
@@ -54,12 +66,14 @@ class Interpreter {
     [[noreturn]] static void Fail(Text message);
 
   private:
+    [[nodiscard]] ValuePtr EvalForm(const ValuePtr& form);
     [[nodiscard]] ValuePtr EvalKeywordForm(const Text& name, const ValuePtr& args, bool& handled);
     [[nodiscard]] ValuePtr EvalBody(const ValuePtr& forms);
     [[nodiscard]] ValuePtr CallUser(const UserFunction& function,
                                     const std::vector<ValuePtr>& args);
     [[nodiscard]] Outcome EvaluateForms(TextView source, bool nested);
     void Step();
+    void CallErrorHandler(LispError& error);
 
     CadHost& host_;
     std::map<Text, ValuePtr> globals_;
@@ -67,11 +81,18 @@ class Interpreter {
     long long maxSteps_;
     long long steps_ = 0;
     int loadDepth_ = 0;
+    int catchAllDepth_ = 0;       // inside vl-catch-all-apply: *error* is not called
+    bool inErrorHandler_ = false; // an error inside *error* goes to the CAD
 };
 
 // The built-in functions: numbers, lists and strings; and the CAD's own
 // (entmake, command, getpoint, princ, load, findfile).
 void DefineBasicFunctions(Interpreter& interpreter);
 void DefineCadFunctions(Interpreter& interpreter);
+// exit, quit and the vl-catch-all functions.
+void DefineErrorFunctions(Interpreter& interpreter);
+// The ActiveX functions (vl-load-com, vlax-*) over the CAD's automation
+// objects.
+void DefineComFunctions(Interpreter& interpreter);
 
 } // namespace standin::lisp

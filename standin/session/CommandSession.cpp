@@ -38,8 +38,16 @@ JsonLine EntityEvent(const Entity& entity) {
 
 CommandSession::CommandSession(const Options& options, JournalSink& journal, vr::FileAccess& files,
                                SessionWindows& windows)
-    : options_(options), journal_(journal), files_(files), windows_(windows), lisp_(*this),
-      scriptedPoints_(options.points.begin(), options.points.end()) {}
+    : options_(options), journal_(journal), files_(files), windows_(windows),
+      excel_(options.excel ? std::make_unique<excel::Application>() : nullptr), lisp_(*this),
+      scriptedPoints_(options.points.begin(), options.points.end()) {
+    if (excel_) {
+        excel_->SetObserver(this);
+        for (const Options::Workbook& book : options.workbooks) {
+            excel_->Open(book.fullName, book.sheet, book.readOnly, book.protectedSheet);
+        }
+    }
+}
 
 // ---- input ----
 
@@ -143,12 +151,25 @@ void CommandSession::Execute(const Text& line) {
         return;
     }
     if (line[0] == u'(' || line[0] == u'!') {
+        excelReached_ = false;
+        const long long callsBefore = excel_ ? excel_->Calls() : 0;
         const auto outcome = lisp_.EvaluateText(line[0] == u'!' ? TextView(line).substr(1) : line);
         if (outcome.error) {
-            journal_.Write(JsonLine("error").Add("message", TextView(*outcome.error)));
+            JsonLine event("error");
+            event.Add("message", TextView(*outcome.error));
+            if (outcome.handled) {
+                event.AddBool("handler", true);
+            }
+            journal_.Write(event);
+        }
+        if (outcome.error && !outcome.handled) {
             Print(u"; error: " + *outcome.error + u"\n");
         } else {
+            // After *error*, what it returned shows as a result would.
             Print(lisp::Prin1Text(outcome.value) + u"\n");
+        }
+        if (excel_ && (excelReached_ || excel_->Calls() != callsBefore)) {
+            journal_.Write(JsonLine("excel-objects").Add("unreleased", excel_->Unreleased()));
         }
         return;
     }
@@ -193,6 +214,7 @@ void CommandSession::Exit() {
     if (!options_.dxf.empty()) {
         SaveDxf();
     }
+    JournalExcelCells();
     journal_.Write(JsonLine("exit"));
 }
 
@@ -263,6 +285,79 @@ void CommandSession::LoadAttempted(TextView name, const std::optional<Text>& pat
         line.AddRaw("file", "null");
     }
     journal_.Write(line);
+}
+
+// ---- the spreadsheet ----
+
+excel::Application* CommandSession::RunningExcel() {
+    excelReached_ = true;
+    return excel_.get();
+}
+
+namespace {
+
+// A cell's value as JSON with the name of its kind.
+std::pair<std::string, TextView> JsonValue(const excel::ComValue& value) {
+    switch (value.type) {
+    case excel::VarType::Long:
+        return {std::to_string(value.integer), u"integer"};
+    case excel::VarType::Double:
+        return {JsonNumber(value.real), u"real"};
+    case excel::VarType::String:
+        return {JsonString(value.text), u"string"};
+    case excel::VarType::Boolean:
+        return {value.boolean ? "true" : "false", u"boolean"};
+    case excel::VarType::Object:
+        return {"null", u"object"};
+    case excel::VarType::Empty:
+        break;
+    }
+    return {"null", u"empty"};
+}
+
+} // namespace
+
+void CommandSession::CellWritten(TextView workbook, TextView sheet, std::int32_t row,
+                                 std::int32_t column, const excel::ComValue& written) {
+    const auto [json, kind] = JsonValue(written);
+    journal_.Write(JsonLine("excel-write")
+                       .Add("workbook", workbook)
+                       .Add("sheet", sheet)
+                       .Add("row", static_cast<long long>(row))
+                       .Add("col", static_cast<long long>(column))
+                       .AddRaw("value", json)
+                       .Add("kind", kind));
+}
+
+void CommandSession::CallRefused(TextView message) {
+    journal_.Write(JsonLine("excel-error").Add("message", message));
+}
+
+// What each workbook holds at the end, cell by cell in row order.
+void CommandSession::JournalExcelCells() {
+    if (!excel_) {
+        return;
+    }
+    for (const auto& book : excel_->Workbooks()) {
+        std::string cells = "[";
+        for (const auto& sheet : book->Sheets()) {
+            for (const auto& [at, cell] : sheet->Cells()) {
+                if (cell.value.type == excel::VarType::Empty) {
+                    continue;
+                }
+                const auto [json, kind] = JsonValue(cell.value);
+                cells += cells.size() > 1 ? "," : "";
+                cells += "{\"sheet\":" + JsonString(sheet->Name()) +
+                         ",\"row\":" + std::to_string(at.first) +
+                         ",\"col\":" + std::to_string(at.second) + ",\"value\":" + json +
+                         ",\"kind\":" + JsonString(kind) + "}";
+            }
+        }
+        cells += "]";
+        journal_.Write(JsonLine("excel-cells")
+                           .Add("workbook", TextView(book->FullName()))
+                           .AddRaw("cells", cells));
+    }
 }
 
 } // namespace standin

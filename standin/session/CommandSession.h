@@ -2,6 +2,7 @@
 
 #include "cad/CommandLineInput.h"
 #include "cad/Options.h"
+#include "excel/Excel.h"
 #include "lisp/Interpreter.h"
 #include "session/JournalSink.h"
 #include "session/SessionWindows.h"
@@ -9,6 +10,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -23,7 +25,7 @@ namespace standin {
 // AutoLISP asks for points, which scripted answers, clicks or typed
 // coordinates give; everything shown goes to the history. Every step is
 // written to the journal.
-class CommandSession final : public lisp::CadHost {
+class CommandSession final : public lisp::CadHost, private excel::ExcelObserver {
   public:
     CommandSession(const Options& options, JournalSink& journal, vr::FileAccess& files,
                    SessionWindows& windows);
@@ -64,8 +66,15 @@ class CommandSession final : public lisp::CadHost {
     [[nodiscard]] std::optional<Text> FindFile(TextView name) override;
     [[nodiscard]] std::optional<Text> ReadSource(TextView path) override;
     void LoadAttempted(TextView name, const std::optional<Text>& path) override;
+    [[nodiscard]] excel::Application* RunningExcel() override;
 
   private:
+    // The spreadsheet's calls, journaled.
+    void CellWritten(TextView workbook, TextView sheet, std::int32_t row, std::int32_t column,
+                     const excel::ComValue& written) override;
+    void CallRefused(TextView message) override;
+    void JournalExcelCells();
+
     void Execute(const Text& line);
     void AppendHistory(TextView text);
     void AnswerTypedPoint(const Text& line);
@@ -77,6 +86,9 @@ class CommandSession final : public lisp::CadHost {
     vr::FileAccess& files_;
     SessionWindows& windows_;
     CommandLineInput commandLine_;
+    // Before the interpreter, whose values refer to its objects.
+    std::unique_ptr<excel::Application> excel_; // null when it does not run
+    bool excelReached_ = false;                 // by the line running
     lisp::Interpreter lisp_;
     std::vector<Entity> entities_;
     std::deque<Point3> scriptedPoints_;

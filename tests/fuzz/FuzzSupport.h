@@ -162,6 +162,8 @@ class RecordingCad final : public standin::lisp::CadHost {
         return found == sources.end() ? std::nullopt : std::optional<Text>(found->second);
     }
     void LoadAttempted(TextView, const std::optional<Text>&) override { ++loads; }
+    // Automation: no spreadsheet runs beside the fuzzed CAD.
+    standin::excel::Application* RunningExcel() override { return nullptr; }
 
     static constexpr std::size_t kMaxPrinted = 1 << 16;
     static constexpr std::size_t kMaxEntities = 1 << 12;

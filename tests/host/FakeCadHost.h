@@ -1,5 +1,6 @@
 #pragma once
 
+#include "excel/Excel.h"
 #include "lisp/CadHost.h"
 
 #include <deque>
@@ -32,6 +33,8 @@ class FakeCadHost final : public lisp::CadHost {
     void LoadAttempted(TextView name, const std::optional<Text>& path) override {
         loads.emplace_back(Text(name), path);
     }
+    // Automation: the spreadsheet when a test starts it.
+    excel::Application* RunningExcel() override { return excel ? &*excel : nullptr; }
 
     Text printed;
     std::vector<Text> prompts;
@@ -39,6 +42,7 @@ class FakeCadHost final : public lisp::CadHost {
     std::vector<Entity> entities;
     std::map<Text, Text> files; // by full path under C:\support
     std::vector<std::pair<Text, std::optional<Text>>> loads;
+    std::optional<excel::Application> excel;
 };
 
 } // namespace standin::test
