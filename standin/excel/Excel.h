@@ -127,7 +127,10 @@ class Application final : public Dispatch {
 
     // References handed to clients and not yet released.
     void Obtained() { ++unreleased_; }
-    void Released() { --unreleased_; }
+    void Released() { // a release reaches the server: it counts as a call
+        --unreleased_;
+        ++calls_;
+    }
     [[nodiscard]] long long Unreleased() const { return unreleased_; }
 
     [[nodiscard]] std::uint32_t NextSerial() { return ++serials_; }

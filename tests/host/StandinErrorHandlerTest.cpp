@@ -41,7 +41,7 @@ TEST(StandinErrorHandler, CallsTheErrorFunctionAsTheCadDoes) {
         {"without *error* the CAD reports it", u"(exit)", u"quit / exit abort", false, u"nil"},
         {"an error inside *error* is not handed to it again",
          u"(defun *error* (m) (setq got (cons m got)) (car 1)) (exit)",
-         u"bad argument type: consp 1", false, u"(\"quit / exit abort\")"},
+         u"bad argument type: listp 1", false, u"(\"quit / exit abort\")"},
         {"vl-catch-all-apply does not call *error*",
          global + u"(setq r (vl-catch-all-apply '/ '(1 0)))"
                   u"(list (vl-catch-all-error-p r) (vl-catch-all-error-message r))",

@@ -184,12 +184,12 @@ TEST(StandinExcel, OnlyARunningSpreadsheetIsReached) {
         {true, u"(vlax-create-object \"Excel.Application\")"},
     };
     for (const auto& [running, source] : cases) {
-        ExcelRun run({}, running);
+        ExcelRun run(std::vector<Book>{}, running);
         const auto outcome = run.Eval(source);
         EXPECT_FALSE(outcome.error) << vr::Utf8FromText(source);
         EXPECT_EQ(outcome.value, nullptr) << vr::Utf8FromText(source);
     }
-    ExcelRun run({});
+    ExcelRun run{std::vector<Book>{}};
     EXPECT_EQ(Prin1Text(run.Eval(u"(vlax-get-object \"excel.application.16\")").value),
               u"#<VLA-OBJECT _Application 0a3c0030>");
     EXPECT_EQ(Prin1Text(run.Eval(u"(vlax-get-property (vlax-get-object \"EXCEL.APPLICATION\")"
