@@ -96,7 +96,7 @@ TextView OptionsUsage() {
            u"[--no-dash] [--ignore-32781] [--hang-after MS --hang-for MS] [--exit-after MS] "
            u"[--exit-on topmost|click] [--hang-on topmost|click --hang-for MS] "
            u"[--product-prefix T] [--floating-command-line CLASS [--floating-title T]] "
-           u"[--docked-command-line CLASS] [--no-captions]";
+           u"[--docked-command-line CLASS] [--no-captions] [--dialog key=value;key...]...";
 }
 
 ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
@@ -135,6 +135,10 @@ ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
         {u"--run",
          [&](TextView v) {
              return o.runAtStart.emplace_back(v), true;
+         }},
+        {u"--dialog",
+         [&](TextView v) {
+             return o.dialogs.emplace_back(v), true;
          }},
         {u"--main-cmd-id",
          [&](TextView v) {

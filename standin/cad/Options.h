@@ -43,6 +43,11 @@ struct Options {
     Text dockedCommandClass;   // the command line two levels deep in a docked panel
     bool noCaptions = false;   // no window carries a title
 
+    // What the user does in the dialogs the routines show, one entry for
+    // each start_dialog in turn: answers split by ";", "key=value" typed
+    // into an edit box, a bare key a button pressed (--dialog, repeatable).
+    std::vector<Text> dialogs;
+
     // No window carries CommandCaption: the command line is found by its
     // class only.
     [[nodiscard]] bool ModernCommandLine() const {

@@ -59,6 +59,8 @@ Text ReadErrorText(const ReadError& error) {
 Interpreter::Interpreter(CadHost& host, long long maxSteps) : host_(host), maxSteps_(maxSteps) {
     DefineBasicFunctions(*this);
     DefineCadFunctions(*this);
+    DefineFileFunctions(*this);
+    DefineDialogFunctions(*this);
 }
 
 void Interpreter::Fail(Text message) {

@@ -73,5 +73,8 @@ class Interpreter {
 // (entmake, command, getpoint, princ, load, findfile).
 void DefineBasicFunctions(Interpreter& interpreter);
 void DefineCadFunctions(Interpreter& interpreter);
+// Files (open, read-line, write-line, close) and DCL dialogs.
+void DefineFileFunctions(Interpreter& interpreter);
+void DefineDialogFunctions(Interpreter& interpreter);
 
 } // namespace standin::lisp

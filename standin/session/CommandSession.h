@@ -64,9 +64,16 @@ class CommandSession final : public lisp::CadHost {
     [[nodiscard]] std::optional<Text> FindFile(TextView name) override;
     [[nodiscard]] std::optional<Text> ReadSource(TextView path) override;
     void LoadAttempted(TextView name, const std::optional<Text>& path) override;
+    [[nodiscard]] std::optional<vr::Bytes> ReadFileBytes(TextView path) override;
+    [[nodiscard]] bool WriteFileBytes(TextView path, vr::BytesView bytes) override;
+    [[nodiscard]] std::optional<std::vector<Text>> NextDialogAnswers() override;
+    void DialogEnded(TextView name, const std::vector<Text>& applied, int status) override;
 
   private:
     void Execute(const Text& line);
+    // Runs a command that AutoLISP defined as C:NAME; false when none is.
+    bool RunLispCommand(const Text& command);
+    void ShowOutcome(const lisp::Interpreter::Outcome& outcome);
     void AppendHistory(TextView text);
     void AnswerTypedPoint(const Text& line);
     // A point answer to getpoint, and where it came from.
@@ -80,6 +87,7 @@ class CommandSession final : public lisp::CadHost {
     lisp::Interpreter lisp_;
     std::vector<Entity> entities_;
     std::deque<Point3> scriptedPoints_;
+    std::deque<Text> scriptedDialogs_;
     std::deque<Text> queuedLines_;
     Text history_; // CR LF line ends, as the history box shows it
     bool executing_ = false;
