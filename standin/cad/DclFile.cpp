@@ -215,10 +215,16 @@ class TileCollector {
             tiles.insert(tiles.end(), row->second.begin(), row->second.end());
             return;
         }
+        // A prototype may derive from another: the nearer one's attributes
+        // win, and the kind is that of the built-in tile at the chain's end.
         std::map<Text, Text> attributes = tile.attributes;
         Text kind = tile.type;
-        const auto prototype = prototypes_.find(tile.type);
-        if (prototype != prototypes_.end()) {
+        int chain = 0;
+        for (auto prototype = prototypes_.find(kind); prototype != prototypes_.end();
+             prototype = prototypes_.find(kind)) {
+            if (++chain > kMaxDepth) {
+                throw SyntaxFault{u"prototype " + kind + u" derives from itself"};
+            }
             attributes.insert(prototype->second.attributes.begin(),
                               prototype->second.attributes.end());
             kind = prototype->second.type;
