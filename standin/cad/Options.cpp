@@ -97,7 +97,8 @@ TextView OptionsUsage() {
            u"[--exit-on topmost|click] [--hang-on topmost|click --hang-for MS] "
            u"[--product-prefix T] [--floating-command-line CLASS [--floating-title T]] "
            u"[--docked-command-line CLASS] [--no-captions] "
-           u"[--excel] [--workbook PATH [--sheet NAME] [--read-only] [--protected]]...";
+           u"[--excel] [--workbook PATH [--sheet NAME] [--read-only] [--protected]]... "
+           u"[--dialog key=value;key...]...";
 }
 
 ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
@@ -136,6 +137,10 @@ ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
         {u"--run",
          [&](TextView v) {
              return o.runAtStart.emplace_back(v), true;
+         }},
+        {u"--dialog",
+         [&](TextView v) {
+             return o.dialogs.emplace_back(v), true;
          }},
         {u"--main-cmd-id",
          [&](TextView v) {

@@ -55,6 +55,10 @@ struct Options {
     };
     bool excel = false;
     std::vector<Workbook> workbooks;
+    // What the user does in the dialogs the routines show, one entry for
+    // each start_dialog in turn: answers split by ";", "key=value" typed
+    // into an edit box, a bare key a button pressed (--dialog, repeatable).
+    std::vector<Text> dialogs;
 
     // No window carries CommandCaption: the command line is found by its
     // class only.

@@ -3,6 +3,7 @@
 #include "cad/Entity.h"
 
 #include <optional>
+#include <vector>
 
 namespace standin::excel {
 class Application;
@@ -31,6 +32,18 @@ class CadHost {
     // Automation: the spreadsheet program running beside the CAD, which
     // vlax-get-object reaches; nullptr when it does not run.
     [[nodiscard]] virtual excel::Application* RunningExcel() = 0;
+    // ---- files that routines open, and the dialogs they show ----
+    // The bytes of a file, nullopt when it cannot be read.
+    [[nodiscard]] virtual std::optional<vr::Bytes> ReadFileBytes(TextView path) = 0;
+    // Creates or replaces a file with the bytes; false when it cannot.
+    [[nodiscard]] virtual bool WriteFileBytes(TextView path, vr::BytesView bytes) = 0;
+    // What the user does in the next dialog shown, in order: "key=value"
+    // types into an edit box, a bare key presses a button. nullopt when
+    // nothing is scripted for it.
+    [[nodiscard]] virtual std::optional<std::vector<Text>> NextDialogAnswers() = 0;
+    // Told of every dialog when it ends: the answers applied and the status
+    // start_dialog returns.
+    virtual void DialogEnded(TextView name, const std::vector<Text>& applied, int status) = 0;
 };
 
 } // namespace standin::lisp

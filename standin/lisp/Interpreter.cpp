@@ -61,6 +61,8 @@ Interpreter::Interpreter(CadHost& host, long long maxSteps) : host_(host), maxSt
     DefineCadFunctions(*this);
     DefineErrorFunctions(*this);
     DefineComFunctions(*this);
+    DefineFileFunctions(*this);
+    DefineDialogFunctions(*this);
 }
 
 void Interpreter::Fail(Text message) {

@@ -94,5 +94,8 @@ void DefineErrorFunctions(Interpreter& interpreter);
 // The ActiveX functions (vl-load-com, vlax-*) over the CAD's automation
 // objects.
 void DefineComFunctions(Interpreter& interpreter);
+// Files (open, read-line, write-line, close) and DCL dialogs.
+void DefineFileFunctions(Interpreter& interpreter);
+void DefineDialogFunctions(Interpreter& interpreter);
 
 } // namespace standin::lisp

@@ -1,8 +1,11 @@
 #include "session/CommandSession.h"
 
+#include "platform/FileAccess.h"
 #include "session/HistoryText.h"
 #include "session/SessionFiles.h"
 #include "text/AnsiText.h"
+
+#include <algorithm>
 
 namespace standin {
 namespace {
@@ -40,7 +43,8 @@ CommandSession::CommandSession(const Options& options, JournalSink& journal, vr:
                                SessionWindows& windows)
     : options_(options), journal_(journal), files_(files), windows_(windows),
       excel_(options.excel ? std::make_unique<excel::Application>() : nullptr), lisp_(*this),
-      scriptedPoints_(options.points.begin(), options.points.end()) {
+      scriptedPoints_(options.points.begin(), options.points.end()),
+      scriptedDialogs_(options.dialogs.begin(), options.dialogs.end()) {
     if (excel_) {
         excel_->SetObserver(this);
         for (const Options::Workbook& book : options.workbooks) {
@@ -151,26 +155,7 @@ void CommandSession::Execute(const Text& line) {
         return;
     }
     if (line[0] == u'(' || line[0] == u'!') {
-        excelReached_ = false;
-        const long long callsBefore = excel_ ? excel_->Calls() : 0;
-        const auto outcome = lisp_.EvaluateText(line[0] == u'!' ? TextView(line).substr(1) : line);
-        if (outcome.error) {
-            JsonLine event("error");
-            event.Add("message", TextView(*outcome.error));
-            if (outcome.handled) {
-                event.AddBool("handler", true);
-            }
-            journal_.Write(event);
-        }
-        if (outcome.error && !outcome.handled) {
-            Print(u"; error: " + *outcome.error + u"\n");
-        } else {
-            // After *error*, what it returned shows as a result would.
-            Print(lisp::Prin1Text(outcome.value) + u"\n");
-        }
-        if (excel_ && (excelReached_ || excel_->Calls() != callsBefore)) {
-            journal_.Write(JsonLine("excel-objects").Add("unreleased", excel_->Unreleased()));
-        }
+        RunLisp(line[0] == u'!' ? TextView(line).substr(1) : TextView(line));
         return;
     }
     const Text command = Upper(line);
@@ -178,8 +163,51 @@ void CommandSession::Execute(const Text& line) {
         SaveDxf();
         return;
     }
+    if (RunLispCommand(command)) {
+        return;
+    }
     journal_.Write(JsonLine("error").Add("message", u"Unknown command \"" + command + u"\""));
     Print(u"Unknown command \"" + command + u"\".  Press F1 for help.\n");
+}
+
+// Runs AutoLISP typed or sent to the command line and shows its outcome as
+// the CAD does: the value, or "; error:" unless *error* took the error, in
+// which case what *error* returned shows as a value would.
+void CommandSession::RunLisp(TextView source) {
+    excelReached_ = false;
+    const long long callsBefore = excel_ ? excel_->Calls() : 0;
+    const auto outcome = lisp_.EvaluateText(source);
+    if (outcome.error) {
+        JsonLine event("error");
+        event.Add("message", TextView(*outcome.error));
+        if (outcome.handled) {
+            event.AddBool("handler", true);
+        }
+        journal_.Write(event);
+    }
+    if (outcome.error && !outcome.handled) {
+        Print(u"; error: " + *outcome.error + u"\n");
+    } else {
+        Print(lisp::Prin1Text(outcome.value) + u"\n");
+    }
+    if (excel_ && (excelReached_ || excel_->Calls() != callsBefore)) {
+        journal_.Write(JsonLine("excel-objects").Add("unreleased", excel_->Unreleased()));
+    }
+}
+
+bool CommandSession::RunLispCommand(const Text& command) {
+    // A name typed at the prompt runs the function (defun c:name ...) made,
+    // with no arguments, and shows what it returns as an expression's value.
+    if (command.find_first_of(u" \t()\";'|") != Text::npos) {
+        return false;
+    }
+    const lisp::ValuePtr function = lisp_.Get(u"C:" + command);
+    if (!function ||
+        (function->kind != lisp::Kind::Function && function->kind != lisp::Kind::Subr)) {
+        return false;
+    }
+    RunLisp(u"(C:" + command + u")");
+    return true;
 }
 
 void CommandSession::AppendHistory(TextView text) {
@@ -358,6 +386,50 @@ void CommandSession::JournalExcelCells() {
                            .Add("workbook", TextView(book->FullName()))
                            .AddRaw("cells", cells));
     }
+}
+
+// ---- files and dialogs of the routines ----
+
+std::optional<vr::Bytes> CommandSession::ReadFileBytes(TextView path) {
+    return files_.ReadWholeFile(path);
+}
+
+bool CommandSession::WriteFileBytes(TextView path, vr::BytesView bytes) {
+    const bool written = files_.ReplaceWholeFile(path, bytes).written;
+    journal_.Write(JsonLine("file")
+                       .Add("path", path)
+                       .Add("bytes", static_cast<long long>(bytes.size()))
+                       .AddBool("written", written));
+    return written;
+}
+
+std::optional<std::vector<Text>> CommandSession::NextDialogAnswers() {
+    if (scriptedDialogs_.empty()) {
+        return std::nullopt;
+    }
+    const Text script = scriptedDialogs_.front();
+    scriptedDialogs_.pop_front();
+    std::vector<Text> answers;
+    for (std::size_t start = 0; start <= script.size();) {
+        const std::size_t end = std::min(script.find(u';', start), script.size());
+        if (end > start) {
+            answers.push_back(script.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    return answers;
+}
+
+void CommandSession::DialogEnded(TextView name, const std::vector<Text>& applied, int status) {
+    std::string answers = "[";
+    for (const Text& answer : applied) {
+        answers += (answers.size() > 1 ? "," : "") + JsonString(answer);
+    }
+    answers += "]";
+    journal_.Write(JsonLine("dialog")
+                       .Add("name", name)
+                       .AddRaw("answers", answers)
+                       .Add("status", static_cast<long long>(status)));
 }
 
 } // namespace standin

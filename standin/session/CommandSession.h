@@ -67,6 +67,10 @@ class CommandSession final : public lisp::CadHost, private excel::ExcelObserver 
     [[nodiscard]] std::optional<Text> ReadSource(TextView path) override;
     void LoadAttempted(TextView name, const std::optional<Text>& path) override;
     [[nodiscard]] excel::Application* RunningExcel() override;
+    [[nodiscard]] std::optional<vr::Bytes> ReadFileBytes(TextView path) override;
+    [[nodiscard]] bool WriteFileBytes(TextView path, vr::BytesView bytes) override;
+    [[nodiscard]] std::optional<std::vector<Text>> NextDialogAnswers() override;
+    void DialogEnded(TextView name, const std::vector<Text>& applied, int status) override;
 
   private:
     // The spreadsheet's calls, journaled.
@@ -76,6 +80,9 @@ class CommandSession final : public lisp::CadHost, private excel::ExcelObserver 
     void JournalExcelCells();
 
     void Execute(const Text& line);
+    // Runs a command that AutoLISP defined as C:NAME; false when none is.
+    bool RunLispCommand(const Text& command);
+    void RunLisp(TextView source);
     void AppendHistory(TextView text);
     void AnswerTypedPoint(const Text& line);
     // A point answer to getpoint, and where it came from.
@@ -92,6 +99,7 @@ class CommandSession final : public lisp::CadHost, private excel::ExcelObserver 
     lisp::Interpreter lisp_;
     std::vector<Entity> entities_;
     std::deque<Point3> scriptedPoints_;
+    std::deque<Text> scriptedDialogs_;
     std::deque<Text> queuedLines_;
     Text history_; // CR LF line ends, as the history box shows it
     bool executing_ = false;

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <map>
+#include <set>
 
 namespace standin::test {
 
@@ -36,6 +37,30 @@ class FakeCadHost final : public lisp::CadHost {
     // Automation: the spreadsheet when a test starts it.
     excel::Application* RunningExcel() override { return excel ? &*excel : nullptr; }
 
+    // Files and dialogs: in-memory bytes, scripted dialog answers.
+    std::optional<vr::Bytes> ReadFileBytes(TextView path) override {
+        const auto found = bytes.find(Text(path));
+        return found == bytes.end() ? std::nullopt : std::optional<vr::Bytes>(found->second);
+    }
+    bool WriteFileBytes(TextView path, vr::BytesView written) override {
+        if (readOnly.count(Text(path))) {
+            return false;
+        }
+        bytes[Text(path)] = vr::Bytes(written);
+        return true;
+    }
+    std::optional<std::vector<Text>> NextDialogAnswers() override {
+        if (dialogScripts.empty()) {
+            return std::nullopt;
+        }
+        std::vector<Text> answers = dialogScripts.front();
+        dialogScripts.pop_front();
+        return answers;
+    }
+    void DialogEnded(TextView name, const std::vector<Text>& applied, int status) override {
+        dialogs.push_back({Text(name), applied, status});
+    }
+
     Text printed;
     std::vector<Text> prompts;
     std::deque<Point3> points;
@@ -43,6 +68,15 @@ class FakeCadHost final : public lisp::CadHost {
     std::map<Text, Text> files; // by full path under C:\support
     std::vector<std::pair<Text, std::optional<Text>>> loads;
     std::optional<excel::Application> excel;
+    std::map<Text, vr::Bytes> bytes; // what the file functions read and write
+    std::set<Text> readOnly;         // paths that cannot be written
+    std::deque<std::vector<Text>> dialogScripts;
+    struct EndedDialog {
+        Text name;
+        std::vector<Text> applied;
+        int status;
+    };
+    std::vector<EndedDialog> dialogs;
 };
 
 } // namespace standin::test
