@@ -242,12 +242,13 @@
   (strcase (vl-string-translate "/" "\\" path)))
 
 ;; 依頼のブックのアクティブ シート。見つからなければそのわけを言って nil。
-(defun gaugeread:target-sheet (bookpath / excel books count index book name found sheet)
+(defun gaugeread:target-sheet (bookpath / shown excel books count index book name found sheet)
+  (setq shown (vl-string-translate "/" "\\" bookpath)) ; 利用者が知っている形で見せる
   (cond
     ((gaugeread:failed-p (vl-catch-all-apply 'vl-load-com nil))
      (gaugeread:say "no-activex" nil) nil)
     ((null (setq excel (gaugeread:keep (vlax-get-object "Excel.Application"))))
-     (gaugeread:say "excel-not-running" (list bookpath)) nil)
+     (gaugeread:say "excel-not-running" (list shown)) nil)
     (T
      (setq books (gaugeread:get excel 'Workbooks nil)
            count (if (gaugeread:failed-p books) 0 (gaugeread:get books 'Count nil))
@@ -261,14 +262,14 @@
          (setq found book))
        (setq index (1+ index)))
      (cond
-       ((null found) (gaugeread:say "book-not-open" (list bookpath)) nil)
+       ((null found) (gaugeread:say "book-not-open" (list shown)) nil)
        ((gaugeread:failed-p (setq sheet (gaugeread:get found 'ActiveSheet nil)))
-        (gaugeread:say "sheet-unavailable" (list bookpath (vl-catch-all-error-message sheet))) nil)
+        (gaugeread:say "sheet-unavailable" (list shown (vl-catch-all-error-message sheet))) nil)
        ((gaugeread:failed-p (gaugeread:get sheet 'Cells nil))
-        (gaugeread:say "sheet-unavailable" (list bookpath "Cells")) nil)
+        (gaugeread:say "sheet-unavailable" (list shown "Cells")) nil)
        (T
         (if (eq (gaugeread:get found 'ReadOnly nil) :vlax-true)
-          (gaugeread:say "read-only" (list bookpath)))
+          (gaugeread:say "read-only" (list shown)))
         sheet)))))
 
 ;; セル（行, 列）に値を書き込み、表示します。書けなければそのわけを言って nil。
