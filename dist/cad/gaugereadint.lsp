@@ -81,8 +81,11 @@
       (if (and line (= (strlen line) 1) (wcmatch line "#") (<= (atoi line) 8))
         (atoi line)))))
 
+;; gaugeread_int.dat がなければ、gaugereadint.lsp と同じフォルダに作る。
 (defun gaugeread:write-digits (digits / path file)
-  (if (and (setq path (findfile "gaugeread_int.dat"))
+  (if (and (or (setq path (findfile "gaugeread_int.dat"))
+               (and (setq path (findfile "gaugereadint.lsp"))
+                    (setq path (strcat (substr path 1 (- (strlen path) 16)) "gaugeread_int.dat"))))
            (setq file (open path "w")))
     (progn
       (write-line (itoa digits) file)
@@ -142,18 +145,26 @@
        (setq index (1+ index)))))
   out)
 
+;; text の index 文字目の前が英字か数字か。
+(defun gaugeread:alphanumeric-before (text index)
+  (and (> index 1) (wcmatch (substr text (1- index) 1) "[A-Za-z0-9]")))
+
 ;; 文字の中の最初の数値（「L=40m」なら 40、「－１,２００」なら -1200）。なければ nil。
 (defun gaugeread:first-number (text / index digits char start)
   (setq text (gaugeread:halfwidth text) index 1 start nil)
-  ;; 数字か、数字が続く小数点の位置を探す
+  ;; 数字か、数字が続く小数点の位置を探す。英数字のすぐ後の「.」と「-」は
+  ;; 数値の一部ではない（「No.12」は 12、「A-1」は 1）
   (while (and (null start) (<= index (strlen text)))
     (if (or (wcmatch (substr text index 1) "#")
-            (and (= (substr text index 1) ".") (wcmatch (substr text (1+ index) 1) "#")))
+            (and (= (substr text index 1) ".") (wcmatch (substr text (1+ index) 1) "#")
+                 (not (gaugeread:alphanumeric-before text index))))
       (setq start index)
       (setq index (1+ index))))
   (if start
     (progn
-      (setq digits (if (and (> start 1) (= (substr text (1- start) 1) "-")) "-" "")
+      (setq digits (if (and (> start 1) (= (substr text (1- start) 1) "-")
+                            (not (gaugeread:alphanumeric-before text (1- start))))
+                     "-" "")
             index start)
       ;; 整数部（3 桁ごとの「,」は読み飛ばす）と小数部
       (while (<= index (strlen text))
@@ -247,7 +258,10 @@
   (cond
     ((gaugeread:failed-p (vl-catch-all-apply 'vl-load-com nil))
      (gaugeread:say "no-activex" nil) nil)
-    ((null (setq excel (gaugeread:keep (vlax-get-object "Excel.Application"))))
+    ;; AutoCAD LT は vl-load-com を受け付けても vlax-get-object を持たない
+    ((gaugeread:failed-p (setq excel (vl-catch-all-apply 'vlax-get-object '("Excel.Application"))))
+     (gaugeread:say "no-activex" nil) nil)
+    ((null (gaugeread:keep excel))
      (gaugeread:say "excel-not-running" (list shown)) nil)
     (T
      (setq books (gaugeread:get excel 'Workbooks nil)
@@ -298,7 +312,8 @@
 
 ;; qv の式 +N / -N の N（符号付き）。ほかの形なら nil。
 (defun gaugeread:step (expression)
-  (if (and (wcmatch expression "[+-]#*") (not (wcmatch (substr expression 2) "*[~0-9]*"))
+  (if (and (member (substr expression 1 1) '("+" "-")) (wcmatch (substr expression 2) "#*")
+           (not (wcmatch (substr expression 2) "*[~0-9]*"))
            (<= (strlen expression) 8) (>= (atoi (substr expression 2)) 1))
     (if (= (substr expression 1 1) "-")
       (- (atoi (substr expression 2)))
@@ -360,7 +375,9 @@
   (setq gaugereadint:digits (gaugeread:read-digits))
   (if (null gaugereadint:digits) (setq gaugereadint:digits 2))
   (setq dialog (load_dialog "gaugereadint.dcl"))
-  (if (and (>= dialog 0) (new_dialog "gaugereadint" dialog))
+  (if (and (> dialog 0) (not (new_dialog "gaugereadint" dialog)))
+    (progn (unload_dialog dialog) (setq dialog -1)))
+  (if (> dialog 0)
     (progn
       (set_tile "digits" (itoa gaugereadint:digits))
       (action_tile "accept" "(gaugereadint:check (get_tile \"digits\"))")
