@@ -1,9 +1,15 @@
-;;; excel_install_dir.lsp - Excel連携ツールのインストール フォルダを記録する
+;;; excel_install_dir.lsp - VadoRariri のフォルダが CAD から見えるかを確かめる
 ;;;
 ;;; CAD のサポート ファイル検索パスからこのファイル自身を探し、見つかった
-;;; フォルダを *excel-install-dir* に入れます（末尾の \ は付けません）。
-;;; qv.lsp などの CAD 側ルーチンは、この値でツールのフォルダを知ります。
-;;; スタートアップ スイートに入れておくと、CAD の起動ごとに記録されます。
+;;; フォルダを *excel-install-dir* に入れて、コマンド ラインに表示します
+;;; （末尾の \ は付けません）。インストールのあと、CAD のコマンド ラインで
+;;; (load "excel_install_dir") と入力すると、サポート ファイル検索パスの設定を
+;;; 確かめられます。ツールと CAD 側のルーチンはこの値を使いません。
+;; 表示する文（EXCELマクロエラー.pdf の表は、ビルドのときにこの一覧から作られます）。
+(setq excel-install-dir-messages
+  '(("install-dir-found" . "VadoRariri のフォルダ: ")
+    ("install-dir-missing" . "excel_install_dir.lsp がサポート ファイル検索パスにありません。ツールのフォルダを追加してください。")))
+
 (defun excel-install-dir-of (path / i dir)
   (setq i (strlen path) dir nil)
   (while (and (> i 0) (null dir))
@@ -15,9 +21,9 @@
 (if excel-install-file
   (progn
     (setq *excel-install-dir* (excel-install-dir-of excel-install-file))
-    (princ "\nExcel連携ツールのフォルダ: ")
+    (princ (strcat "\n" (cdr (assoc "install-dir-found" excel-install-dir-messages))))
     (princ *excel-install-dir*))
   (progn
     (setq *excel-install-dir* nil)
-    (princ "\nexcel_install_dir.lsp がサポート ファイル検索パスにありません。ツールのフォルダを追加してください。")))
+    (princ (strcat "\n" (cdr (assoc "install-dir-missing" excel-install-dir-messages))))))
 (princ)

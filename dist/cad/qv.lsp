@@ -1,26 +1,10 @@
-;;; qv.lsp - CAD-side routine that gaugeread loads for an expression that
-;;; begins with "+" or "-" (a relative dimension value).
+;;; qv.lsp - gaugeread.exe が「+」か「-」で始まる式（+N / -N）の依頼で読み込ませるルーチン
 ;;;
-;;; gaugeread writes the request into excel_fname.lsp beside itself and then
-;;; pastes (load "qv") into the CAD. This routine loads the request through
-;;; the CAD's support file search path, checks that the four values are set,
-;;; and shows the request on the command line. It is the starting point for
-;;; a site's own routine: replace the last part with what your site does
-;;; with expr, row, col and excelfnam.
-(setq expr nil row nil col nil excelfnam nil)
-(if (findfile "excel_fname.lsp")
-  (progn
-    (load "excel_fname")
-    (if (and expr row col excelfnam)
-      (progn
-        (princ "\n寸法値の依頼（相対）: 式 ")
-        (princ expr)
-        (princ "  行 ")
-        (princ row)
-        (princ "  列 ")
-        (princ col)
-        (princ "  ブック ")
-        (princ excelfnam))
-      (princ "\nexcel_fname.lsp に expr・row・col・excelfnam がそろっていません。")))
-  (princ "\nexcel_fname.lsp が見つかりません。ツールのフォルダをサポートファイルの検索パスに追加してください。"))
+;;; 図面で寸法か文字を続けて選んでもらい、その数値を Excel のブックの
+;;; アクティブ シートに書き込みます。最初の値は依頼の（行, 列）へ、次からは
+;;; N 行ずつ先へ（+1 なら下へ、-1 なら上へ）。Enter、Esc、何もない所の選択で
+;;; 終わります。書き込みの仕事は gaugereadint.lsp の関数がします（見つからなければ、
+;;; CAD が gaugereadint の読み込みに失敗したと表示します）。
+(load "gaugereadint")
+(gaugeread:run T)
 (princ)

@@ -1,26 +1,9 @@
-;;; qvpos.lsp - CAD-side routine that gaugeread loads for an expression that
-;;; does not begin with "+" or "-" (an absolute dimension value).
+;;; qvpos.lsp - gaugeread.exe が「+」「-」以外で始まる式の依頼で読み込ませるルーチン
 ;;;
-;;; gaugeread writes the request into excel_fname.lsp beside itself and then
-;;; pastes (load "qvpos") into the CAD. This routine loads the request
-;;; through the CAD's support file search path, checks that the four values
-;;; are set, and shows the request on the command line. It is the starting
-;;; point for a site's own routine: replace the last part with what your site
-;;; does with expr, row, col and excelfnam.
-(setq expr nil row nil col nil excelfnam nil)
-(if (findfile "excel_fname.lsp")
-  (progn
-    (load "excel_fname")
-    (if (and expr row col excelfnam)
-      (progn
-        (princ "\n寸法値の依頼（絶対）: 式 ")
-        (princ expr)
-        (princ "  行 ")
-        (princ row)
-        (princ "  列 ")
-        (princ col)
-        (princ "  ブック ")
-        (princ excelfnam))
-      (princ "\nexcel_fname.lsp に expr・row・col・excelfnam がそろっていません。")))
-  (princ "\nexcel_fname.lsp が見つかりません。ツールのフォルダをサポートファイルの検索パスに追加してください。"))
+;;; 図面で寸法か文字を 1 つ選んでもらい、その数値を Excel のブックの
+;;; アクティブ シートのセル（行, 列）に書き込みます。Enter、Esc、何もない所の
+;;; 選択では何も書きません。書き込みの仕事は gaugereadint.lsp の関数がします（見つからな
+;;; ければ、CAD が gaugereadint の読み込みに失敗したと表示します）。
+(load "gaugereadint")
+(gaugeread:run nil)
 (princ)

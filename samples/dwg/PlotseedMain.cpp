@@ -32,8 +32,15 @@ Drawing SampleBridge() {
         drawing.points.push_back({static_cast<double>(x), 10, 0});
     }
     const std::pair<Point3, const char*> labels[] = {
-        {{30, 20, 0}, "表ソ橋 側面図"}, {{-2, -4, 0}, "A1橋台"}, {{28, -4, 0}, "P1橋脚"},
-        {{68, -4, 0}, "P2橋脚"},        {{98, -4, 0}, "A2橋台"}, {{40, 12, 0}, "中央径間 L=40m"},
+        {{30, 20, 0}, "表ソ橋 側面図"},
+        {{-2, -4, 0}, "A1橋台"},
+        {{28, -4, 0}, "P1橋脚"},
+        {{68, -4, 0}, "P2橋脚"},
+        {{98, -4, 0}, "A2橋台"},
+        {{40, 12, 0}, "中央径間 L=40m"},
+        // The side spans' lengths, for the dimension routines to pick.
+        {{8, 12, 0}, "側径間 L=30m"},
+        {{78, 12, 0}, "側径間 L=30m"},
     };
     for (const auto& [at, label] : labels) {
         drawing.texts.push_back(
