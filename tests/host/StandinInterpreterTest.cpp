@@ -339,37 +339,6 @@ Text SourceFile(const std::string& relative) {
     return vr::TextFromUtf8(content.str());
 }
 
-TEST(CadSideRoutines, ShowTheRequestThatGaugereadWrote) {
-    struct Case {
-        const char* routine;
-        bool requestPresent;
-        Text printed;
-    };
-    const Case cases[] = {
-        {"qv", true, u"\n寸法値の依頼（相対）: 式 +1  行 12  列 5  ブック C:/data/book1.xlsm"},
-        {"qvpos", true, u"\n寸法値の依頼（絶対）: 式 +1  行 12  列 5  ブック C:/data/book1.xlsm"},
-        {"qv", false,
-         u"\nexcel_fname.lsp が見つかりません。ツールのフォルダをサポートファイルの検索パスに"
-         u"追加してください。"},
-    };
-    for (const Case& c : cases) {
-        test::FakeCadHost host;
-        Interpreter lisp(host);
-        const std::string name = c.routine;
-        host.files[u"C:\\support\\" + Text(name.begin(), name.end()) + u".lsp"] =
-            SourceFile("dist/cad/" + name + ".lsp");
-        if (c.requestPresent) {
-            host.files[u"C:\\support\\excel_fname.lsp"] =
-                u"(setq expr \"+1\")\r\n(setq row \"12\")\r\n(setq col \"5\")\r\n"
-                u"(setq excelfnam \"C:/data/book1.xlsm\")\r\n";
-        }
-        const auto outcome =
-            lisp.EvaluateText(u"(load \"" + Text(name.begin(), name.end()) + u"\")");
-        EXPECT_FALSE(outcome.error) << vr::Utf8FromText(outcome.error.value_or(u""));
-        EXPECT_EQ(host.printed, c.printed) << c.routine;
-    }
-}
-
 } // namespace
 } // namespace standin::lisp
 
@@ -384,7 +353,7 @@ TEST(CadSideRoutines, InstallDirRecordsTheFolderItWasFoundIn) {
     const auto loaded = lisp.EvaluateText(u"(load \"excel_install_dir\")");
     EXPECT_FALSE(loaded.error) << vr::Utf8FromText(loaded.error.value_or(u""));
     EXPECT_EQ(Prin1Text(lisp.Get(u"*EXCEL-INSTALL-DIR*")), u"\"C:\\\\support\"");
-    EXPECT_EQ(host.printed, u"\nExcel連携ツールのフォルダ: C:\\support");
+    EXPECT_EQ(host.printed, u"\nVadoRariri のフォルダ: C:\\support");
 
     // Run without the file on the search path: nothing recorded, and the
     // user is told what to set up.
