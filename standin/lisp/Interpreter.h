@@ -53,6 +53,12 @@ class Interpreter {
 
     [[noreturn]] static void Fail(Text message);
 
+    // System variables that getvar reads and setvar and the CAD's functions
+    // set (ERRNO, DIMZIN, LUNITS, LUPREC, ...), by upper-case name; nil for
+    // a name the CAD does not know.
+    [[nodiscard]] ValuePtr SystemVariable(TextView upperName) const;
+    void SetSystemVariable(TextView upperName, ValuePtr value);
+
   private:
     [[nodiscard]] ValuePtr EvalKeywordForm(const Text& name, const ValuePtr& args, bool& handled);
     [[nodiscard]] ValuePtr EvalBody(const ValuePtr& forms);
@@ -67,11 +73,18 @@ class Interpreter {
     long long maxSteps_;
     long long steps_ = 0;
     int loadDepth_ = 0;
+    std::map<Text, ValuePtr> systemVariables_;
 };
 
 // The built-in functions: numbers, lists and strings; and the CAD's own
 // (entmake, command, getpoint, princ, load, findfile).
 void DefineBasicFunctions(Interpreter& interpreter);
 void DefineCadFunctions(Interpreter& interpreter);
+// Strings, numbers and lists as the CAD-side routines read values out of text;
+// getvar and setvar.
+void DefineStringFunctions(Interpreter& interpreter);
+void DefineNumberFunctions(Interpreter& interpreter);
+void DefineListFunctions(Interpreter& interpreter);
+void DefineSystemVariables(Interpreter& interpreter);
 
 } // namespace standin::lisp
