@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cad/Entity.h"
+#include "cad/EntityPick.h"
 
 #include <optional>
 
@@ -23,6 +24,13 @@ class CadHost {
     [[nodiscard]] virtual std::optional<Text> ReadSource(TextView path) = 0;
     // Told of every load: the name asked for and the file found, if any.
     virtual void LoadAttempted(TextView name, const std::optional<Text>& path) = 0;
+
+    // Entity names and picks. The drawing's entities in the order they were
+    // added, each with its number (its place in this list, from 1).
+    [[nodiscard]] virtual const std::vector<Entity>& DrawingEntities() const = 0;
+    // Shows the prompt and waits for a pick of an entity: a click, a
+    // scripted pick or typed coordinates, Enter, or escape.
+    [[nodiscard]] virtual PickAnswer PickEntity(TextView prompt) = 0;
 };
 
 } // namespace standin::lisp

@@ -63,6 +63,7 @@ Interpreter::Interpreter(CadHost& host, long long maxSteps) : host_(host), maxSt
     DefineNumberFunctions(*this);
     DefineListFunctions(*this);
     DefineSystemVariables(*this);
+    DefineEntityFunctions(*this);
     // A new drawing's settings: decimal units of four places, zeros kept.
     for (const auto& [name, value] : {std::pair<TextView, std::int32_t>{u"ERRNO", 0},
                                       {u"DIMZIN", 0},

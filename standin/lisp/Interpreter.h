@@ -81,10 +81,11 @@ class Interpreter {
 void DefineBasicFunctions(Interpreter& interpreter);
 void DefineCadFunctions(Interpreter& interpreter);
 // Strings, numbers and lists as the CAD-side routines read values out of text;
-// getvar and setvar.
+// getvar and setvar; entity names, entget and entsel.
 void DefineStringFunctions(Interpreter& interpreter);
 void DefineNumberFunctions(Interpreter& interpreter);
 void DefineListFunctions(Interpreter& interpreter);
 void DefineSystemVariables(Interpreter& interpreter);
+void DefineEntityFunctions(Interpreter& interpreter);
 
 } // namespace standin::lisp

@@ -67,8 +67,9 @@ Text DecimalPlaces(double value, int precision, int dimzin) {
     if (!std::isfinite(value)) {
         return std::isnan(value) ? u"-1.#IND" : (value < 0 ? u"-1.#INF" : u"1.#INF");
     }
-    // The exact digits of the double, far enough to see whether what
-    // follows the last kept place is half or more.
+    // The exact digits of the double (glibc's and mingw-w64's ANSI printf
+    // write them exactly), far enough to see whether what follows the last
+    // kept place is half or more.
     const int length = std::snprintf(nullptr, 0, "%.40f", std::fabs(value));
     std::string digits(static_cast<std::size_t>(length) + 1, '\0');
     std::snprintf(digits.data(), digits.size(), "%.40f", std::fabs(value));

@@ -119,6 +119,7 @@ TEST(StandinTypeAndLists, NameKindsAndWalkLists) {
         {u"(type nil)", u"nil"},
         {u"(type car)", u"SUBR"},
         {u"(defun f () 1) (type f)", u"USUBR"},
+        {u"(entmake '((0 . \"POINT\")(10 0 0))) (type (entlast))", u"ENAME"},
         {u"(reverse '(1 2 3))", u"(3 2 1)"},
         {u"(last '(1 2 3))", u"3"},
         {u"(last nil)", u"nil"},
