@@ -182,12 +182,13 @@
       (atof (if (wcmatch digits "`.*,-`.*") (gaugeread:replace digits "." "0.") digits)))))
 
 ;; 寸法の値: 優先文字に数値があればそれ、なければ計測値（角度寸法は度に直す）。
-(defun gaugeread:dimension-value (data / override kind)
+(defun gaugeread:dimension-value (data / override kind value)
   (setq override (cdr (assoc 1 data))
         kind (rem (cdr (assoc 70 data)) 32))
+  (if (and override (/= override "") (not (vl-string-search "<>" override)))
+    (setq value (gaugeread:first-number (gaugeread:plain-mtext override))))
   (cond
-    ((and override (/= override "") (not (vl-string-search "<>" override))
-          (gaugeread:first-number (gaugeread:plain-mtext override))))
+    (value)
     ((member kind '(2 5)) (* (cdr (assoc 42 data)) 57.29577951308232)) ; ラジアンを度に
     (T (cdr (assoc 42 data)))))
 
@@ -306,7 +307,7 @@
 
 ;; 1 以上 limit 以下の整数を表す文字なら、その数。
 (defun gaugeread:whole (text limit)
-  (if (and (= (type text) 'STR) (wcmatch text "#*") (not (wcmatch text "*[~0-9]*"))
+  (if (and (eq (type text) 'STR) (wcmatch text "#*") (not (wcmatch text "*[~0-9]*"))
            (<= (strlen text) 7) (>= (atoi text) 1) (<= (atoi text) limit))
     (atoi text)))
 

@@ -1,6 +1,8 @@
 #include "app/DrawingWindow.h"
 
 #include "app/WindowClasses.h"
+#include "cad/DimensionGeometry.h"
+#include "cad/EntityPick.h"
 #include "winsupport/win32/Handles.h"
 #include "winsupport/win32/WideText.h"
 
@@ -9,6 +11,27 @@ namespace {
 
 constexpr COLORREF kInk = RGB(255, 255, 255);
 constexpr int kPointArm = 3; // a point is a small cross
+
+void DrawSegment(HDC dc, const DrawingView& view, const Segment& segment) {
+    const ClientPoint a = ToClient(view, segment.a);
+    const ClientPoint b = ToClient(view, segment.b);
+    MoveToEx(dc, a.x, a.y, nullptr);
+    LineTo(dc, b.x, b.y);
+}
+
+void DrawTexts(HDC dc, const DrawingView& view, const Entity& e) {
+    for (const PlacedText& line : PlacedTexts(e)) {
+        const ClientPoint at = ToClient(view, line.start);
+        const int tenths = static_cast<int>(line.rotation * 10);
+        const vr::GdiObject<HFONT> font(
+            CreateFontW(-TextPixels(view, line.height), 0, tenths, tenths, FW_NORMAL, FALSE, FALSE,
+                        FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                        ANTIALIASED_QUALITY, DEFAULT_PITCH, L"MS Gothic"));
+        const vr::SelectedObject selected(dc, font.Get());
+        const std::wstring text = vr::WideZ(line.text);
+        TextOutW(dc, at.x, at.y, text.c_str(), static_cast<int>(text.size()));
+    }
+}
 
 void DrawEntity(HDC dc, const DrawingView& view, const Entity& e) {
     const ClientPoint a = ToClient(view, e.start);
@@ -25,15 +48,16 @@ void DrawEntity(HDC dc, const DrawingView& view, const Entity& e) {
         LineTo(dc, b.x, b.y);
         break;
     }
-    case EntityType::SingleLineText: {
-        const int tenths = static_cast<int>(e.rotation * 10);
-        const vr::GdiObject<HFONT> font(
-            CreateFontW(-TextPixels(view, e.height), 0, tenths, tenths, FW_NORMAL, FALSE, FALSE,
-                        FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                        ANTIALIASED_QUALITY, DEFAULT_PITCH, L"MS Gothic"));
-        const vr::SelectedObject selected(dc, font.Get());
-        const std::wstring text = vr::WideZ(e.text);
-        TextOutW(dc, a.x, a.y, text.c_str(), static_cast<int>(text.size()));
+    case EntityType::SingleLineText:
+    case EntityType::MText:
+        DrawTexts(dc, view, e);
+        break;
+    case EntityType::Dimension: {
+        const DimensionPicture picture = DrawDimension(e);
+        DrawSegment(dc, view, picture.dimensionLine);
+        DrawSegment(dc, view, picture.extensionLines[0]);
+        DrawSegment(dc, view, picture.extensionLines[1]);
+        DrawTexts(dc, view, e);
         break;
     }
     }
@@ -78,7 +102,8 @@ DrawingView DrawingWindow::CurrentView() const {
 }
 
 void DrawingWindow::OnClick(ClientPoint client) {
-    session_.DrawingClicked(client, ToWorld(CurrentView(), client));
+    const DrawingView view = CurrentView();
+    session_.DrawingClicked(client, ToWorld(view, client), 1.0 / view.scale);
 }
 
 void DrawingWindow::OnPaint() {

@@ -1,5 +1,6 @@
 #include "cad/DxfWriter.h"
 
+#include "cad/EntityPick.h"
 #include "cad/JsonLine.h"
 #include "text/AnsiText.h"
 
@@ -38,6 +39,43 @@ void Table(DxfOutput& out, std::string_view name, std::string_view entry,
     out.Group(0, "ENDTAB");
 }
 
+void Integer(DxfOutput& out, int code, std::int32_t value) {
+    out.Group(code, std::to_string(value));
+}
+
+// A linear dimension with the groups of its kind; the measurement (42) too,
+// which readers of later releases take instead of measuring again.
+void WriteDimension(DxfOutput& out, const Entity& dimension) {
+    out.Text(0, u"DIMENSION");
+    out.Text(8, dimension.layer);
+    out.Text(3, dimension.style);
+    out.Point(10, dimension.start);
+    out.Point(11, dimension.end);
+    Integer(out, 70, dimension.dimensionType | dimension.dimensionFlags);
+    out.Text(1, dimension.text);
+    out.Group(42, dimension.measurement);
+    out.Point(13, dimension.extension1);
+    out.Point(14, dimension.extension2);
+    if (dimension.dimensionType == 0) {
+        out.Group(50, dimension.rotation);
+    }
+}
+
+// Release 12 has no MTEXT: as the CAD does when it saves in that format, each
+// line of its plain text becomes a TEXT, placed where the line shows.
+void WriteMTextAsTexts(DxfOutput& out, const Entity& mtext) {
+    for (const PlacedText& line : PlacedTexts(mtext)) {
+        out.Text(0, u"TEXT");
+        out.Text(8, mtext.layer);
+        out.Point(10, line.start);
+        out.Group(40, line.height);
+        out.Text(1, line.text);
+        if (line.rotation != 0) {
+            out.Group(50, line.rotation);
+        }
+    }
+}
+
 } // namespace
 
 vr::Bytes WriteDxf(const std::vector<Entity>& entities) {
@@ -66,6 +104,10 @@ vr::Bytes WriteDxf(const std::vector<Entity>& entities) {
         out.Group(62, "7");
         out.Group(6, "CONTINUOUS");
     });
+    Table(out, "DIMSTYLE", "DIMSTYLE", [&] {
+        out.Group(2, "STANDARD");
+        out.Group(70, "0");
+    });
     Table(out, "STYLE", "STYLE", [&] {
         out.Group(2, "STANDARD");
         out.Group(70, "0");
@@ -82,6 +124,14 @@ vr::Bytes WriteDxf(const std::vector<Entity>& entities) {
     out.Group(0, "SECTION");
     out.Group(2, "ENTITIES");
     for (const Entity& entity : entities) {
+        if (entity.type == EntityType::Dimension) {
+            WriteDimension(out, entity);
+            continue;
+        }
+        if (entity.type == EntityType::MText) {
+            WriteMTextAsTexts(out, entity);
+            continue;
+        }
         out.Text(0, EntityTypeName(entity.type));
         out.Text(8, entity.layer);
         out.Point(10, entity.start);

@@ -84,6 +84,25 @@ std::optional<std::vector<Point3>> ParsePointList(TextView text) {
     return points;
 }
 
+std::optional<std::vector<ScriptedPick>> ParsePickList(TextView text) {
+    std::vector<ScriptedPick> picks;
+    if (text.empty()) {
+        return picks;
+    }
+    for (const TextView part : Split(text, u';')) {
+        if (part == u"enter") {
+            picks.push_back({ScriptedPick::Kind::Enter, {}});
+        } else if (part == u"esc") {
+            picks.push_back({ScriptedPick::Kind::Escape, {}});
+        } else if (const auto point = ParsePoint(part)) {
+            picks.push_back({ScriptedPick::Kind::Point, *point});
+        } else {
+            return std::nullopt;
+        }
+    }
+    return picks;
+}
+
 bool IsFaultStep(TextView step) {
     return step == u"topmost" || step == u"click";
 }
@@ -96,7 +115,7 @@ TextView OptionsUsage() {
            u"[--no-dash] [--ignore-32781] [--hang-after MS --hang-for MS] [--exit-after MS] "
            u"[--exit-on topmost|click] [--hang-on topmost|click --hang-for MS] "
            u"[--product-prefix T] [--floating-command-line CLASS [--floating-title T]] "
-           u"[--docked-command-line CLASS] [--no-captions] "
+           u"[--docked-command-line CLASS] [--no-captions] [--picks x,y[,z]|enter|esc;...] "
            u"[--excel] [--workbook PATH [--sheet NAME] [--read-only] [--protected]]... "
            u"[--dialog key=value;key...]...";
 }
@@ -199,6 +218,12 @@ ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
         {u"--sheet",
          [&](TextView v) {
              return !v.empty() && !o.workbooks.empty() && (o.workbooks.back().sheet = v, true);
+         }},
+        // Entity picks.
+        {u"--picks",
+         [&](TextView v) {
+             const auto picks = ParsePickList(v);
+             return picks && (o.picks = *picks, true);
          }},
         {u"--exit-after",
          [&](TextView v) {

@@ -9,6 +9,14 @@
 
 namespace standin {
 
+// A scripted answer to entsel (--picks): a point to pick at, Enter, or
+// escape.
+struct ScriptedPick {
+    enum class Kind { Point, Enter, Escape } kind = Kind::Point;
+    Point3 point;
+    friend bool operator==(const ScriptedPick&, const ScriptedPick&) = default;
+};
+
 // What a test (or a person) sets on the stand-in's command line.
 struct Options {
     Text mainCaption = u"StandIn CAD 2024";
@@ -42,6 +50,8 @@ struct Options {
     Text floatingCommandTitle; // its title (none by default)
     Text dockedCommandClass;   // the command line two levels deep in a docked panel
     bool noCaptions = false;   // no window carries a title
+    // Entity picks: scripted answers to entsel, in order.
+    std::vector<ScriptedPick> picks;
 
     // The spreadsheet program beside the CAD, for the automation functions:
     // running (--excel) with the workbooks opened in it (--workbook), each
@@ -77,6 +87,9 @@ struct ParsedOptions {
 
 // "x,y[,z];x,y[,z];..." as points; nullopt when a part is not a point.
 [[nodiscard]] std::optional<std::vector<Point3>> ParsePointList(TextView text);
+
+// "x,y[,z];enter;esc;..." as scripted picks; nullopt when a part is none.
+[[nodiscard]] std::optional<std::vector<ScriptedPick>> ParsePickList(TextView text);
 
 // One point typed as "x,y" or "x,y,z".
 [[nodiscard]] std::optional<Point3> ParsePoint(TextView text);

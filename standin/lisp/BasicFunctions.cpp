@@ -125,13 +125,6 @@ std::vector<ValuePtr> ChargedItems(Interpreter& lisp, const ValuePtr& list) {
     return items;
 }
 
-// A string argument copied into 8-bit text for the C library, its length
-// charged.
-std::string ChargedNarrow(Interpreter& lisp, const Text& text) {
-    lisp.Charge(text.size());
-    return std::string(text.begin(), text.end());
-}
-
 ValuePtr ListArg(const ValuePtr& value) {
     if (!IsList(value)) {
         BadType(u"listp", value);
@@ -321,22 +314,6 @@ void DefineBasicFunctions(Interpreter& lisp) {
     lisp.Define(u"itoa", [](Interpreter&, const Args& a) {
         Count(a, 1, 1);
         return MakeString(Ascii(std::to_string(Integer(a[0]))));
-    });
-    lisp.Define(u"atoi", [](Interpreter& l, const Args& a) {
-        Count(a, 1, 1);
-        return MakeInteger(
-            static_cast<std::int32_t>(std::atol(ChargedNarrow(l, String(a[0])).c_str())));
-    });
-    lisp.Define(u"atof", [](Interpreter& l, const Args& a) {
-        Count(a, 1, 1);
-        return MakeReal(std::atof(ChargedNarrow(l, String(a[0])).c_str()));
-    });
-    lisp.Define(u"rtos", [](Interpreter&, const Args& a) {
-        Count(a, 1, 3);
-        const int precision = a.size() == 3 ? Integer(a[2]) : 4;
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.*f", std::clamp(precision, 0, 16), Number(a[0]));
-        return MakeString(Ascii(buffer));
     });
 }
 

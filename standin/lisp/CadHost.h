@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cad/Entity.h"
+#include "cad/EntityPick.h"
 
 #include <optional>
 #include <vector>
@@ -44,6 +45,12 @@ class CadHost {
     // Told of every dialog when it ends: the answers applied and the status
     // start_dialog returns.
     virtual void DialogEnded(TextView name, const std::vector<Text>& applied, int status) = 0;
+    // Entity names and picks. The drawing's entities in the order they were
+    // added, each with its number (its place in this list, from 1).
+    [[nodiscard]] virtual const std::vector<Entity>& DrawingEntities() const = 0;
+    // Shows the prompt and waits for a pick of an entity: a click, a
+    // scripted pick or typed coordinates, Enter, or escape.
+    [[nodiscard]] virtual PickAnswer PickEntity(TextView prompt) = 0;
 };
 
 } // namespace standin::lisp

@@ -63,6 +63,29 @@ Interpreter::Interpreter(CadHost& host, long long maxSteps) : host_(host), maxSt
     DefineComFunctions(*this);
     DefineFileFunctions(*this);
     DefineDialogFunctions(*this);
+    DefineStringFunctions(*this);
+    DefineNumberFunctions(*this);
+    DefineListFunctions(*this);
+    DefineSystemVariables(*this);
+    DefineEntityFunctions(*this);
+    // A new drawing's settings: decimal units of four places, zeros kept.
+    for (const auto& [name, value] : {std::pair<TextView, std::int32_t>{u"ERRNO", 0},
+                                      {u"DIMZIN", 0},
+                                      {u"LUNITS", 2},
+                                      {u"LUPREC", 4},
+                                      {u"PICKBOX", 3},
+                                      {u"CMDECHO", 1}}) {
+        SetSystemVariable(name, MakeInteger(value));
+    }
+}
+
+ValuePtr Interpreter::SystemVariable(TextView upperName) const {
+    const auto found = systemVariables_.find(Text(upperName));
+    return found == systemVariables_.end() ? nullptr : found->second;
+}
+
+void Interpreter::SetSystemVariable(TextView upperName, ValuePtr value) {
+    systemVariables_[Text(upperName)] = std::move(value);
 }
 
 void Interpreter::Fail(Text message) {

@@ -65,6 +65,12 @@ class Interpreter {
 
     [[noreturn]] static void Fail(Text message);
 
+    // System variables that getvar reads and setvar and the CAD's functions
+    // set (ERRNO, DIMZIN, LUNITS, LUPREC, ...), by upper-case name; nil for
+    // a name the CAD does not know.
+    [[nodiscard]] ValuePtr SystemVariable(TextView upperName) const;
+    void SetSystemVariable(TextView upperName, ValuePtr value);
+
   private:
     [[nodiscard]] ValuePtr EvalForm(const ValuePtr& form);
     [[nodiscard]] ValuePtr EvalKeywordForm(const Text& name, const ValuePtr& args, bool& handled);
@@ -83,6 +89,7 @@ class Interpreter {
     int loadDepth_ = 0;
     int catchAllDepth_ = 0;       // inside vl-catch-all-apply: *error* is not called
     bool inErrorHandler_ = false; // an error inside *error* goes to the CAD
+    std::map<Text, ValuePtr> systemVariables_;
 };
 
 // The built-in functions: numbers, lists and strings; and the CAD's own
@@ -97,5 +104,12 @@ void DefineComFunctions(Interpreter& interpreter);
 // Files (open, read-line, write-line, close) and DCL dialogs.
 void DefineFileFunctions(Interpreter& interpreter);
 void DefineDialogFunctions(Interpreter& interpreter);
+// Strings, numbers and lists as the CAD-side routines read values out of text;
+// getvar and setvar; entity names, entget and entsel.
+void DefineStringFunctions(Interpreter& interpreter);
+void DefineNumberFunctions(Interpreter& interpreter);
+void DefineListFunctions(Interpreter& interpreter);
+void DefineSystemVariables(Interpreter& interpreter);
+void DefineEntityFunctions(Interpreter& interpreter);
 
 } // namespace standin::lisp

@@ -1,5 +1,6 @@
 #include "session/CommandSession.h"
 
+#include "cad/MTextFormat.h"
 #include "platform/FileAccess.h"
 #include "session/HistoryText.h"
 #include "session/SessionFiles.h"
@@ -22,6 +23,7 @@ Text Upper(Text text) {
 JsonLine EntityEvent(const Entity& entity) {
     JsonLine line("entity");
     line.Add("type", EntityTypeName(entity.type))
+        .Add("number", static_cast<long long>(entity.number))
         .Add("layer", TextView(entity.layer))
         .Add("x", entity.start.x)
         .Add("y", entity.start.y)
@@ -34,6 +36,26 @@ JsonLine EntityEvent(const Entity& entity) {
             .Add("rotation", entity.rotation)
             .Add("text", TextView(entity.text));
     }
+    if (entity.type == EntityType::MText) {
+        line.Add("height", entity.height)
+            .Add("rotation", entity.rotation)
+            .Add("attachment", static_cast<long long>(entity.attachment))
+            .Add("text", TextView(entity.text))
+            .Add("plain", TextView(PlainMText(entity.text)));
+    }
+    if (entity.type == EntityType::Dimension) {
+        line.Add("textX", entity.end.x)
+            .Add("textY", entity.end.y)
+            .Add("x13", entity.extension1.x)
+            .Add("y13", entity.extension1.y)
+            .Add("x14", entity.extension2.x)
+            .Add("y14", entity.extension2.y)
+            .Add("dimensionType", static_cast<long long>(entity.dimensionType))
+            .Add("rotation", entity.rotation)
+            .Add("style", TextView(entity.style))
+            .Add("measurement", entity.measurement)
+            .Add("override", TextView(entity.text));
+    }
     return line;
 }
 
@@ -44,7 +66,8 @@ CommandSession::CommandSession(const Options& options, JournalSink& journal, vr:
     : options_(options), journal_(journal), files_(files), windows_(windows),
       excel_(options.excel ? std::make_unique<excel::Application>() : nullptr), lisp_(*this),
       scriptedPoints_(options.points.begin(), options.points.end()),
-      scriptedDialogs_(options.dialogs.begin(), options.dialogs.end()) {
+      scriptedDialogs_(options.dialogs.begin(), options.dialogs.end()),
+      scriptedPicks_(options.picks.begin(), options.picks.end()) {
     if (excel_) {
         excel_->SetObserver(this);
         for (const Options::Workbook& book : options.workbooks) {
@@ -83,7 +106,19 @@ void CommandSession::OnInputCharacters(TextView characters) {
 
 void CommandSession::AnswerTypedPoint(const Text& line) {
     journal_.Write(JsonLine("execute").Add("line", TextView(line)).AddBool("pointRequest", true));
-    if (const auto point = ParsePoint(line)) {
+    if (pickRequest_ && line.empty()) {
+        AppendHistory(u"\r\n");
+        pickAnswer_ = PickAnswer{PickAnswer::Kind::Enter, {}, 0};
+        pickSource_ = u"typed";
+        awaitingPoint_ = false;
+        return;
+    }
+    if (const auto point = ParsePoint(line); point && pickRequest_) {
+        AppendHistory(line + u"\r\n");
+        pickAnswer_ = PickAt(*point, kScriptedPickTolerance);
+        pickSource_ = u"typed";
+        awaitingPoint_ = false;
+    } else if (point) {
         AppendHistory(line + u"\r\n");
         pointAnswer_ = *point;
         awaitingPoint_ = false;
@@ -120,12 +155,17 @@ void CommandSession::CopyDataReceived(std::uintptr_t dwData, std::uint32_t byteC
     }
 }
 
-void CommandSession::DrawingClicked(ClientPoint client, const Point3& world) {
+void CommandSession::DrawingClicked(ClientPoint client, const Point3& world, double unitsPerPixel) {
     journal_.Write(JsonLine("click")
                        .Add("window", TextView(u"drawing"))
                        .Add("x", static_cast<long long>(client.x))
                        .Add("y", static_cast<long long>(client.y)));
-    if (awaitingPoint_) {
+    if (awaitingPoint_ && pickRequest_) {
+        pickAnswer_ = PickAt(world, kPickBoxPixels * unitsPerPixel);
+        pickSource_ = u"click";
+        awaitingPoint_ = false;
+        Print(u"\n");
+    } else if (awaitingPoint_) {
         pointAnswer_ = world;
         awaitingPoint_ = false;
         Print(u"\n");
@@ -292,8 +332,80 @@ std::optional<Point3> CommandSession::GetPoint(TextView prompt) {
 
 void CommandSession::AddEntity(const Entity& entity) {
     entities_.push_back(entity);
-    journal_.Write(EntityEvent(entity));
+    entities_.back().number = static_cast<std::int32_t>(entities_.size());
+    journal_.Write(EntityEvent(entities_.back()));
     windows_.ShowDrawing();
+}
+
+PickAnswer CommandSession::PickAt(const Point3& point, double tolerance) const {
+    const auto index = NearestEntity(entities_, point, tolerance);
+    if (!index) {
+        return PickAnswer{PickAnswer::Kind::Missed, point, 0};
+    }
+    return PickAnswer{PickAnswer::Kind::Entity, point, entities_[*index].number};
+}
+
+void CommandSession::JournalPick(const PickAnswer& answer, TextView source) {
+    JsonLine line("entsel");
+    line.Add("source", source);
+    const bool hasPoint =
+        answer.kind == PickAnswer::Kind::Entity || answer.kind == PickAnswer::Kind::Missed;
+    if (hasPoint) {
+        line.Add("x", answer.point.x).Add("y", answer.point.y).Add("z", answer.point.z);
+    } else {
+        line.AddRaw("x", "null").AddRaw("y", "null").AddRaw("z", "null");
+    }
+    if (answer.kind == PickAnswer::Kind::Entity) {
+        line.Add("entity", static_cast<long long>(answer.entity));
+    } else {
+        line.AddRaw("entity", "null");
+    }
+    line.AddBool("enter", answer.kind == PickAnswer::Kind::Enter)
+        .AddBool("cancel", answer.kind == PickAnswer::Kind::Cancel);
+    journal_.Write(line);
+}
+
+PickAnswer CommandSession::PickEntity(TextView prompt) {
+    Print(prompt);
+    journal_.Write(JsonLine("prompt").Add("text", prompt));
+    if (!scriptedPicks_.empty()) {
+        const ScriptedPick pick = scriptedPicks_.front();
+        scriptedPicks_.pop_front();
+        PickAnswer answer;
+        if (pick.kind == ScriptedPick::Kind::Point) {
+            answer = PickAt(pick.point, kScriptedPickTolerance);
+            Print(u"\n");
+        } else if (pick.kind == ScriptedPick::Kind::Enter) {
+            answer.kind = PickAnswer::Kind::Enter;
+            Print(u"\n");
+        } else {
+            Print(u"*Cancel*\n");
+        }
+        JournalPick(answer, u"script");
+        return answer;
+    }
+    // Wait as getpoint does, the click or typed point taken as a pick.
+    awaitingPoint_ = true;
+    pickRequest_ = true;
+    pointCancelled_ = false;
+    pickAnswer_.reset();
+    pickSource_ = u"typed";
+    while (awaitingPoint_) {
+        if (!windows_.HandleNextMessage()) {
+            awaitingPoint_ = false;
+            pointCancelled_ = true;
+        }
+    }
+    pickRequest_ = false;
+    PickAnswer answer;
+    if (pointCancelled_ || !pickAnswer_) {
+        pointCancelled_ = false;
+        Print(u"*Cancel*\n");
+    } else {
+        answer = *pickAnswer_;
+    }
+    JournalPick(answer, pickSource_);
+    return answer;
 }
 
 std::optional<Text> CommandSession::FindFile(TextView name) {

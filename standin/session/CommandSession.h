@@ -42,8 +42,9 @@ class CommandSession final : public lisp::CadHost, private excel::ExcelObserver 
     // WM_COPYDATA: `byteCount` as sent, `bytes` the data (empty without any);
     // dwData 1 is command-line input up to the first NUL.
     void CopyDataReceived(std::uintptr_t dwData, std::uint32_t byteCount, vr::BytesView bytes);
-    // A click into the drawing at a pixel, and the world point under it.
-    void DrawingClicked(ClientPoint client, const Point3& world);
+    // A click into the drawing at a pixel, the world point under it, and
+    // the drawing units a pixel spans there (for the pick box of entsel).
+    void DrawingClicked(ClientPoint client, const Point3& world, double unitsPerPixel = 0.5);
     // Runs the queued lines, unless a line is running: that one runs the
     // rest when it ends.
     void DrainQueue();
@@ -71,6 +72,8 @@ class CommandSession final : public lisp::CadHost, private excel::ExcelObserver 
     [[nodiscard]] bool WriteFileBytes(TextView path, vr::BytesView bytes) override;
     [[nodiscard]] std::optional<std::vector<Text>> NextDialogAnswers() override;
     void DialogEnded(TextView name, const std::vector<Text>& applied, int status) override;
+    [[nodiscard]] const std::vector<Entity>& DrawingEntities() const override { return entities_; }
+    [[nodiscard]] PickAnswer PickEntity(TextView prompt) override;
 
   private:
     // The spreadsheet's calls, journaled.
@@ -87,6 +90,10 @@ class CommandSession final : public lisp::CadHost, private excel::ExcelObserver 
     void AnswerTypedPoint(const Text& line);
     // A point answer to getpoint, and where it came from.
     void JournalPoint(const Point3& point, TextView source);
+    // An entsel answer: the entity under the point, if any, within the pick
+    // box; and the answer journaled with where it came from.
+    [[nodiscard]] PickAnswer PickAt(const Point3& point, double tolerance) const;
+    void JournalPick(const PickAnswer& answer, TextView source);
 
     const Options& options_;
     JournalSink& journal_;
@@ -106,6 +113,12 @@ class CommandSession final : public lisp::CadHost, private excel::ExcelObserver 
     bool awaitingPoint_ = false;
     bool pointCancelled_ = false;
     std::optional<Point3> pointAnswer_;
+    // Entity picks: the scripted ones left, whether the point asked for is
+    // a pick, and the answer with its source.
+    std::deque<ScriptedPick> scriptedPicks_;
+    bool pickRequest_ = false;
+    std::optional<PickAnswer> pickAnswer_;
+    Text pickSource_;
 };
 
 } // namespace standin

@@ -1,5 +1,8 @@
 #include "view/DrawingView.h"
 
+#include "cad/DimensionGeometry.h"
+#include "cad/EntityPick.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -28,6 +31,15 @@ DrawingView FitDrawing(const std::vector<Entity>& entities, std::int32_t width,
             extend(e.start, text ? e.height : 0);
             if (e.type == EntityType::Line) {
                 extend(e.end, 0);
+            }
+            if (e.type == EntityType::Dimension) {
+                extend(e.end, kDimensionTextHeight);
+                extend(e.extension1, 0);
+                extend(e.extension2, 0);
+            }
+            if (const auto box = EntityTextBox(e); box && e.type == EntityType::MText) {
+                extend(box->corner, box->height);
+                extend(Point3{box->corner.x + box->width, box->corner.y, 0}, box->height);
             }
         }
     }

@@ -23,8 +23,8 @@ struct DrawingView {
 
 // The whole drawing centred in a drawing area of the given size with a
 // margin; an empty drawing shows the square from 0,0 to 100,100. The
-// extents take the start of every entity, the end of a line and the top of
-// a text.
+// extents take the start of every entity, the end of a line, the top of a
+// text, the box of an MTEXT and a dimension's points and text.
 [[nodiscard]] DrawingView FitDrawing(const std::vector<Entity>& entities, std::int32_t width,
                                      std::int32_t height);
 

@@ -33,11 +33,11 @@ struct Request {
     Text row = u"12";
     Text col = u"5";
     Text book = u"C:/data/book1.xlsm";
-    Text drawing;                   // entmake forms
-    std::vector<Text> standin;      // the stand-in's options: picks, workbooks
-    vr::Bytes digits = "2\r\n";     // gaugeread_int.dat; empty: no such file
-    bool requestWritten = true;     // excel_fname.lsp present
-    bool bookInRequest = true;      // and its line for excelfnam
+    Text drawing;               // entmake forms
+    std::vector<Text> standin;  // the stand-in's options: picks, workbooks
+    vr::Bytes digits = "2\r\n"; // gaugeread_int.dat; empty: no such file
+    bool requestWritten = true; // excel_fname.lsp present
+    bool bookInRequest = true;  // and its line for excelfnam
 };
 
 std::vector<Text> Workbook(Text path = u"C:\\data\\book1.xlsm") {
@@ -145,8 +145,7 @@ TEST(DimensionRoutines, APickGivesTheNumberItsEntityShows) {
          u"R12C5 ← 40.50"},
         {"an override around the measurement", DimensionWithOverride(u"L=<>m"), u"15,-8",
          u"R12C5 ← 30.00"},
-        {"an override without a number", DimensionWithOverride(u"TYP"), u"15,-8",
-         u"R12C5 ← 30.00"},
+        {"an override without a number", DimensionWithOverride(u"TYP"), u"15,-8", u"R12C5 ← 30.00"},
         {"a text's first number", kCentreText, u"42,13", u"R12C5 ← 40.00"},
         {"full-width digits and minus", TextOf(u"高さ－１２．５ｍ"), u"1,1", u"R12C5 ← -12.50"},
         {"digits grouped by commas", TextOf(u"延長 1,200m"), u"1,1", u"R12C5 ← 1200.00"},
@@ -235,19 +234,48 @@ TEST(DimensionRoutines, QvMovesByItsStepUntilEnterEscOrTheSheetEnds) {
         Text said;
     };
     const Case cases[] = {
-        {"two rows down", u"+2", u"12", u"15,-8;15,-8;15,-8;enter", {12, 14, 16},
+        {"two rows down",
+         u"+2",
+         u"12",
+         u"15,-8;15,-8;15,-8;enter",
+         {12, 14, 16},
          u"3 個の値を Excel に書き込みました。"},
-        {"upward off the sheet", u"-1", u"2", u"15,-8;15,-8;15,-8", {2, 1},
+        {"upward off the sheet",
+         u"-1",
+         u"2",
+         u"15,-8;15,-8;15,-8",
+         {2, 1},
          u"次の行 0 はシートの外です。ここで終わります。"},
-        {"a pick of nothing ends it", u"+1", u"12", u"15,-8;500,500;15,-8", {12},
+        {"a pick of nothing ends it",
+         u"+1",
+         u"12",
+         u"15,-8;500,500;15,-8",
+         {12},
          u"1 個の値を Excel に書き込みました。"},
-        {"escape ends it", u"+1", u"12", u"15,-8;esc", {12},
+        {"escape ends it",
+         u"+1",
+         u"12",
+         u"15,-8;esc",
+         {12},
          u"中止しました。書き込んだ 1 個の値はそのままです。"},
-        {"escape at the first pick", u"+1", u"12", u"esc", {},
+        {"escape at the first pick",
+         u"+1",
+         u"12",
+         u"esc",
+         {},
          u"中止しました。書き込んだ 0 個の値はそのままです。"},
-        {"a fraction is refused", u"+1.5", u"12", u"15,-8", {},
+        {"a fraction is refused",
+         u"+1.5",
+         u"12",
+         u"15,-8",
+         {},
          u"式「+1.5」は qv では使えません。"},
-        {"a step of zero is refused", u"+0", u"12", u"15,-8", {}, u"式「+0」は qv では使えません。"},
+        {"a step of zero is refused",
+         u"+0",
+         u"12",
+         u"15,-8",
+         {},
+         u"式「+0」は qv では使えません。"},
         {"a sign alone is refused", u"-", u"12", u"15,-8", {}, u"式「-」は qv では使えません。"},
     };
     for (const Case& c : cases) {
@@ -275,12 +303,11 @@ TEST(DimensionRoutines, TheWorkbookIsFoundByItsFullNameWithoutCase) {
     Request request;
     request.book = u"c:/DATA/Book1.XLSM";
     request.drawing = kSpan;
-    request.standin = With(With(Workbook(u"C:\\other\\book1.xlsm"), Workbook()),
-                           {u"--picks", u"15,-8;enter"});
+    request.standin =
+        With(With(Workbook(u"C:\\other\\book1.xlsm"), Workbook()), {u"--picks", u"15,-8;enter"});
     const Ran ran = RunRoutine(request);
     ASSERT_EQ(ran.Writes().size(), 1u) << Utf8(ran.history);
-    EXPECT_NE(ran.Writes()[0].find("\"workbook\":\"C:\\\\data\\\\book1.xlsm\""),
-              std::string::npos)
+    EXPECT_NE(ran.Writes()[0].find("\"workbook\":\"C:\\\\data\\\\book1.xlsm\""), std::string::npos)
         << ran.Writes()[0];
 }
 
@@ -299,24 +326,23 @@ TEST(DimensionRoutines, EachFaultIsNamedAndNothingIsLeftUnreleased) {
         return request;
     };
     const Case cases[] = {
-        {"Excel not running",
-         with([](Request& r) { r.standin = {u"--picks", u"15,-8;enter"}; }),
+        {"Excel not running", with([](Request& r) {
+             r.standin = {u"--picks", u"15,-8;enter"};
+         }),
          u"Excel が起動していません。ブック C:\\data\\book1.xlsm を開いてから", 0},
-        {"Excel running without the workbook",
-         with([](Request& r) { r.standin = {u"--excel", u"--picks", u"15,-8;enter"}; }),
+        {"Excel running without the workbook", with([](Request& r) {
+             r.standin = {u"--excel", u"--picks", u"15,-8;enter"};
+         }),
          u"ブック C:\\data\\book1.xlsm が Excel で開かれていません。", 0},
-        {"another workbook open",
-         with([](Request& r) {
+        {"another workbook open", with([](Request& r) {
              r.standin = With(Workbook(u"C:\\data\\book2.xlsm"), {u"--picks", u"15,-8;enter"});
          }),
          u"ブック C:\\data\\book1.xlsm が Excel で開かれていません。", 0},
-        {"a protected sheet",
-         with([](Request& r) {
+        {"a protected sheet", with([](Request& r) {
              r.standin = With(Workbook(), {u"--protected", u"--picks", u"15,-8;enter"});
          }),
          u"R12C5 に書き込めませんでした", 0},
-        {"a read-only workbook still takes the value",
-         with([](Request& r) {
+        {"a read-only workbook still takes the value", with([](Request& r) {
              r.standin = With(Workbook(), {u"--read-only", u"--picks", u"15,-8;enter"});
          }),
          u"ブック C:\\data\\book1.xlsm は読み取り専用で開かれています。", 1},

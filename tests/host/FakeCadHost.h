@@ -22,7 +22,10 @@ class FakeCadHost final : public lisp::CadHost {
         points.pop_front();
         return point;
     }
-    void AddEntity(const Entity& entity) override { entities.push_back(entity); }
+    void AddEntity(const Entity& entity) override {
+        entities.push_back(entity);
+        entities.back().number = static_cast<std::int32_t>(entities.size());
+    }
     std::optional<Text> FindFile(TextView name) override {
         const Text path = u"C:\\support\\" + Text(name);
         return files.count(path) ? std::optional<Text>(path) : std::nullopt;
@@ -61,9 +64,21 @@ class FakeCadHost final : public lisp::CadHost {
         dialogs.push_back({Text(name), applied, status});
     }
 
+    const std::vector<Entity>& DrawingEntities() const override { return entities; }
+    PickAnswer PickEntity(TextView prompt) override {
+        prompts.emplace_back(prompt);
+        if (picks.empty()) {
+            return PickAnswer{}; // as if the user pressed escape
+        }
+        const PickAnswer pick = picks.front();
+        picks.pop_front();
+        return pick;
+    }
+
     Text printed;
     std::vector<Text> prompts;
     std::deque<Point3> points;
+    std::deque<PickAnswer> picks;
     std::vector<Entity> entities;
     std::map<Text, Text> files; // by full path under C:\support
     std::vector<std::pair<Text, std::optional<Text>>> loads;

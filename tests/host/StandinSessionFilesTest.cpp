@@ -250,11 +250,12 @@ TEST(StandinSessionInput, EntitiesAreRecordedAndRedrawn) {
     bed.windows.RunMessageLoop();
     EXPECT_EQ(
         JournalLineOf(bed, "entity"),
-        R"j({"event":"entity","type":"LINE","layer":"A","x":0,"y":0,"z":1,"x2":5,"y2":5,"z2":0})j");
-    EXPECT_NE(std::find(bed.journal.lines.begin(), bed.journal.lines.end(),
-                        R"j({"event":"entity","type":"TEXT","layer":"0","x":1,"y":2,"z":0,)j"
-                        R"j("height":2.5,"rotation":90,"text":"表"})j"),
-              bed.journal.lines.end());
+        R"j({"event":"entity","type":"LINE","number":1,"layer":"A","x":0,"y":0,"z":1,"x2":5,"y2":5,"z2":0})j");
+    EXPECT_NE(
+        std::find(bed.journal.lines.begin(), bed.journal.lines.end(),
+                  R"j({"event":"entity","type":"TEXT","number":2,"layer":"0","x":1,"y":2,"z":0,)j"
+                  R"j("height":2.5,"rotation":90,"text":"表"})j"),
+        bed.journal.lines.end());
     EXPECT_EQ(bed.session.Entities().size(), 2u);
     EXPECT_EQ(bed.windows.redraws, 2);
 }

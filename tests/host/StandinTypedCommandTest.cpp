@@ -98,7 +98,8 @@ TEST(StandinTypedCommands, TheSettingsCommandEditsItsFileThroughItsDialog) {
         EXPECT_TRUE(Journaled(bed, c.journaled));
         EXPECT_FALSE(Journaled(bed, R"j({"event":"error")j"));
         const bool saved = c.file != "2\n";
-        EXPECT_EQ(bed.session.History().find(u"寸法値の小数点以下の桁数を 4 にしました。") != Text::npos,
+        EXPECT_EQ(bed.session.History().find(u"寸法値の小数点以下の桁数を 4 にしました。") !=
+                      Text::npos,
                   saved);
     }
 }

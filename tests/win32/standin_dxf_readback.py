@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 """The stand-in CAD's DXF, read back by an independent reader (ezdxf).
 
-Runs the stand-in under Wine with a drawing of lines, points and Japanese
-text, saves a screenshot of it, and checks that ezdxf reads the entities the
-stand-in drew.
+Runs the stand-in under Wine with a drawing of lines, points, Japanese
+text and dimensions, saves a screenshot of it, and checks that ezdxf reads
+the entities the stand-in drew.
 
 usage: standin_dxf_readback.py WINE_RUN STANDIN_EXE WORK_DIR SCREENSHOT
 """
@@ -38,7 +38,12 @@ source = (
     f"(setq enlist1 (append enlist1 {items})\r\n)\r\n"
     "(setq n nil)\r\n(foreach n enlist1 (entmake n))\r\n"
     "(command \"text\" '(10 50) 6 0 \"表ソ橋 A1\")\r\n"
-    "(command \"text\" '(125 5) 4 90 \"North\")\r\n")
+    "(command \"text\" '(125 5) 4 90 \"North\")\r\n"
+    # A horizontal dimension of the deck with an override, and an aligned one
+    # of the left slope.
+    "(entmake '((0 . \"DIMENSION\")(10 0 -10 0)(11 60 -10 0)(13 0 0 0)(14 120 0 0)"
+    "(70 . 0)(50 . 0.0)(1 . \"L=<>m\")))\r\n"
+    "(entmake '((0 . \"DIMENSION\")(10 -10 30 0)(13 0 0 0)(14 0 30 0)(70 . 1)))\r\n")
 (work / "drawing.lsp").write_bytes(source.encode("cp932"))
 
 journal = work / "journal.jsonl"
@@ -48,7 +53,7 @@ process = subprocess.Popen([
     windows_path(journal), "--dxf", windows_path(dxf), "--run", '(load "drawing")',
     "--show-text-window", "--exit-after", "4000"
 ])
-expected_count = len(outline) - 1 + len(points) + 2
+expected_count = len(outline) - 1 + len(points) + 2 + 2
 deadline = time.time() + 20
 while time.time() < deadline:
     text = journal.read_text(encoding="utf-8") if journal.exists() else ""
@@ -79,6 +84,12 @@ texts = [(e.dxf.text, tuple(e.dxf.insert)[:2], e.dxf.height, e.dxf.rotation)
 want_texts = [("表ソ橋 A1", (10, 50), 6, 0), ("North", (125, 5), 4, 90)]
 if texts != want_texts:
     failures.append(f"texts {texts} != {want_texts}")
+dimensions = [(e.dxf.dimtype & 31, e.dxf.text, round(e.dxf.actual_measurement, 6),
+               tuple(e.dxf.defpoint2)[:2], tuple(e.dxf.defpoint3)[:2])
+              for kind, e in found if kind == "DIMENSION"]
+want_dimensions = [(0, "L=<>m", 120, (0, 0), (120, 0)), (1, "", 30, (0, 0), (0, 30))]
+if dimensions != want_dimensions:
+    failures.append(f"dimensions {dimensions} != {want_dimensions}")
 if any(e.dxf.layer != "0" for _, e in found):
     failures.append("an entity is not on layer 0")
 
