@@ -56,10 +56,7 @@ bool ReadSet(TextView pattern, std::size_t& at, Element& set) {
     }
     bool first = true;
     while (i < pattern.size() && (pattern[i] != u']' || first)) {
-        char16_t low = pattern[i];
-        if (low == u'`' && i + 1 < pattern.size()) {
-            low = pattern[++i];
-        }
+        const char16_t low = pattern[i]; // inside brackets every character is itself
         char16_t high = low;
         if (i + 2 < pattern.size() && pattern[i + 1] == u'-' && pattern[i + 2] != u']') {
             high = pattern[i + 2];
@@ -156,7 +153,7 @@ std::vector<TextView> Alternatives(TextView patterns) {
     bool inSet = false;
     for (std::size_t i = 0; i < patterns.size(); ++i) {
         const char16_t c = patterns[i];
-        if (c == u'`') {
+        if (c == u'`' && !inSet) {
             ++i;
         } else if (c == u'[') {
             inSet = true;

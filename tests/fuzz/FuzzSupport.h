@@ -128,8 +128,8 @@ class MemoryProfile final : public ProfileAccess {
 };
 
 // A CAD around the stand-in's interpreter: records what is printed, asked
-// and drawn, answers point requests from a list, and serves sources by name
-// from memory.
+// and drawn, answers point and entity-pick requests from lists, and serves
+// sources by name from memory.
 class RecordingCad final : public standin::lisp::CadHost {
   public:
     void Print(TextView text) override {
@@ -151,7 +151,18 @@ class RecordingCad final : public standin::lisp::CadHost {
         ++entityCount;
         if (entities.size() < kMaxEntities) {
             entities.push_back(entity);
+            entities.back().number = static_cast<std::int32_t>(entities.size());
         }
+    }
+    const std::vector<standin::Entity>& DrawingEntities() const override { return entities; }
+    standin::PickAnswer PickEntity(TextView prompt) override {
+        pickPrompts.emplace_back(prompt);
+        if (picks.empty()) {
+            return standin::PickAnswer{}; // as if the user pressed escape
+        }
+        const standin::PickAnswer pick = picks.front();
+        picks.pop_front();
+        return pick;
     }
     std::optional<Text> FindFile(TextView name) override {
         const Text path = u"C:\\support\\" + Text(name);
@@ -170,6 +181,8 @@ class RecordingCad final : public standin::lisp::CadHost {
     Text printed;
     std::vector<Text> prompts;
     std::deque<standin::Point3> points;
+    std::vector<Text> pickPrompts;
+    std::deque<standin::PickAnswer> picks;
     std::vector<standin::Entity> entities; // the first kMaxEntities
     std::size_t entityCount = 0;
     std::map<Text, Text> sources; // by full path under C:\support

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace standin {
@@ -267,6 +268,21 @@ TEST(StandinSessionPicks, ScriptedPicksAreJournaled) {
     EXPECT_EQ(events, expected);
     EXPECT_NE(bed.session.History().find(u"(<Entity name: 60000001> nil nil 52)"), Text::npos);
     EXPECT_NE(bed.session.History().find(u"; error: Function cancelled"), Text::npos);
+}
+
+TEST(StandinSessionPicks, MTextIsJournaledWithItsPlainText) {
+    test::SessionBed bed;
+    bed.session.OnInputCharacters(
+        u"(entmake '((0 . \"MTEXT\")(10 1 2)(40 . 3.5)(71 . 5)(1 . \"{\\\\H2x;L=}40\\\\Pm\")))\r");
+    bed.windows.RunMessageLoop();
+    const auto found = std::find_if(
+        bed.journal.lines.begin(), bed.journal.lines.end(), [](const std::string& line) {
+            return line.find("\"event\":\"entity\"") != std::string::npos;
+        });
+    ASSERT_NE(found, bed.journal.lines.end());
+    EXPECT_EQ(
+        *found,
+        R"j({"event":"entity","type":"MTEXT","number":1,"layer":"0","x":1,"y":2,"z":0,"height":3.5,"rotation":0,"attachment":5,"text":"{\\H2x;L=}40\\Pm","plain":"L=40\nm"})j");
 }
 
 TEST(StandinSessionPicks, ClicksAndTypedAnswersPick) {
