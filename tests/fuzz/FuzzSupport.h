@@ -175,9 +175,27 @@ class RecordingCad final : public standin::lisp::CadHost {
     void LoadAttempted(TextView, const std::optional<Text>&) override { ++loads; }
     // Automation: no spreadsheet runs beside the fuzzed CAD.
     standin::excel::Application* RunningExcel() override { return nullptr; }
+    // Files the fuzzed source opens live in memory, bounded in number and size.
+    std::optional<Bytes> ReadFileBytes(TextView path) override {
+        const auto found = files.find(Text(path));
+        return found == files.end() ? std::nullopt : std::optional<Bytes>(found->second);
+    }
+    bool WriteFileBytes(TextView path, BytesView bytes) override {
+        if (bytes.size() > kMaxFileBytes ||
+            (files.size() >= kMaxFiles && !files.contains(Text(path)))) {
+            return false;
+        }
+        files[Text(path)] = Bytes(bytes);
+        return true;
+    }
+    // No dialog is answered: each is cancelled, as with no script.
+    std::optional<std::vector<Text>> NextDialogAnswers() override { return std::nullopt; }
+    void DialogEnded(TextView, const std::vector<Text>&, int) override { ++dialogs; }
 
     static constexpr std::size_t kMaxPrinted = 1 << 16;
     static constexpr std::size_t kMaxEntities = 1 << 12;
+    static constexpr std::size_t kMaxFiles = 16;
+    static constexpr std::size_t kMaxFileBytes = 1 << 16;
     Text printed;
     std::vector<Text> prompts;
     std::deque<standin::Point3> points;
@@ -187,6 +205,8 @@ class RecordingCad final : public standin::lisp::CadHost {
     std::size_t entityCount = 0;
     std::map<Text, Text> sources; // by full path under C:\support
     int loads = 0;
+    std::map<Text, Bytes> files; // what the source wrote, by path
+    int dialogs = 0;
 };
 
 } // namespace vr::fuzz
