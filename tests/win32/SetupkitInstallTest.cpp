@@ -173,7 +173,8 @@ TEST(Setupkit, InstallsTheBuiltFolderWhoseToolsThenRun) {
                    L"--product-prefix \"Autodesk \" --main-caption \"AutoCAD 2024\" "
                    L"--text-caption \"" +
                        Wide(u"AutoCAD テキスト ウィンドウ") + L"\" --command-caption \"" +
-                       Wide(u"コマンド ライン") + L"\" --support \"" + target.Path() + L"\"");
+                       Wide(u"コマンド ライン") + L"\" --support \"" + target.Path() +
+                       L"\" --workbook C:\\data\\bridge.xlsm --picks 50,0;enter");
     ASSERT_TRUE(cad.Ready());
     target.Write(L"senten.txt", "line\r\n0,0\r\n100,0\r\n100,50\r\n");
     const DesktopState before = PrepareDesktop();
@@ -185,12 +186,17 @@ TEST(Setupkit, InstallsTheBuiltFolderWhoseToolsThenRun) {
     EXPECT_EQ(journal.Count("\"type\":\"LINE\""), 2u);
     ExpectDesktopPutBack(before, cad.Main());
 
+    // The installed routines find their shared functions and the request in
+    // the installed folder, reach the workbook and ask for a pick: the line
+    // pinmark drew is no value, Enter ends it.
     const ProcessRun gaugeread =
-        RunAndWatch(target.File(L"gaugeread.exe"), L"+1.5 12 5 C:\\data\\bridge.xlsm", 30000);
+        RunAndWatch(target.File(L"gaugeread.exe"), L"+1 12 5 C:\\data\\bridge.xlsm", 30000);
     EXPECT_TRUE(gaugeread.dialogs.empty());
-    EXPECT_TRUE(journal.WaitFor({"{\"event\":\"print\",\"text\":\"\\n寸法値の依頼（相対）: 式 \""}))
+    EXPECT_TRUE(journal.WaitFor(
+        {"{\"event\":\"print\",\"text\":\"\\n選んだ図形は寸法でも文字でもありません（LINE）。"}))
         << journal.Dump();
-    EXPECT_TRUE(journal.WaitFor({"C:/data/bridge.xlsm"}));
+    EXPECT_TRUE(journal.WaitFor(
+        {"{\"event\":\"print\",\"text\":\"\\n0 個の値を Excel に書き込みました。"}));
 }
 
 } // namespace
