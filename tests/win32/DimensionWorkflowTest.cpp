@@ -3,6 +3,7 @@
 // and the values land in the stand-in's double of the spreadsheet.
 #include "BuildPaths.h"
 #include "ToolBed.h"
+#include "text/Utf8.h"
 #include "winsupport/win32/FileReader.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +26,9 @@ struct DimensionBed {
         tool.folder.Write(L"gaugeread_int.dat", digits);
         const auto drawing =
             ReadWholeFile(std::wstring(kSourceDir) + L"\\tests\\support\\bridge-dimensions.lsp");
-        tool.folder.Write(L"bridge-dimensions.lsp", drawing.value_or("(princ \"no drawing\")"));
+        // The CAD reads AutoLISP sources in the system's code page.
+        tool.folder.Write(L"bridge-dimensions.lsp",
+                          test::Cp932(TextFromUtf8(drawing.value_or("(princ \"no drawing\")"))));
     }
     // The stand-in's arguments: the support path (this folder, then the
     // installed files), the drawing, and what the test adds.
@@ -111,6 +114,8 @@ TEST(DimensionWorkflow, PicksLandInTheWorkbookRowByRow) {
         EXPECT_EQ(run.exitCode, 0u);
         EXPECT_TRUE(run.dialogs.empty());
         const auto& journal = cad.Journal();
+        EXPECT_TRUE(journal.WaitFor({"\"type\":\"TEXT\"", "\"text\":\"中央径間 L=40m\""}))
+            << journal.Dump();
         ExpectWrites(journal, c.writes);
         EXPECT_TRUE(journal.WaitFor({"\"event\":\"excel-objects\"", "\"unreleased\":0"}))
             << journal.Dump();
