@@ -127,6 +127,18 @@ TEST(Setupkit, ShowsForm1AsDesigned) {
         child = GetWindow(child, GW_HWNDNEXT);
     }
     Sleep(300);
+    // The picture is drawn: its top left is the dark blue of its gradient,
+    // not the window's own colour.
+    const HWND picture = GetDlgItem(form, setup::kPicture1);
+    ASSERT_NE(picture, nullptr);
+    {
+        RECT at;
+        GetWindowRect(picture, &at);
+        const ScopedGetDc screen(nullptr);
+        const COLORREF corner = GetPixel(screen.Get(), at.left + 2, at.top + 2);
+        EXPECT_LT(GetRValue(corner), 0x40) << std::hex << corner;
+        EXPECT_GT(GetBValue(corner), 0x50) << std::hex << corner;
+    }
     SaveBitmap(form, std::wstring(kBuildDir) + L"\\setupkit-form1.bmp");
 }
 
