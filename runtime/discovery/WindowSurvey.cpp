@@ -3,21 +3,12 @@
 #include "discovery/BaseNameOf.h"
 #include "discovery/CadInstances.h"
 #include "text/AnsiText.h"
+#include "text/AsciiCase.h"
 
 #include <map>
 
 namespace vr {
 namespace {
-
-Text AsciiLower(TextView text) {
-    Text lower(text);
-    for (char16_t& c : lower) {
-        if (c >= u'A' && c <= u'Z') {
-            c = static_cast<char16_t>(c - u'A' + u'a');
-        }
-    }
-    return lower;
-}
 
 class ProcessSurvey {
   public:

@@ -1,5 +1,7 @@
 #include "excel/Excel.h"
 
+#include "text/AsciiCase.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <set>
@@ -11,18 +13,8 @@ namespace {
 using Kind = AutomationError::Kind;
 using Args = std::vector<ComValue>;
 
-Text Upper(TextView text) {
-    Text upper(text);
-    for (char16_t& c : upper) {
-        if (c >= u'a' && c <= u'z') {
-            c = static_cast<char16_t>(c - u'a' + u'A');
-        }
-    }
-    return upper;
-}
-
 bool SameName(TextView a, TextView b) {
-    return Upper(a) == Upper(b);
+    return vr::AsciiUpper(a) == vr::AsciiUpper(b);
 }
 
 // A number as the spreadsheet reads one typed or given as text: digits,
@@ -87,7 +79,7 @@ std::int32_t ColumnOfLetters(TextView letters) {
         return 0;
     }
     std::int32_t column = 0;
-    for (char16_t c : Upper(letters)) {
+    for (char16_t c : vr::AsciiUpper(letters)) {
         if (c < u'A' || c > u'Z') {
             return 0;
         }
@@ -496,7 +488,7 @@ ComResult Application::Get(const Text& n, const std::vector<ComValue>& args) {
 ComResult Application::CallGet(Dispatch& target, TextView name, const std::vector<ComValue>& args) {
     ++calls_;
     try {
-        return target.Get(Upper(name), args);
+        return target.Get(vr::AsciiUpper(name), args);
     } catch (AutomationError& error) {
         Refusing(error, name);
         throw;
@@ -507,7 +499,7 @@ void Application::CallPut(Dispatch& target, TextView name, const std::vector<Com
                           const ComValue& value) {
     ++calls_;
     try {
-        target.Put(Upper(name), args, value);
+        target.Put(vr::AsciiUpper(name), args, value);
     } catch (AutomationError& error) {
         Refusing(error, name);
         throw;

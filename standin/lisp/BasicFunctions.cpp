@@ -1,4 +1,5 @@
 // Numbers, lists and strings.
+#include "lisp/ArgumentChecks.h"
 #include "lisp/Interpreter.h"
 
 #include <algorithm>
@@ -11,15 +12,7 @@ namespace standin::lisp {
 namespace {
 
 using Args = std::vector<ValuePtr>;
-
-void Count(const Args& args, std::size_t least, std::size_t most) {
-    if (args.size() < least) {
-        Interpreter::Fail(u"too few arguments");
-    }
-    if (args.size() > most) {
-        Interpreter::Fail(u"too many arguments");
-    }
-}
+using arguments::Count;
 
 [[noreturn]] void BadType(TextView expected, const ValuePtr& value) {
     Interpreter::Fail(u"bad argument type: " + Text(expected) + u" " + Prin1Text(value));

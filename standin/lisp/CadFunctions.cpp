@@ -1,5 +1,6 @@
 // The CAD's own functions that the tools' files and the CAD-side routines use.
 #include "lisp/Interpreter.h"
+#include "text/AsciiCase.h"
 
 #include <cmath>
 
@@ -61,12 +62,7 @@ bool IsCommandName(const ValuePtr& value, TextView name) {
     if (!value || value->kind != Kind::String) {
         return false;
     }
-    Text upper = value->text;
-    for (char16_t& c : upper) {
-        if (c >= u'a' && c <= u'z') {
-            c = static_cast<char16_t>(c - u'a' + u'A');
-        }
-    }
+    Text upper = vr::AsciiUpper(value->text);
     while (!upper.empty() && (upper[0] == u'_' || upper[0] == u'.')) {
         upper.erase(0, 1);
     }

@@ -2,6 +2,7 @@
 // automation objects the CAD can reach: the spreadsheet's, when it runs.
 #include "excel/Excel.h"
 #include "lisp/Interpreter.h"
+#include "text/AsciiCase.h"
 
 #include <cmath>
 #include <cstdio>
@@ -187,12 +188,7 @@ bool IsExcelProgId(const ValuePtr& value) {
     if (!value || value->kind != Kind::String) {
         Interpreter::Fail(u"bad argument type: stringp " + Prin1Text(value));
     }
-    Text upper = value->text;
-    for (char16_t& c : upper) {
-        if (c >= u'a' && c <= u'z') {
-            c = static_cast<char16_t>(c - u'a' + u'A');
-        }
-    }
+    Text upper = vr::AsciiUpper(value->text);
     // The version-independent id, or one with a version: "Excel.Application.16".
     const Text id = u"EXCEL.APPLICATION";
     return upper == id || (upper.size() > id.size() + 1 && upper.compare(0, id.size(), id) == 0 &&

@@ -1,19 +1,12 @@
 // exit, quit and the vl-catch-all functions, as the CAD's AutoLISP has them.
+#include "lisp/ArgumentChecks.h"
 #include "lisp/Interpreter.h"
 
 namespace standin::lisp {
 namespace {
 
 using Args = std::vector<ValuePtr>;
-
-void Count(const Args& args, std::size_t least, std::size_t most) {
-    if (args.size() < least) {
-        Interpreter::Fail(u"too few arguments");
-    }
-    if (args.size() > most) {
-        Interpreter::Fail(u"too many arguments");
-    }
-}
+using arguments::Count;
 
 } // namespace
 

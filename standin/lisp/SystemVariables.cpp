@@ -1,19 +1,12 @@
 // getvar and setvar over the few system variables the routines read.
 #include "lisp/ArgumentChecks.h"
 
+#include "text/AsciiCase.h"
+
 namespace standin::lisp {
 namespace {
 
 using namespace arguments;
-
-Text Upper(Text name) {
-    for (char16_t& c : name) {
-        if (c >= u'a' && c <= u'z') {
-            c = static_cast<char16_t>(c - u'a' + u'A');
-        }
-    }
-    return name;
-}
 
 // The integer variables this CAD keeps and the values each accepts.
 struct IntegerVariable {
@@ -41,12 +34,12 @@ void DefineSystemVariables(Interpreter& lisp) {
     lisp.Define(u"getvar", [](Interpreter& l, const Args& a) {
         Count(a, 1, 1);
         l.Charge(String(a[0]).size());
-        return l.SystemVariable(Upper(a[0]->text));
+        return l.SystemVariable(vr::AsciiUpper(a[0]->text));
     });
     lisp.Define(u"setvar", [](Interpreter& l, const Args& a) {
         Count(a, 2, 2);
         l.Charge(String(a[0]).size());
-        const Text name = Upper(a[0]->text);
+        const Text name = vr::AsciiUpper(a[0]->text);
         const IntegerVariable* variable = FindVariable(name);
         if (!variable) {
             Interpreter::Fail(u"AutoCAD variable setting rejected: " + Prin1Text(a[0]) + u" " +

@@ -1,5 +1,7 @@
 #include "lisp/Value.h"
 
+#include "text/AsciiCase.h"
+
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -10,16 +12,6 @@ namespace {
 
 Text Ascii(const std::string& text) {
     return Text(text.begin(), text.end());
-}
-
-Text Upper(TextView name) {
-    Text upper(name);
-    for (char16_t& c : upper) {
-        if (c >= u'a' && c <= u'z') {
-            c = static_cast<char16_t>(c - u'a' + u'A');
-        }
-    }
-    return upper;
 }
 
 Text RealText(double value) {
@@ -201,7 +193,7 @@ ValuePtr MakeString(Text text) {
 }
 
 ValuePtr MakeSymbol(TextView name) {
-    Text upper = Upper(name);
+    Text upper = vr::AsciiUpper(name);
     if (upper == u"NIL") {
         return nullptr;
     }

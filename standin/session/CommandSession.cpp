@@ -5,20 +5,12 @@
 #include "session/HistoryText.h"
 #include "session/SessionFiles.h"
 #include "text/AnsiText.h"
+#include "text/AsciiCase.h"
 
 #include <algorithm>
 
 namespace standin {
 namespace {
-
-Text Upper(Text text) {
-    for (char16_t& c : text) {
-        if (c >= u'a' && c <= u'z') {
-            c = static_cast<char16_t>(c - u'a' + u'A');
-        }
-    }
-    return text;
-}
 
 JsonLine EntityEvent(const Entity& entity) {
     JsonLine line("entity");
@@ -198,7 +190,7 @@ void CommandSession::Execute(const Text& line) {
         RunLisp(line[0] == u'!' ? TextView(line).substr(1) : TextView(line));
         return;
     }
-    const Text command = Upper(line);
+    const Text command = vr::AsciiUpper(line);
     if (command == u"DXFOUT" || command == u"_DXFOUT") {
         SaveDxf();
         return;
