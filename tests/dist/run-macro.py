@@ -44,6 +44,15 @@ def set_locale(profile, locale):
                   '</oor:items>\n')
 
 
+def initialise_profile(profile):
+    """The office writes a new user profile on its first start and then
+    restarts itself, which drops a bridge made to the first process. Let it
+    do that before the session: start it once to write the profile and end."""
+    subprocess.run(["soffice", "--headless", "--norestore", "--terminate_after_init"],
+                   env=dict(os.environ, HOME=profile), stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=180, check=False)
+
+
 def qualified(procedure):
     """Module.Procedure as given, or a procedure of Module1."""
     return procedure if "." in procedure else f"Module1.{procedure}"
@@ -70,6 +79,7 @@ def parse(procedure, argv):
 def main():
     workbook, procedure, profile = sys.argv[1], sys.argv[2], os.path.abspath(sys.argv[3])
     options = parse(procedure, sys.argv[4:])
+    initialise_profile(profile)
     if options["locale"]:
         set_locale(profile, options["locale"])
     pipe = f"vadorariri{os.getpid()}"
