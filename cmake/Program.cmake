@@ -27,9 +27,11 @@ function(vr_add_program name)
   # The resource script only names the manifest: a changed manifest must
   # rebuild the resources too.
   set_source_files_properties(${generated}/${name}.rc PROPERTIES OBJECT_DEPENDS ${VR_MANIFEST_PATH})
-  # Linked as an object of its own, ahead of the C++ library, so that the
-  # library's verbose handler is never pulled in.
-  set(quiet_terminate ${PROJECT_SOURCE_DIR}/winsupport/win32/QuietTerminate.cpp)
+  # Linked as objects of their own, ahead of the C++ library, so that the
+  # library's verbose handler and its string-carrying throw helpers are never
+  # pulled in.
+  set(quiet_terminate ${PROJECT_SOURCE_DIR}/winsupport/win32/QuietTerminate.cpp
+                      ${PROJECT_SOURCE_DIR}/winsupport/win32/LibraryThrows.cpp)
   if(ARG_CONSOLE)
     add_executable(${name} ${ARG_SOURCES} ${quiet_terminate} ${generated}/${name}.rc)
   else()
