@@ -21,6 +21,7 @@ import time
 
 import uno
 from com.sun.star.beans import PropertyValue
+from com.sun.star.lang import DisposedException
 
 
 def prop(name, value):
@@ -76,13 +77,10 @@ def parse(procedure, argv):
     return options
 
 
-def main():
-    workbook, procedure, profile = sys.argv[1], sys.argv[2], os.path.abspath(sys.argv[3])
-    options = parse(procedure, sys.argv[4:])
-    initialise_profile(profile)
-    if options["locale"]:
-        set_locale(profile, options["locale"])
-    pipe = f"vadorariri{os.getpid()}"
+def run_session(workbook, options, profile):
+    """Starts an office, opens the workbook and runs the calls; the results,
+    or None when the office did not start."""
+    pipe = f"vadorariri{os.getpid()}-{time.monotonic_ns()}"
     office = subprocess.Popen(
         ["soffice", "--headless", "--norestore", "--invisible", f"--accept=pipe,name={pipe};urp;"],
         env=dict(os.environ, HOME=profile), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -98,8 +96,7 @@ def main():
             except Exception:  # not listening yet
                 time.sleep(0.25)
         if remote is None:
-            print("LibreOffice did not start")
-            return 1
+            return None
         desktop = remote.ServiceManager.createInstanceWithContext("com.sun.star.frame.Desktop", remote)
         document = desktop.loadComponentFromURL(
             uno.systemPathToFileUrl(os.path.abspath(workbook)), "_blank", 0,
@@ -118,14 +115,36 @@ def main():
             results.append(script.invoke(tuple(call["arguments"]), (), ())[0])
         document.close(True)
         desktop.terminate()
-        for result in results:
-            print(json.dumps(result, ensure_ascii=False))
-        return 0
+        return results
     finally:
         try:
             office.wait(timeout=20)
         except subprocess.TimeoutExpired:
             office.kill()
+
+
+def main():
+    workbook, procedure, profile = sys.argv[1], sys.argv[2], os.path.abspath(sys.argv[3])
+    options = parse(procedure, sys.argv[4:])
+    initialise_profile(profile)
+    if options["locale"]:
+        set_locale(profile, options["locale"])
+    # The headless office itself sometimes crashes on a loaded machine (the
+    # bridge to it is then disposed mid-call); that is the test bed's fault,
+    # not the workbook's, so such a session is run again, up to three times.
+    for attempt in range(3):
+        try:
+            results = run_session(workbook, options, profile)
+            break
+        except DisposedException:
+            if attempt == 2:
+                raise
+    if results is None:
+        print("LibreOffice did not start")
+        return 1
+    for result in results:
+        print(json.dumps(result, ensure_ascii=False))
+    return 0
 
 
 sys.exit(main())
