@@ -1,6 +1,7 @@
 // The window report cadwindows.txt, byte for byte: code page 932, CR LF.
 #include "discovery/CadWindowReport.h"
 #include "FakeDesktop.h"
+#include "SourceFiles.h"
 #include "discovery/FirstRunProposals.h"
 #include "text/AnsiText.h"
 #include "text/Utf8.h"
@@ -8,15 +9,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 
 namespace vr {
 namespace {
 
 std::string Golden(const std::string& name) {
-    std::ifstream file(std::string(VR_SOURCE_DIR) + "/tests/host/golden/" + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    return vr::test::SourceBytes("tests/host/golden/" + name);
 }
 
 // A CAD with its text window and a floating command line owned by the main

@@ -2,14 +2,13 @@
 // command session with scripted picks and its double of the spreadsheet:
 // which number a pick gives, the rounding, the step rule, the workbook they
 // find, and every refusal.
+#include "SourceFiles.h"
 #include "StandinSessionBed.h"
 #include "text/AnsiText.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 namespace standin {
 namespace {
@@ -17,10 +16,7 @@ namespace {
 using test::SessionBed;
 
 vr::Bytes InstalledFile(const std::string& name) {
-    std::ifstream file(std::string(VR_SOURCE_DIR) + "/dist/cad/" + name, std::ios::binary);
-    std::stringstream content;
-    content << file.rdbuf();
-    return vr::EncodeAnsi(vr::TextFromUtf8(content.str()));
+    return vr::test::SourceTextInAnsi("dist/cad/" + name);
 }
 
 std::string Utf8(const Text& text) {

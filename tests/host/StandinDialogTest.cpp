@@ -1,25 +1,18 @@
 // DCL files as the stand-in reads them, and dialogs run on scripted answers.
 #include "FakeCadHost.h"
+#include "SourceFiles.h"
 #include "TestText.h"
 #include "cad/DclFile.h"
 #include "lisp/Interpreter.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 namespace standin {
 namespace {
 
 using test::FakeCadHost;
 
-Text SourceFile(const std::string& relative) {
-    std::ifstream file(std::string(VR_SOURCE_DIR) + "/" + relative, std::ios::binary);
-    std::stringstream content;
-    content << file.rdbuf();
-    return vr::TextFromUtf8(content.str());
-}
+using vr::test::SourceText;
 
 // "key:type=value" for each tile, in order.
 std::vector<Text> TileList(const DclDialog& dialog) {
@@ -31,7 +24,7 @@ std::vector<Text> TileList(const DclDialog& dialog) {
 }
 
 TEST(StandinDcl, ReadsTheSettingsDialogOfTheTools) {
-    const DclFile file = ReadDcl(SourceFile("dist/cad/gaugereadint.dcl"));
+    const DclFile file = ReadDcl(SourceText("dist/cad/gaugereadint.dcl"));
     ASSERT_FALSE(file.error) << vr::Utf8FromText(*file.error);
     ASSERT_EQ(file.dialogs.size(), 1U);
     EXPECT_EQ(file.dialogs[0].name, u"gaugereadint");

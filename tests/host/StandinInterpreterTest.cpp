@@ -1,11 +1,9 @@
 #include "FakeCadHost.h"
+#include "SourceFiles.h"
 #include "TestText.h"
 #include "lisp/Interpreter.h"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
 
 namespace standin::lisp {
 namespace {
@@ -332,12 +330,7 @@ TEST(StandinInterpreter, TextCommandRejectsWrongAnswers) {
 namespace standin::lisp {
 namespace {
 
-Text SourceFile(const std::string& relative) {
-    std::ifstream file(std::string(VR_SOURCE_DIR) + "/" + relative, std::ios::binary);
-    std::stringstream content;
-    content << file.rdbuf();
-    return vr::TextFromUtf8(content.str());
-}
+using vr::test::SourceText;
 
 } // namespace
 } // namespace standin::lisp
@@ -349,7 +342,7 @@ TEST(CadSideRoutines, InstallDirRecordsTheFolderItWasFoundIn) {
     test::FakeCadHost host;
     Interpreter lisp(host);
     host.files[u"C:\\support\\excel_install_dir.lsp"] =
-        SourceFile("dist/cad/excel_install_dir.lsp");
+        SourceText("dist/cad/excel_install_dir.lsp");
     const auto loaded = lisp.EvaluateText(u"(load \"excel_install_dir\")");
     EXPECT_FALSE(loaded.error) << vr::Utf8FromText(loaded.error.value_or(u""));
     EXPECT_EQ(Prin1Text(lisp.Get(u"*EXCEL-INSTALL-DIR*")), u"\"C:\\\\support\"");
@@ -359,7 +352,7 @@ TEST(CadSideRoutines, InstallDirRecordsTheFolderItWasFoundIn) {
     // user is told what to set up.
     test::FakeCadHost bare;
     Interpreter unfound(bare);
-    const auto run = unfound.EvaluateText(SourceFile("dist/cad/excel_install_dir.lsp"));
+    const auto run = unfound.EvaluateText(SourceText("dist/cad/excel_install_dir.lsp"));
     EXPECT_FALSE(run.error);
     EXPECT_EQ(unfound.Get(u"*EXCEL-INSTALL-DIR*"), nullptr);
     EXPECT_NE(bare.printed.find(u"サポート ファイル検索パス"), Text::npos);
@@ -378,8 +371,8 @@ TEST(CadSideRoutines, InstallDirRecordsTheFolderItWasFoundIn) {
 // The settings command's AutoLISP defines its command, and every tile it
 // names is defined in its dialog, under the dialog name it asks for.
 TEST(CadSideRoutines, SettingsCommandMatchesItsDialog) {
-    const Text lisp = SourceFile("dist/cad/gaugereadint.lsp");
-    const Text dcl = SourceFile("dist/cad/gaugereadint.dcl");
+    const Text lisp = SourceText("dist/cad/gaugereadint.lsp");
+    const Text dcl = SourceText("dist/cad/gaugereadint.dcl");
     test::FakeCadHost host;
     Interpreter interpreter(host);
     const auto outcome = interpreter.EvaluateText(lisp);

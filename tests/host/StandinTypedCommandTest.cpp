@@ -1,26 +1,20 @@
 // Commands typed by name at the stand-in's prompt: those AutoLISP defined
 // as C:NAME run, and the settings command of the tools edits its file
 // through its dialog on scripted answers.
+#include "SourceFiles.h"
 #include "StandinSessionBed.h"
 #include "text/AnsiText.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 namespace standin {
 namespace {
 
 using test::SessionBed;
 
-vr::Bytes SourceFileInAnsi(const std::string& relative) {
-    std::ifstream file(std::string(VR_SOURCE_DIR) + "/" + relative, std::ios::binary);
-    std::stringstream content;
-    content << file.rdbuf();
-    return vr::EncodeAnsi(vr::TextFromUtf8(content.str()));
-}
+using vr::test::SourceTextInAnsi;
 
 bool Journaled(const SessionBed& bed, const std::string& line) {
     return std::find(bed.journal.lines.begin(), bed.journal.lines.end(), line) !=
@@ -88,9 +82,9 @@ TEST(StandinTypedCommands, TheSettingsCommandEditsItsFileThroughItsDialog) {
         options.dialogs = c.dialogs;
         SessionBed bed(options);
         bed.files.files[u"C:\\tools\\gaugereadint.lsp"] =
-            SourceFileInAnsi("dist/cad/gaugereadint.lsp");
+            SourceTextInAnsi("dist/cad/gaugereadint.lsp");
         bed.files.files[u"C:\\tools\\gaugereadint.dcl"] =
-            SourceFileInAnsi("dist/cad/gaugereadint.dcl");
+            SourceTextInAnsi("dist/cad/gaugereadint.dcl");
         bed.files.files[u"C:\\tools\\gaugeread_int.dat"] = "2\n";
         bed.session.OnInputCharacters(u"(load \"gaugereadint\")\r\n" + c.typed + u"\r\n");
         bed.windows.RunMessageLoop();
