@@ -7,8 +7,6 @@
 #include "winsupport/win32/ScreenDpi.h"
 #include "winsupport/win32/WideText.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <vector>
 
@@ -114,14 +112,27 @@ bool FrmMain::CreateNow() {
                TwipsToPixelsInt(kMainClientHeightTwips, dpi_)};
     AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, TRUE);
     const std::wstring caption = WideZ(kCaption);
-    if (!Create({.className = kClassName,
-                 .title = caption.c_str(),
-                 .exStyle = WS_EX_CONTROLPARENT,
-                 .width = frame.right - frame.left,
-                 .height = frame.bottom - frame.top,
-                 .menuOrId = CreateMainMenu()})) {
-        return false;
+    return Create({.className = kClassName,
+                   .title = caption.c_str(),
+                   .exStyle = WS_EX_CONTROLPARENT,
+                   .width = frame.right - frame.left,
+                   .height = frame.bottom - frame.top,
+                   .menuOrId = CreateMainMenu()});
+}
+
+void FrmMain::EnsureControls() {
+    if (!controls_.empty()) {
+        return;
     }
+    if (!CreateControls()) {
+        EndWithWindowNotCreated(kCaption);
+    }
+    RECT client;
+    GetClientRect(Window::Handle(), &client);
+    OnSize(client.right, client.bottom);
+}
+
+bool FrmMain::CreateControls() {
     // Created in tab order: the keyboard visits child windows in z-order.
     std::vector<ControlDesign> inTabOrder(kMainWindowControls.begin(), kMainWindowControls.end());
     std::sort(
@@ -132,30 +143,49 @@ bool FrmMain::CreateNow() {
                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                    DEFAULT_PITCH | FF_DONTCARE, kControlFontFace));
     HGDIOBJ font = controlFont_.Get() ? controlFont_.Get() : GetStockObject(DEFAULT_GUI_FONT);
+    std::map<int, HWND> created;
     for (const ControlDesign& design : inTabOrder) {
         const int height =
             design.kind == ControlKind::DropDownList ? design.height * 8 : design.height;
+        const bool pendingText = design.id == kIdTxtGet && pendingTxtGet_;
         HWND control = CreateWindowExW(
             design.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0, ControlClass(design.kind),
-            WideZ(design.text).c_str(), ControlStyle(design.kind),
+            WideZ(pendingText ? *pendingTxtGet_ : design.text).c_str(), ControlStyle(design.kind),
             TwipsToPixelsInt(design.left, dpi_), TwipsToPixelsInt(design.top, dpi_),
             TwipsToPixelsInt(design.width, dpi_), TwipsToPixelsInt(height, dpi_), Window::Handle(),
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), GetModuleHandleW(nullptr),
             nullptr);
         if (!control) {
+            for (const auto& [id, made] : created) {
+                DestroyWindow(made);
+            }
             return false;
         }
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (design.kind == ControlKind::Label) {
             FitLabelToText(control, design, font, dpi_);
         }
-        controls_[design.id] = control;
+        created[design.id] = control;
     }
-    SetWindowSubclass(Control(kIdTxtPut), TxtPutProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    controls_ = std::move(created);
+    pendingTxtGet_.reset();
+    // The control takes over the list kept while the window was hidden.
+    for (const InstanceEntries::Entry& entry : hiddenList_.Entries()) {
+        const int index = AddEntry(entry.text);
+        SetItemData(index, entry.data);
+    }
+    SetSelectedIndex(hiddenList_.SelectedIndex());
+    hiddenList_.Clear();
+    // Enter in txtPut: the edit control's own procedure, wrapped.
+    HWND txtPut = Control(kIdTxtPut);
+    SetWindowLongPtrW(txtPut, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    txtPutProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(txtPut, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TxtPutProc)));
     return true;
 }
 
 void FrmMain::Show() {
+    EnsureControls();
     ShowWindow(Window::Handle(), SW_SHOWNORMAL);
     // The layout rule holds from the first showing on, not only after the
     // user resizes.
@@ -175,7 +205,19 @@ HWND FrmMain::Control(int id) const {
 }
 
 void FrmMain::SetTxtGet(TextView text) {
-    SetWindowTextW(Control(kIdTxtGet), WideZ(text).c_str());
+    if (HWND txtGet = Control(kIdTxtGet)) {
+        SetWindowTextW(txtGet, WideZ(text).c_str());
+    } else {
+        pendingTxtGet_ = Text(text);
+    }
+}
+
+LRESULT FrmMain::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Shown by some other program: the controls come first.
+    if (message == WM_SHOWWINDOW && wParam) {
+        EnsureControls();
+    }
+    return Window::WindowProc(message, wParam, lParam);
 }
 
 void FrmMain::OnCommand(int id, int, HWND) {
@@ -191,6 +233,7 @@ void FrmMain::OnCommand(int id, int, HWND) {
         operations_->Get();
         break;
     case kIdCmdPut:
+        EnsureControls(); // the line to send is the box's text
         operations_->Put(WindowTextOf(Control(kIdTxtPut)));
         break;
     case kIdCmdHistory1:
@@ -208,6 +251,9 @@ void FrmMain::OnCommand(int id, int, HWND) {
 }
 
 void FrmMain::OnSize(int width, int) {
+    if (controls_.empty()) {
+        return; // hidden, without controls: nothing to lay out
+    }
     const MainWindowWidths widths = LayoutMainWindow(PixelsToTwipsInt(width, dpi_));
     const std::pair<int, int> resized[] = {{kIdCmbFileName, widths.cmbFileName},
                                            {kIdTxtGet, widths.txtGet},
@@ -230,45 +276,68 @@ void FrmMain::OnDestroy() {
     }
 }
 
-LRESULT CALLBACK FrmMain::TxtPutProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK FrmMain::TxtPutProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<FrmMain*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     // Enter in txtPut runs Put and is swallowed: the box gets no character.
     if (message == WM_CHAR && wParam == VK_RETURN) {
-        reinterpret_cast<FrmMain*>(data)->OnCommand(kIdCmdPut, 0, nullptr);
+        self->OnCommand(kIdCmdPut, 0, nullptr);
         return 0;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return CallWindowProcW(self->txtPutProc_, window, message, wParam, lParam);
 }
 
 LRESULT FrmMain::ToList(UINT message, WPARAM wParam, LPARAM lParam) {
     return SendMessageW(Control(kIdCmbFileName), message, wParam, lParam);
 }
 
+// The list operations go to the control once the window has its controls,
+// and to the list kept in memory before.
 void FrmMain::Clear() {
+    if (controls_.empty()) {
+        return hiddenList_.Clear();
+    }
     ToList(CB_RESETCONTENT);
 }
 
 int FrmMain::AddEntry(TextView text) {
+    if (controls_.empty()) {
+        return hiddenList_.AddEntry(text);
+    }
     return static_cast<int>(ToList(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideZ(text).c_str())));
 }
 
 void FrmMain::SetItemData(int index, std::uint32_t data) {
+    if (controls_.empty()) {
+        return hiddenList_.SetItemData(index, data);
+    }
     ToList(CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data));
 }
 
 std::uint32_t FrmMain::ItemData(int index) {
+    if (controls_.empty()) {
+        return hiddenList_.ItemData(index);
+    }
     return static_cast<std::uint32_t>(ToList(CB_GETITEMDATA, static_cast<WPARAM>(index)));
 }
 
 int FrmMain::Count() {
+    if (controls_.empty()) {
+        return hiddenList_.Count();
+    }
     return static_cast<int>(ToList(CB_GETCOUNT));
 }
 
 void FrmMain::SetSelectedIndex(int index) {
+    if (controls_.empty()) {
+        return hiddenList_.SetSelectedIndex(index);
+    }
     ToList(CB_SETCURSEL, static_cast<WPARAM>(index));
 }
 
 int FrmMain::SelectedIndex() {
+    if (controls_.empty()) {
+        return hiddenList_.SelectedIndex();
+    }
     return static_cast<int>(ToList(CB_GETCURSEL));
 }
 
