@@ -4,6 +4,11 @@
 #include "platform/win32/LastResort.h"
 #include "platform/win32/Win32Handles.h"
 
+#include <algorithm>
+#include <cstring>
+#include <optional>
+#include <string>
+
 namespace vr {
 namespace {
 
@@ -14,6 +19,35 @@ constexpr UINT kWindowCallTimeoutMs = 2000;
 BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
     reinterpret_cast<std::vector<Hwnd>*>(list)->push_back(FromHwnd(window));
     return TRUE;
+}
+
+// A window of another program: its title as the window manager keeps it,
+// read without sending the program a message (as GetWindowText does for
+// such windows), so that reading it never waits on the program and a hung
+// CAD is read as fast as a live one. Nothing for a window of this process,
+// whose title only its own procedure can tell.
+std::optional<std::string> TitleOfOtherProgram(HWND window) {
+    DWORD processId = 0;
+    if (GetWindowThreadProcessId(window, &processId) == 0 || processId == GetCurrentProcessId()) {
+        return std::nullopt;
+    }
+    std::wstring title(256, L'\0');
+    int length = 0;
+    for (;;) {
+        length = InternalGetWindowText(window, title.data(), static_cast<int>(title.size()));
+        if (length < static_cast<int>(title.size()) - 1 || title.size() >= 65536) {
+            break;
+        }
+        title.resize(title.size() * 4); // perhaps cut short: read again with more room
+    }
+    if (length <= 0) {
+        return std::string();
+    }
+    const int bytes =
+        WideCharToMultiByte(CP_ACP, 0, title.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<std::size_t>(std::max(bytes, 0)), '\0');
+    WideCharToMultiByte(CP_ACP, 0, title.data(), length, ansi.data(), bytes, nullptr, nullptr);
+    return ansi;
 }
 
 } // namespace
@@ -88,10 +122,12 @@ std::vector<Hwnd> Win32WindowTree::EnumChildWindows(Hwnd parent) {
     return windows;
 }
 
-// The title calls send WM_GETTEXTLENGTH and WM_GETTEXT to windows of other
-// programs on some systems (Wine does), and a plain send waits for as long as
-// the program hangs. These are the same messages, bounded.
+// The tool's own windows answer the title messages themselves; the sends
+// are bounded all the same.
 std::int32_t Win32WindowTree::GetWindowTextLengthA(Hwnd window) {
+    if (const auto title = TitleOfOtherProgram(ToHwnd(window))) {
+        return static_cast<std::int32_t>(title->size());
+    }
     DWORD_PTR length = 0;
     if (!SendBounded(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0, kTitleReadTimeoutMs, length)) {
         return ::IsWindow(ToHwnd(window)) ? kTitleUnanswered : 0;
@@ -100,12 +136,19 @@ std::int32_t Win32WindowTree::GetWindowTextLengthA(Hwnd window) {
 }
 
 std::int32_t Win32WindowTree::GetWindowTextA(Hwnd window, char* buffer, std::int32_t size) {
+    if (size <= 0) {
+        return 0;
+    }
+    if (const auto title = TitleOfOtherProgram(ToHwnd(window))) {
+        const std::size_t copied = std::min(title->size(), static_cast<std::size_t>(size) - 1);
+        std::memcpy(buffer, title->data(), copied);
+        buffer[copied] = '\0';
+        return static_cast<std::int32_t>(copied);
+    }
     DWORD_PTR copied = 0;
-    if (size <= 0 || !GetTextBounded(ToHwnd(window), buffer, static_cast<std::size_t>(size),
-                                     kTitleReadTimeoutMs, copied)) {
-        if (size > 0) {
-            buffer[0] = '\0';
-        }
+    if (!GetTextBounded(ToHwnd(window), buffer, static_cast<std::size_t>(size), kTitleReadTimeoutMs,
+                        copied)) {
+        buffer[0] = '\0';
         return 0;
     }
     return static_cast<std::int32_t>(copied);
