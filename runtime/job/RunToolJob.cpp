@@ -11,6 +11,7 @@
 
 #include <exception>
 #include <new>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -234,13 +235,24 @@ bool JobSequence::RestoreTopmostState(bool lastResort) {
 // The system may still report the click point for a moment after the cursor
 // was put back; the next tool run, once it has the lock, would save that as
 // the user's position. Waits, bounded, until the restored position reads back.
+// A late event of the click point can also override the restored position
+// until the cursor is next set (Wine then reports the click point for 100
+// ms): at the first read that differs, the cursor is put back once more,
+// only once, so that a user who moves the mouse meanwhile is not fought.
 void JobSequence::WaitForRestoredCursor() {
     if (!savedCursor_ || !restoredCursor_) {
         return;
     }
+    bool putBackAgain = true;
     (void)Retry(kCursorReadBack, [&] {
         ScreenPoint now;
-        return desktop_.cursor.GetCursorPos(now) && now == *savedCursor_;
+        if (desktop_.cursor.GetCursorPos(now) && now == *savedCursor_) {
+            return true;
+        }
+        if (std::exchange(putBackAgain, false)) {
+            (void)MoveCursorTo(*savedCursor_);
+        }
+        return false;
     });
 }
 

@@ -74,7 +74,12 @@ class RecordingDesktop final : public CursorControl,
     bool ownedFollowIntoTopmost = true;
     // After a SetCursorPos, this many reads still give the old position.
     int staleCursorReads = 0;
+    // Reads report the point before the last move until the cursor is set
+    // again (a late event of the old position overriding the new one).
+    bool staleUntilCursorSet = false;
     ScreenPoint staleCursor;
+    // Where the user's hand keeps the cursor, whatever the tool sets.
+    std::optional<ScreenPoint> heldCursor;
     bool cursorRead = true; // false: GetCursorPos and GetClipCursor fail
     // Integrity levels by process id; a process not listed runs at the
     // tool's own level. nullopt: the level cannot be read.
@@ -120,7 +125,8 @@ class RecordingDesktop final : public CursorControl,
 
     bool GetCursorPos(ScreenPoint& point) override {
         Record("GetCursorPos");
-        point = cursorRead ? (staleCursorReads > 0 ? staleCursor : cursor) : ScreenPoint{};
+        const bool stale = staleCursorReads > 0 || staleUntilCursorSet;
+        point = cursorRead ? heldCursor.value_or(stale ? staleCursor : cursor) : ScreenPoint{};
         if (staleCursorReads > 0) {
             --staleCursorReads;
         }
@@ -132,6 +138,7 @@ class RecordingDesktop final : public CursorControl,
         return cursorRead;
     }
     bool SetCursorPos(std::int32_t x, std::int32_t y) override {
+        staleUntilCursorSet = false;
         Record("SetCursorPos(" + std::to_string(x) + "," + std::to_string(y) + ")");
         if (Fails("SetCursorPos")) {
             return false;

@@ -135,16 +135,42 @@ TEST(JobSafety, TheCadsOwnTopmostStateIsPutBackExactly) {
 }
 
 TEST(JobSafety, TheNextRunStartsFromTheUsersCursor) {
-    SafetyWorld world;
-    // The system reports the click point for a few reads after the cursor
-    // went back.
-    world.At("SetCursorPos(10,20)", [](test::RecordingDesktop& d) { d.staleCursorReads = 3; });
-    EXPECT_FALSE(RunToolJob(world.run, world.Plan()));
-    const auto calls = world.fake.desktop.JobCalls();
-    const auto release = std::find(calls.begin(), calls.end(), "ReleaseRunLock");
-    ASSERT_NE(release, calls.end());
-    EXPECT_EQ(std::count(calls.begin(), release, "GetCursorPos"), 1 + 4); // saved, then 3 stale + 1
-    EXPECT_EQ(world.fake.desktop.staleCursorReads, 0);
+    struct Case {
+        const char* name;
+        std::function<void(test::RecordingDesktop&)> afterRestore;
+        long reads; // GetCursorPos before the run lock is released, the saving one included
+        bool restored;
+    };
+    const Case cases[] = {
+        // The system reports the click point for a few reads after the
+        // cursor went back: putting it back once more does no harm.
+        {"reads lag", [](test::RecordingDesktop& d) { d.staleCursorReads = 3; }, 3, true},
+        // A late event of the click point overrides the restored position
+        // until the cursor is set again (seen under Wine for 100 ms).
+        {"overridden", [](test::RecordingDesktop& d) { d.staleUntilCursorSet = true; }, 3, true},
+        // Somebody else keeps the cursor elsewhere (the user's hand): put
+        // back once more, not fought over, and waited for only as bounded.
+        {"held elsewhere",
+         [](test::RecordingDesktop& d) {
+             d.heldCursor = ScreenPoint{5, 5};
+         },
+         -1, false},
+    };
+    for (const Case& c : cases) {
+        SafetyWorld world;
+        world.At("SetCursorPos(10,20)", c.afterRestore); // the cursor put back
+        EXPECT_FALSE(RunToolJob(world.run, world.Plan())) << c.name;
+        const auto calls = world.fake.desktop.JobCalls();
+        const auto release = std::find(calls.begin(), calls.end(), "ReleaseRunLock");
+        ASSERT_NE(release, calls.end()) << c.name;
+        EXPECT_EQ(std::count(calls.begin(), release, "SetCursorPos(10,20)"), 2) << c.name;
+        if (c.reads >= 0) {
+            EXPECT_EQ(std::count(calls.begin(), release, "GetCursorPos"), c.reads) << c.name;
+        }
+        ScreenPoint now;
+        EXPECT_EQ(world.fake.desktop.GetCursorPos(now) && now == (ScreenPoint{10, 20}), c.restored)
+            << c.name;
+    }
 }
 
 TEST(JobSafety, AnExceptionPutsTheDesktopBackBeforeTheMessage) {
