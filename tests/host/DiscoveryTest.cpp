@@ -17,7 +17,7 @@ struct Discovered {
 Discovered Discover(JobWorld& world) {
     EXPECT_FALSE(LoadSettingsStep(world.run));
     world.Discover();
-    return {world.fake.mainWindow.entries, world.fake.mainWindow.selected};
+    return {world.fake.mainWindow.Entries(), world.fake.mainWindow.list.SelectedIndex()};
 }
 
 TEST(Discovery, OneCadIsListedAndSelectedAfterTheLoadStepsOwnSearch) {
@@ -40,7 +40,7 @@ TEST(Discovery, OneCadIsListedAndSelectedAfterTheLoadStepsOwnSearch) {
 
     // A later search (the window exists now) starts again at row 1.
     world.Discover();
-    EXPECT_EQ(world.fake.mainWindow.entries.at(0).second, 1u);
+    EXPECT_EQ(world.fake.mainWindow.Entries().at(0).second, 1u);
     EXPECT_EQ(world.run.discovery.InstanceTable.size(), 2u);
 }
 

@@ -3,6 +3,7 @@
 #include "FakeDesktop.h"
 #include "platform/ToolServices.h"
 #include "text/Utf8.h"
+#include "window/InstanceEntries.h"
 
 #include <cstring>
 #include <map>
@@ -105,7 +106,9 @@ class RecordingMessages final : public MessageBoxes {
 };
 
 // frmMain with a list that behaves as the platform's drop-down list.
-class FakeMainWindow final : public ToolMainWindow, public InstanceList {
+// The main window as a tool run sees it: hidden, its list the same list in
+// memory that the real hidden window keeps.
+class FakeMainWindow final : public ToolMainWindow {
   public:
     bool CreateIfNeeded() override {
         if (created) {
@@ -114,29 +117,23 @@ class FakeMainWindow final : public ToolMainWindow, public InstanceList {
         created = true;
         return true;
     }
-    InstanceList& cmbFileName() override { return *this; }
+    InstanceList& cmbFileName() override { return list; }
     void SetTxtGet(TextView text) override { txtGet = Text(text); }
     void ShowHistory(TextView text) override { history.emplace_back(text); }
     Hwnd Handle() override { return created ? 0x700 : 0; }
     Hwnd ClipboardOwner() override { return 0x900; }
 
-    void Clear() override {
-        entries.clear();
-        selected = -1;
+    // The list's entries as text and item datum.
+    [[nodiscard]] std::vector<std::pair<Text, std::uint32_t>> Entries() const {
+        std::vector<std::pair<Text, std::uint32_t>> entries;
+        for (const InstanceEntries::Entry& entry : list.Entries()) {
+            entries.emplace_back(entry.text, entry.data);
+        }
+        return entries;
     }
-    int AddEntry(TextView text) override {
-        entries.push_back({Text(text), 0});
-        return static_cast<int>(entries.size()) - 1;
-    }
-    void SetItemData(int index, std::uint32_t data) override { entries.at(index).second = data; }
-    std::uint32_t ItemData(int index) override { return entries.at(index).second; }
-    int Count() override { return static_cast<int>(entries.size()); }
-    void SetSelectedIndex(int index) override { selected = index; }
-    int SelectedIndex() override { return selected; }
 
     bool created = false;
-    std::vector<std::pair<Text, std::uint32_t>> entries;
-    int selected = -1;
+    InstanceEntries list;
     Text txtGet = u"txtGet";
     std::vector<Text> history;
 };
