@@ -3,6 +3,7 @@
 #include "platform/win32/BoundedSend.h"
 #include "platform/win32/LastResort.h"
 #include "platform/win32/Win32Handles.h"
+#include "winsupport/win32/CodePage.h"
 
 #include <algorithm>
 #include <cstring>
@@ -31,23 +32,18 @@ std::optional<std::string> TitleOfOtherProgram(HWND window) {
     if (GetWindowThreadProcessId(window, &processId) == 0 || processId == GetCurrentProcessId()) {
         return std::nullopt;
     }
-    std::wstring title(256, L'\0');
+    std::u16string title(256, u'\0');
     int length = 0;
     for (;;) {
-        length = InternalGetWindowText(window, title.data(), static_cast<int>(title.size()));
+        length = InternalGetWindowText(window, reinterpret_cast<LPWSTR>(title.data()),
+                                       static_cast<int>(title.size()));
         if (length < static_cast<int>(title.size()) - 1 || title.size() >= 65536) {
             break;
         }
         title.resize(title.size() * 4); // perhaps cut short: read again with more room
     }
-    if (length <= 0) {
-        return std::string();
-    }
-    const int bytes =
-        WideCharToMultiByte(CP_ACP, 0, title.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<std::size_t>(std::max(bytes, 0)), '\0');
-    WideCharToMultiByte(CP_ACP, 0, title.data(), length, ansi.data(), bytes, nullptr, nullptr);
-    return ansi;
+    title.resize(static_cast<std::size_t>(std::max(length, 0)));
+    return CodePageFromWide(title);
 }
 
 } // namespace
