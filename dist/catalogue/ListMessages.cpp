@@ -175,24 +175,36 @@ void AddToolMessages(std::vector<Entry>& out) {
                    "input-not-ansi",
                    vr::InputFileNotAnsiMessage(kFile, u"〈文字コード〉", kPath),
                    {}});
-    out.push_back({kInput,
-                   "input-value-not-number",
-                   vr::InputValueNotNumberMessage(kFile, kLineNumber, u"〈項目〉", kValue, kPath),
-                   {}});
-    out.push_back({kInput,
-                   "point-line-field-count",
-                   vr::PointLineFieldCountMessage(kLineNumber, u"〈行〉", kPath),
-                   {}});
+    Text hints = u"〈ヒント〉=";
+    for (const vr::TextView hint :
+         {vr::kHintFullWidth, vr::kHintLeadingPoint, vr::kHintTab, vr::kHintThousands}) {
+        hints += hint;
+        hints += u"|";
+    }
+    hints.pop_back();
+    out.push_back({kInput, "input-value-not-number",
+                   vr::InputValueNotNumberMessage(kFile, kLineNumber, u"〈項目〉", kValue, kPath,
+                                                  u"〈ヒント〉"),
+                   hints});
+    out.push_back({kInput, "point-line-field-count",
+                   vr::PointLineFieldCountMessage(kLineNumber, u"〈行〉", kPath, u"〈ヒント〉"),
+                   hints});
+    out.push_back({kInput, "point-line-empty", vr::EmptyPointLineMessage(kLineNumber, kPath), {}});
+    out.push_back(
+        {kInput, "mode-line-like-node", vr::ModeLineLikeNodeMessage(u"〈行〉", kPath), {}});
     out.push_back(
         {kInput, "input-line-ends", vr::InputLineEndsMessage(kFile, kLineNumber, kPath), {}});
+    out.push_back({kInput,
+                   "line-break-in-cell",
+                   vr::LineBreakInCellMessage(u"mojidata.txt", kLineNumber, kPath),
+                   {}});
     out.push_back({kInput,
                    "input-too-long",
                    vr::InputFileTooLongMessage(kFile, vr::kMaxInputDataLines, kPath),
                    {}});
-    out.push_back({kInput,
-                   "parameter-line-without-space",
-                   vr::ParameterLineWithoutSpaceMessage(u"〈行〉", kPath),
-                   {}});
+    out.push_back({kInput, "parameter-line",
+                   vr::ParameterLineMessage(u"〈行〉", kPath, u"〈ヒント〉"), hints});
+    out.push_back({kInput, "parameter-line-empty", vr::ParameterLineMessage(u"", kPath), {}});
     out.push_back({kInput,
                    "output-unwritable",
                    vr::OutputFileUnwritableMessage(kFile, kPath, u"〈理由〉"),

@@ -4,17 +4,82 @@
 #include "settings/ToolPaths.h"
 #include "text/AnsiText.h"
 #include "text/LispNumber.h"
+#include "text/NumberFields.h"
 #include "text/TextLines.h"
+#include "text/Utf8.h"
 
 namespace vr {
 
-std::variant<InputLines, InputFault> SplitInputLines(BytesView bytes, std::size_t maxDataLines) {
-    const std::vector<BytesView> lines = SplitLines(bytes);
+namespace {
+
+// Characters that Japanese text holds and the ANSI code page can write:
+// kana, kanji, CJK and full-width punctuation, the symbols of the code page.
+bool IsJapaneseTextCharacter(char16_t c) {
+    const bool usual = (c >= 0x00A0 && c <= 0x04FF) || (c >= 0x2000 && c <= 0x2BFF) ||
+                       (c >= 0x3000 && c <= 0x33FF) || (c >= 0x4E00 && c <= 0x9FFF) ||
+                       (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF00 && c <= 0xFFEF);
+    return usual && IsAnsiEncodable(TextView(&c, 1));
+}
+
+// True when every lead byte of the ANSI code page has a trail byte after it
+// and no byte stands where no character begins.
+bool IsDoubleByteTextThroughout(BytesView bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (IsAnsiLeadByte(byte)) {
+            if (++i == bytes.size()) {
+                return false;
+            }
+            const auto trail = static_cast<unsigned char>(bytes[i]);
+            if (trail < 0x40 || trail == 0x7F || trail > 0xFC) {
+                return false;
+            }
+        } else if (byte == 0x80 || byte == 0xA0 || byte > 0xFC) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// UTF-8 without a byte order mark. Some short Shift-JIS texts are valid
+// UTF-8 too (a level-2 kanji before certain kana); when the bytes are also
+// whole Shift-JIS, they count as UTF-8 only if that reading gives Japanese
+// text throughout, which the accidental readings rarely do.
+bool LooksLikeUtf8(BytesView bytes) {
+    if (!IsUtf8WithWideCharacters(bytes)) {
+        return false;
+    }
+    if (!IsDoubleByteTextThroughout(bytes)) {
+        return true;
+    }
+    for (const char16_t c : TextFromUtf8(bytes)) {
+        if (c >= 0x80 && !IsJapaneseTextCharacter(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::variant<InputLines, InputFault> SplitInputLines(BytesView bytes, BytesView emptyRow,
+                                                     std::size_t maxDataLines) {
+    std::vector<BytesView> lines = SplitLines(bytes);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        // 0x0A is never part of a double-byte character, so a byte search
+        // finds only real line feeds.
+        if (lines[i].find('\n') != BytesView::npos) {
+            return InputFault{InputFault::Kind::LoneLineFeed, i + 1};
+        }
+    }
+    while (!lines.empty() && lines.back().find_first_not_of(emptyRow) == BytesView::npos) {
+        lines.pop_back();
+    }
     if (lines.empty()) {
-        return InputFault::Empty;
+        return InputFault{InputFault::Kind::Empty};
     }
     if (lines.size() - 1 > maxDataLines) {
-        return InputFault::TooManyLines;
+        return InputFault{InputFault::Kind::TooManyLines, maxDataLines + 2};
     }
     InputLines input;
     input.first = DecodeAnsi(lines[0]);
@@ -36,11 +101,17 @@ std::optional<TextView> NonAnsiEncodingOf(BytesView bytes) {
     if (bytes.find('\0') != BytesView::npos) {
         return u"UTF-16 などテキスト以外の形式";
     }
+    // Many editors and ADODB.Stream write UTF-8 without a mark; read as
+    // Shift-JIS, its Japanese would reach the drawing as other characters.
+    if (LooksLikeUtf8(bytes)) {
+        return u"UTF-8";
+    }
     return std::nullopt;
 }
 
 std::variant<InputLines, Failure> ReadToolInputFile(FileAccess& files, TextView programFolder,
-                                                    TextView fileName, TextView firstLineHint) {
+                                                    const InputFileShape& shape) {
+    const TextView fileName = shape.fileName;
     const Text path = ToolFilePath(programFolder, fileName);
     const BoundedRead read = files.ReadFileUpTo(path, kMaxInputFileBytes);
     if (read.status == BoundedRead::Status::Missing) {
@@ -52,10 +123,21 @@ std::variant<InputLines, Failure> ReadToolInputFile(FileAccess& files, TextView 
     if (const std::optional<TextView> encoding = NonAnsiEncodingOf(read.bytes)) {
         return Failure{StopKind::Input, InputFileNotAnsiMessage(fileName, *encoding, path)};
     }
-    auto split = SplitInputLines(read.bytes);
+    auto split = SplitInputLines(read.bytes, shape.emptyRow);
     if (const auto* fault = std::get_if<InputFault>(&split)) {
-        if (*fault == InputFault::Empty) {
-            return Failure{StopKind::Input, InputFileEmptyMessage(fileName, firstLineHint, path)};
+        switch (fault->kind) {
+        case InputFault::Kind::Empty:
+            return Failure{StopKind::Input,
+                           InputFileEmptyMessage(fileName, shape.firstLineHint, path)};
+        case InputFault::Kind::LoneLineFeed:
+            if (shape.dataLinesAreCells && fault->lineNumber > 1) {
+                return Failure{StopKind::Input,
+                               LineBreakInCellMessage(fileName, fault->lineNumber, path)};
+            }
+            return Failure{StopKind::Input,
+                           InputLineEndsMessage(fileName, fault->lineNumber, path)};
+        case InputFault::Kind::TooManyLines:
+            break;
         }
         return Failure{StopKind::Input,
                        InputFileTooLongMessage(fileName, kMaxInputDataLines, path)};
@@ -68,11 +150,9 @@ Outcome CheckLispNumber(TextView fileName, std::size_t lineNumber, TextView what
     if (IsLispNumber(value)) {
         return kSucceeded;
     }
-    if (value.find(u'\n') != TextView::npos) {
-        return Failure{StopKind::Input, InputLineEndsMessage(fileName, lineNumber, path)};
-    }
     return Failure{StopKind::Input,
-                   InputValueNotNumberMessage(fileName, lineNumber, what, value, path)};
+                   InputValueNotNumberMessage(fileName, lineNumber, what, value, path,
+                                              NumberSlipHint(SlipInValue(value)))};
 }
 
 Outcome WriteToolOutputFile(FileAccess& files, TextView programFolder, TextView fileName,

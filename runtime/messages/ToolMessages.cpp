@@ -93,10 +93,20 @@ Text InputFileNotAnsiMessage(TextView fileName, TextView encoding, TextView path
                  u" で保存されています。ANSI（Shift-JIS）で保存し直してください。\n", path});
 }
 
+namespace {
+
+// A hint as a sentence of its own after the message's first one.
+Text HintSentence(TextView hint) {
+    return hint.empty() ? Text() : Join({hint, u"。"});
+}
+
+} // namespace
+
 Text InputValueNotNumberMessage(TextView fileName, std::size_t lineNumber, TextView what,
-                                TextView value, TextView path) {
+                                TextView value, TextView path, TextView hint) {
     return Join({fileName, u" の", Number(lineNumber), u"行目の", what, Quoted(value),
-                 u"は数値ではありません（例: 12.5、-3、1.5e3）。\n", path});
+                 u"は数値ではありません（例: 12.5、-3、1.5e3）。", HintSentence(hint), u"\n",
+                 path});
 }
 
 Text InputLineEndsMessage(TextView fileName, std::size_t lineNumber, TextView path) {
@@ -106,9 +116,48 @@ Text InputLineEndsMessage(TextView fileName, std::size_t lineNumber, TextView pa
                  path});
 }
 
-Text PointLineFieldCountMessage(std::size_t lineNumber, TextView line, TextView path) {
+Text LineBreakInCellMessage(TextView fileName, std::size_t lineNumber, TextView path) {
+    return Join({fileName, u" の", Number(lineNumber),
+                 u"行目に LF だけの改行があります。セルの中の改行（Alt+Enter）は文字に"
+                 u"入れられません。セルから改行を取り除いてください。\n",
+                 path});
+}
+
+Text PointLineFieldCountMessage(std::size_t lineNumber, TextView line, TextView path,
+                                TextView hint) {
     return Join({u"senten.txt の", Number(lineNumber), u"行目", Quoted(line),
-                 u"は座標ではありません。x,y または x,y,z の形で書いてください。\n", path});
+                 u"は座標ではありません。x,y または x,y,z の形で書いてください。",
+                 HintSentence(hint), u"\n", path});
+}
+
+Text EmptyPointLineMessage(std::size_t lineNumber, TextView path) {
+    return Join({u"senten.txt の", Number(lineNumber),
+                 u"行目が空の行です。点と点の間に空の行は置けません。座標を書くか、"
+                 u"行を詰めてください。\n",
+                 path});
+}
+
+Text ModeLineLikeNodeMessage(TextView line, TextView path) {
+    return Join({u"senten.txt の1行目", Quoted(line),
+                 u"は node と読めません。点を描くときは1行目をちょうど node（小文字、"
+                 u"前後の空白や引用符なし）に、線を描くときは line にしてください。\n",
+                 path});
+}
+
+TextView NumberSlipHint(NumberSlip slip) {
+    switch (slip) {
+    case NumberSlip::FullWidth:
+        return kHintFullWidth;
+    case NumberSlip::LeadingPoint:
+        return kHintLeadingPoint;
+    case NumberSlip::Tab:
+        return kHintTab;
+    case NumberSlip::Thousands:
+        return kHintThousands;
+    case NumberSlip::None:
+        break;
+    }
+    return {};
 }
 
 Text SettingsFileMissingMessage(TextView path) {
@@ -132,11 +181,13 @@ Text UnexpectedStopMessage(TextView what) {
                  u"）。カーソルとウィンドウは元に戻しました。"});
 }
 
-Text ParameterLineWithoutSpaceMessage(TextView line, TextView path) {
-    return Join({u"mojidata.txt の1行目", Quoted(line),
-                 u"に空白がありません。文字の高さと角度を空白で区切って書いてください"
-                 u"（例: 2.5 0）。\n",
-                 path});
+Text ParameterLineMessage(TextView line, TextView path, TextView hint) {
+    const bool blank = line.find_first_not_of(u" \t") == TextView::npos;
+    const Text what = blank ? Text(u"が空です。文字の高さと角度の")
+                            : Join({Quoted(line), u"は文字の高さと角度ではありません。"});
+    return Join({u"mojidata.txt の1行目", what,
+                 u"2つの数値を半角の空白で区切って書いてください（例: 2.5 0）。",
+                 HintSentence(hint), u"\n", path});
 }
 
 Text RequestTooShortMessage(TextView arguments) {

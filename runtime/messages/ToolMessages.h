@@ -1,5 +1,6 @@
 #pragma once
 
+#include "text/NumberFields.h"
 #include "text/Text.h"
 
 #include <cstddef>
@@ -61,13 +62,33 @@ inline constexpr std::uint64_t kMaxInputFileBytes = 1u << 20;
 // encoding: the name of the encoding its byte order mark shows.
 [[nodiscard]] Text InputFileNotAnsiMessage(TextView fileName, TextView encoding, TextView path);
 // A value that must be a number as AutoLISP reads one. lineNumber counts
-// from 1; what names the value (「座標」, 「文字の高さ」).
+// from 1; what names the value (「座標」, 「文字の高さ」); hint, when not
+// empty, a sentence that names the slip (NumberSlipHint).
 [[nodiscard]] Text InputValueNotNumberMessage(TextView fileName, std::size_t lineNumber,
-                                              TextView what, TextView value, TextView path);
+                                              TextView what, TextView value, TextView path,
+                                              TextView hint = {});
 // A line that holds a lone LF: the file was saved with other line ends.
 [[nodiscard]] Text InputLineEndsMessage(TextView fileName, std::size_t lineNumber, TextView path);
-// A point line that is not two or three numbers separated by commas.
-[[nodiscard]] Text PointLineFieldCountMessage(std::size_t lineNumber, TextView line, TextView path);
+// A data line that holds a lone LF: a line break inside a sheet's cell.
+[[nodiscard]] Text LineBreakInCellMessage(TextView fileName, std::size_t lineNumber, TextView path);
+// A point line that is not two or three numbers separated by commas or
+// blanks; hint as above.
+[[nodiscard]] Text PointLineFieldCountMessage(std::size_t lineNumber, TextView line, TextView path,
+                                              TextView hint = {});
+// A point line between points that holds nothing (an empty row of the sheet).
+[[nodiscard]] Text EmptyPointLineMessage(std::size_t lineNumber, TextView path);
+// A mode line that is node in all but form (NODE, "node", node with blanks).
+[[nodiscard]] Text ModeLineLikeNodeMessage(TextView line, TextView path);
+
+// The sentence that names a usual slip in a number, empty for none.
+[[nodiscard]] TextView NumberSlipHint(NumberSlip slip);
+inline constexpr TextView kHintFullWidth =
+    u"数字・小数点・符号・区切りの空白は半角で書いてください";
+inline constexpr TextView kHintLeadingPoint =
+    u"小数点の前の 0 を省かずに、0.5 のように書いてください";
+inline constexpr TextView kHintTab = u"タブ文字は区切りに使えません";
+inline constexpr TextView kHintThousands =
+    u"桁区切りのカンマは使えません。セルの表示（1,234.5）ではなく値（1234.5）を書き出してください";
 
 // ZuDuv.ini is not beside the tools.
 [[nodiscard]] Text SettingsFileMissingMessage(TextView path);
@@ -85,8 +106,9 @@ inline constexpr std::uint64_t kMaxInputFileBytes = 1u << 20;
 inline constexpr TextView kSentenFirstLineHint = u"1行目に node または line が必要です";
 inline constexpr TextView kMojidataFirstLineHint = u"1行目に文字の高さと角度が必要です";
 
-// labelpen: a parameter line without the space between height and angle.
-[[nodiscard]] Text ParameterLineWithoutSpaceMessage(TextView line, TextView path);
+// labelpen: a parameter line that is not two numbers (height, angle)
+// separated by blanks; the whole line is quoted. hint as above.
+[[nodiscard]] Text ParameterLineMessage(TextView line, TextView path, TextView hint = {});
 
 // gaugeread: fewer than four values on its command line.
 [[nodiscard]] Text RequestTooShortMessage(TextView arguments);

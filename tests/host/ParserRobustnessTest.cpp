@@ -108,7 +108,7 @@ TEST(ParserRobustness, RequestsAndInputFilesFromAnyText) {
             }
             EXPECT_EQ(reader.Next().status, standin::lisp::Reader::Status::End);
         }
-        (void)SplitInputLines(AnyBytes(random, 80), 5);
+        (void)SplitInputLines(AnyBytes(random, 80), kBlankOrCommaRow, 5);
     }
 }
 

@@ -13,7 +13,7 @@ const Bytes kTail =
     ")\r\n)\r\n(setq n nil)\r\n(foreach n enlist1 (entmake n))\r\n;(setq enlist1 nil)\r\n";
 
 Bytes Script(BytesView senten) {
-    const auto read = SplitInputLines(senten, kMaxInputDataLines);
+    const auto read = SplitInputLines(senten, kBlankOrCommaRow);
     EXPECT_TRUE(std::holds_alternative<InputLines>(read)) << testing::PrintToString(senten);
     return std::holds_alternative<InputLines>(read) ? PointLineScript(std::get<InputLines>(read))
                                                     : Bytes();
@@ -36,24 +36,24 @@ TEST(PointLineScript, WorkedExamplesByteForByte) {
 
 TEST(PointLineScript, ModesLinesAndCommas) {
     const std::pair<Bytes, Bytes> cases[] = {
-        // Only the exact mode line "node" selects points.
+        // Only the exact mode line "node" selects points (the step refuses
+        // the near misses before this script is written).
         {"Node\r\n1,2\r\n3,4", " '(((0 . \"LINE\")(10 1 2)(11 3 4)))"},
-        {"node \r\n1,2\r\n3,4", " '(((0 . \"LINE\")(10 1 2)(11 3 4)))"},
         {"line\r\n1,2\r\n3,4", " '(((0 . \"LINE\")(10 1 2)(11 3 4)))"},
         {"node", ""},
         {"node\r\n", ""},
         {"line\r\n1,2\r\n", ""},
         {"line", ""},
-        // Blank lines count; nothing is trimmed.
-        {"node\r\n\r\n", " '(((0 . \"POINT\")(10 )))"},
-        {"node\r\n1,2\r\n\r\n", " '(((0 . \"POINT\")(10 1 2))) '(((0 . \"POINT\")(10 )))"},
-        {"line\r\n1,2\r\n\r\n", " '(((0 . \"LINE\")(10 1 2)(11 )))"},
+        // Empty rows at the end are not data: no item for them.
+        {"node\r\n\r\n", ""},
+        {"node\r\n1,2\r\n\r\n , ,\r\n\r\n", " '(((0 . \"POINT\")(10 1 2)))"},
+        {"line\r\n1,2\r\n\r\n", ""},
+        // Commas become spaces and nothing else changes.
         {"node\r\n1 2 3", " '(((0 . \"POINT\")(10 1 2 3)))"},
         {"node\r\n1,,2", " '(((0 . \"POINT\")(10 1  2)))"},
-        // A lone CR ends a line; a lone LF stays in it.
+        {"node\r\n 12.5 , 3 ", " '(((0 . \"POINT\")(10  12.5   3 )))"},
+        // A lone CR ends a line.
         {"node\r1,2\r3,4\r", " '(((0 . \"POINT\")(10 1 2))) '(((0 . \"POINT\")(10 3 4)))"},
-        {"node\n1,2\r\n", ""}, // one mode line "node<LF>1,2": line mode, no data
-        {"node\r\n1,2\n3,4", " '(((0 . \"POINT\")(10 1 2\n3 4)))"},
         // Japanese text passes byte for byte, 0x5C trail bytes included.
         {"node\r\n\x95\x5c,\x83\x5c", " '(((0 . \"POINT\")(10 \x95\x5c \x83\x5c)))"},
     };
@@ -72,9 +72,17 @@ Bytes Lines(std::size_t count, const Bytes& mode) {
 
 TEST(PointLineScript, AtMostOneHundredDataLines) {
     using Read = std::variant<InputLines, InputFault>;
-    EXPECT_TRUE(std::holds_alternative<InputLines>(SplitInputLines(Lines(100, "line"), 100)));
-    EXPECT_EQ(SplitInputLines(Lines(101, "line"), 100), Read(InputFault::TooManyLines));
-    EXPECT_EQ(SplitInputLines("", 100), Read(InputFault::Empty));
+    const Read tooMany = InputFault{InputFault::Kind::TooManyLines, 102};
+    EXPECT_TRUE(std::holds_alternative<InputLines>(SplitInputLines(Lines(100, "line"))));
+    EXPECT_EQ(SplitInputLines(Lines(101, "line")), tooMany);
+    // Empty rows after the hundredth point do not count.
+    EXPECT_TRUE(std::holds_alternative<InputLines>(
+        SplitInputLines(Lines(100, "line") + ",,\r\n\r\n  \r\n", kBlankOrCommaRow)));
+    EXPECT_EQ(SplitInputLines("", kBlankOrCommaRow), Read(InputFault{InputFault::Kind::Empty}));
+    EXPECT_EQ(SplitInputLines(" \r\n,\r\n", kBlankOrCommaRow),
+              Read(InputFault{InputFault::Kind::Empty}));
+    EXPECT_EQ(SplitInputLines("node\r\n1,2\r\n3,4\n", kBlankOrCommaRow),
+              Read(InputFault{InputFault::Kind::LoneLineFeed, 3}));
     const Bytes script = Script(Lines(100, "line"));
     std::size_t items = 0;
     for (std::size_t at = 0; (at = script.find("\"LINE\"", at)) != Bytes::npos; ++at) {
@@ -117,27 +125,31 @@ TEST(PointLineScriptStep, FaultsNameTheFileTheLineAndTheValue) {
          u"senten.txt のデータが100行を超えています（102行目）。データは100行までにしてください。" +
              path},
         {Bytes("node\r\n(princ \"INJECTED\"),0"),
-         u"senten.txt の2行目の座標「(princ \"INJECTED\")」は数値ではありません"
+         u"senten.txt の2行目の座標「(princ」は数値ではありません"
          u"（例: 12.5、-3、1.5e3）。" +
              path},
         {Bytes("line\r\n1,2\r\n3,4)(command \"erase\""),
-         u"senten.txt の3行目の座標「4)(command \"erase\"」は数値ではありません"
+         u"senten.txt の3行目の座標「4)(command」は数値ではありません"
          u"（例: 12.5、-3、1.5e3）。" +
              path},
         {Bytes("node\r\n\x82\x50,2"), // full-width 1
-         u"senten.txt の2行目の座標「１」は数値ではありません（例: 12.5、-3、1.5e3）。" + path},
+         u"senten.txt の2行目の座標「１」は数値ではありません（例: 12.5、-3、1.5e3）。"
+         u"数字・小数点・符号・区切りの空白は半角で書いてください。" +
+             path},
         {Bytes("node\r\n.5,1"),
-         u"senten.txt の2行目の座標「.5」は数値ではありません（例: 12.5、-3、1.5e3）。" + path},
+         u"senten.txt の2行目の座標「.5」は数値ではありません（例: 12.5、-3、1.5e3）。"
+         u"小数点の前の 0 を省かずに、0.5 のように書いてください。" +
+             path},
         {Bytes("node\r\n1,2\r\n"), Text()},
         {Bytes("node\r\n1,2,3,4"),
          u"senten.txt の2行目「1,2,3,4」は座標ではありません。x,y または x,y,z の形で"
-         u"書いてください。" +
+         u"書いてください。桁区切りのカンマは使えません。セルの表示（1,234.5）ではなく値"
+         u"（1234.5）を書き出してください。" +
              path},
         {Bytes("node\r\n7"),
          u"senten.txt の2行目「7」は座標ではありません。x,y または x,y,z の形で書いてください。" +
              path},
-        // Saved with LF line ends: the whole file is one line whose fields
-        // run across the LFs.
+        // A lone LF after the first line ends.
         {Bytes("node\r\n1,2\n3,4\n"),
          u"senten.txt の2行目に改行コード LF だけの改行があります。改行コードを CR LF にして"
          u"保存し直してください。" +

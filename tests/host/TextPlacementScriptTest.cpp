@@ -18,7 +18,7 @@ Bytes ItemLines(const Bytes& literal, const Bytes& parameters) {
 }
 
 Bytes Script(BytesView mojidata) {
-    const auto lines = std::get<InputLines>(SplitInputLines(mojidata, kMaxInputDataLines));
+    const auto lines = std::get<InputLines>(SplitInputLines(mojidata));
     return TextPlacementScript(*SplitParameterLine(lines.first), lines.data);
 }
 
@@ -38,7 +38,9 @@ TEST(TextPlacementScript, ItemsAndParameters) {
         {"2.5 0\r\n", ""},
         {" 0\r\nA", ItemLines("A", " 0")},           // empty height part
         {"2.5 0 x\r\nA", ItemLines("A", "2.5 0 x")}, // angle part "0 x" as written
-        {"2.5 0\r\n\r\n", ItemLines("", "2.5 0")},   // a blank item
+        {"2.5 0\r\n\r\nB", ItemLines("", "2.5 0") + ItemLines("B", "2.5 0")}, // a blank item
+        {"2.5 0\r\nA\r\n\r\n  \r\n", ItemLines("A", "2.5 0")},                // trailing rows: none
+        {" 2.5  0 \r\nA", ItemLines("A", " 2.5  0 ")},                        // Print #1, h; a
         {"2.5 0\r\nA B  C", ItemLines("A B  C", "2.5 0")},
         // Quotes and backslashes are escaped inside the string literals.
         {"2.5 0\r\n12\"", ItemLines("12\\\"", "2.5 0")},
@@ -62,8 +64,9 @@ TEST(TextPlacementScript, OneHundredItemsGiveThreeHundredLines) {
     }
     const Bytes script = Script(mojidata);
     EXPECT_EQ(std::count(script.begin(), script.end(), '\n'), 300);
-    EXPECT_EQ(SplitInputLines(mojidata + "one more", kMaxInputDataLines),
-              (std::variant<InputLines, InputFault>(InputFault::TooManyLines)));
+    EXPECT_EQ(
+        SplitInputLines(mojidata + "one more"),
+        (std::variant<InputLines, InputFault>(InputFault{InputFault::Kind::TooManyLines, 102})));
 }
 
 TEST(TextPlacementScript, ParameterLineSplitsAtTheFirstSpace) {
@@ -84,14 +87,15 @@ TEST(TextPlacementScriptStep, FaultsNameTheFileAndLeaveGoLspAlone) {
         {std::nullopt, u"mojidata.txt が見つからないか、読み込めません。\nC:\\T\\mojidata.txt"},
         {Bytes(""), u"mojidata.txt が空です（1行目に文字の高さと角度が必要です）。\n"
                     u"C:\\T\\mojidata.txt"},
-        {Bytes("2.5\r\nA"), u"mojidata.txt の1行目「2.5」に空白がありません。文字の高さと角度を"
-                            u"空白で区切って書いてください（例: 2.5 0）。\nC:\\T\\mojidata.txt"},
+        {Bytes("2.5\r\nA"), u"mojidata.txt の1行目「2.5」は文字の高さと角度ではありません。2つの"
+                            u"数値を半角の空白で区切って書いてください（例: 2.5 0）。\n"
+                            u"C:\\T\\mojidata.txt"},
         {Bytes("2.5 0\")(princ \"INJECTED\")\r\nA"),
-         u"mojidata.txt の1行目の角度「0\")(princ \"INJECTED\")」は数値ではありません"
-         u"（例: 12.5、-3、1.5e3）。\nC:\\T\\mojidata.txt"},
+         u"mojidata.txt の1行目「2.5 0\")(princ \"INJECTED\")」は文字の高さと角度ではありません。"
+         u"2つの数値を半角の空白で区切って書いてください（例: 2.5 0）。\nC:\\T\\mojidata.txt"},
         {Bytes("\x91\xe5 0\r\nA"), // 大 in code page 932
-         u"mojidata.txt の1行目の文字の高さ「大」は数値ではありません"
-         u"（例: 12.5、-3、1.5e3）。\nC:\\T\\mojidata.txt"},
+         u"mojidata.txt の1行目「大 0」は文字の高さと角度ではありません。2つの数値を半角の"
+         u"空白で区切って書いてください（例: 2.5 0）。\nC:\\T\\mojidata.txt"},
         {Bytes("2.5 0\nA\r\n"), u"mojidata.txt の1行目に改行コード LF だけの改行があります。"
                                 u"改行コードを CR LF にして保存し直してください。\n"
                                 u"C:\\T\\mojidata.txt"},

@@ -29,7 +29,7 @@ TEST(QuotedValue, CutsLongValuesAndKeepsShortOnesWhole) {
 
 TEST(QuotedValue, AFirstLineOfAMegabyteMakesAMessageOfOneScreen) {
     const Text line = Repeated(u'1', 1 << 20);
-    EXPECT_LT(ParameterLineWithoutSpaceMessage(line, u"C:\\tools\\mojidata.txt").size(), 200u);
+    EXPECT_LT(ParameterLineMessage(line, u"C:\\tools\\mojidata.txt", kHintFullWidth).size(), 250u);
     EXPECT_LT(RequestTooShortMessage(Repeated(u'x', 32767)).size(), 200u);
 }
 

@@ -3,7 +3,9 @@
 #include "messages/ToolMessages.h"
 #include "settings/ToolPaths.h"
 #include "text/AnsiText.h"
+#include "text/LispNumber.h"
 #include "text/LispString.h"
+#include "text/NumberFields.h"
 
 namespace vr::labelpen {
 
@@ -28,26 +30,49 @@ Bytes TextPlacementScript(const TextParameters& parameters, const std::vector<Te
     return EncodeAnsi(script);
 }
 
+namespace {
+
+const InputFileShape kMojidata{.fileName = u"mojidata.txt",
+                               .firstLineHint = kMojidataFirstLineHint,
+                               .emptyRow = kBlankRow,
+                               .dataLinesAreCells = true};
+
+// The height and the angle: exactly two numbers with blanks around and
+// between them (Print #1, h; a writes " 2.5  0 "). The line is written as it
+// stands, so any such line gives the text command the two answers.
+Outcome CheckParameterLine(TextView line, TextView path) {
+    if (line.find(u'\t') != TextView::npos) {
+        return Failure{StopKind::Input,
+                       ParameterLineMessage(line, path, NumberSlipHint(NumberSlip::Tab))};
+    }
+    const std::vector<TextView> values = SplitAtSeparators(line, u" ");
+    for (const TextView value : values) {
+        if (!IsLispNumber(value)) {
+            return Failure{StopKind::Input,
+                           ParameterLineMessage(line, path, NumberSlipHint(SlipInValue(value)))};
+        }
+    }
+    if (values.size() != 2) {
+        return Failure{StopKind::Input, ParameterLineMessage(line, path)};
+    }
+    return kSucceeded;
+}
+
+} // namespace
+
 std::variant<ToolOutputFile, Failure> BuildTextPlacementScript(FileAccess& files,
                                                                TextView programFolder) {
-    auto mojidata =
-        ReadToolInputFile(files, programFolder, u"mojidata.txt", kMojidataFirstLineHint);
+    auto mojidata = ReadToolInputFile(files, programFolder, kMojidata);
     if (auto* failure = std::get_if<Failure>(&mojidata)) {
         return std::move(*failure);
     }
     const InputLines& lines = std::get<InputLines>(mojidata);
-    const Text path = ToolFilePath(programFolder, u"mojidata.txt");
-    const std::optional<TextParameters> parameters = SplitParameterLine(lines.first);
-    if (!parameters) {
-        return Failure{StopKind::Input, ParameterLineWithoutSpaceMessage(lines.first, path)};
+    const Text path = ToolFilePath(programFolder, kMojidata.fileName);
+    if (Outcome bad = CheckParameterLine(lines.first, path)) {
+        return std::move(*bad);
     }
-    for (const auto& [what, value] :
-         {std::pair{u"文字の高さ", &parameters->height}, std::pair{u"角度", &parameters->angle}}) {
-        if (Outcome bad = CheckLispNumber(u"mojidata.txt", 1, what, *value, path)) {
-            return std::move(*bad);
-        }
-    }
-    return ToolOutputFile{u"go.lsp", TextPlacementScript(*parameters, lines.data)};
+    return ToolOutputFile{u"go.lsp",
+                          TextPlacementScript(*SplitParameterLine(lines.first), lines.data)};
 }
 
 } // namespace vr::labelpen

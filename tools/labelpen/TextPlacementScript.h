@@ -28,8 +28,9 @@ struct TextParameters {
 [[nodiscard]] Bytes TextPlacementScript(const TextParameters& parameters,
                                         const std::vector<Text>& items);
 
-// mojidata.txt beside the program, checked, into go.lsp: the height and the
-// angle must each be a number as AutoLISP reads one.
+// mojidata.txt beside the program, checked, into go.lsp: the first line must
+// hold the height and the angle, two numbers as AutoLISP reads them with
+// blanks around and between them.
 [[nodiscard]] std::variant<ToolOutputFile, Failure>
 BuildTextPlacementScript(FileAccess& files, TextView programFolder);
 

@@ -3,6 +3,9 @@
 #include "messages/ToolMessages.h"
 #include "settings/ToolPaths.h"
 #include "text/AnsiText.h"
+#include "text/AsciiCase.h"
+#include "text/LispNumber.h"
+#include "text/NumberFields.h"
 
 #include <algorithm>
 
@@ -19,7 +22,7 @@ Text CommasToSpaces(Text point) {
 Bytes PointLineScript(const InputLines& senten) {
     const std::vector<Text>& points = senten.data;
     Text items;
-    if (senten.first == u"node") {
+    if (senten.first == kPointMode) {
         for (const Text& point : points) {
             items += u" '(((0 . \"POINT\")(10 " + CommasToSpaces(point) + u")))";
         }
@@ -40,26 +43,65 @@ Bytes PointLineScript(const InputLines& senten) {
     return EncodeAnsi(script);
 }
 
+namespace {
+
+// Commas and blanks both separate the coordinates of a point.
+constexpr TextView kCoordinateSeparators = u" ,";
+constexpr TextView kEmptyRowFiller = u" \t,";
+
+const InputFileShape kSenten{
+    .fileName = u"senten.txt", .firstLineHint = kSentenFirstLineHint, .emptyRow = kBlankOrCommaRow};
+
+Outcome CheckPointLine(TextView line, std::size_t lineNumber, TextView path) {
+    if (HoldsOnly(line, kEmptyRowFiller)) {
+        return Failure{StopKind::Input, EmptyPointLineMessage(lineNumber, path)};
+    }
+    // Commas and blanks are the separators the format knows; a tab is named,
+    // since it cannot be seen in the quoted line.
+    if (line.find(u'\t') != TextView::npos) {
+        return Failure{
+            StopKind::Input,
+            PointLineFieldCountMessage(lineNumber, line, path, NumberSlipHint(NumberSlip::Tab))};
+    }
+    const std::vector<TextView> fields = SplitAtSeparators(line, kCoordinateSeparators);
+    const bool thousands = LooksLikeThousandsSeparators(line, fields.size());
+    for (const TextView field : fields) {
+        if (IsLispNumber(field)) {
+            continue;
+        }
+        const NumberSlip slip = SlipInValue(field);
+        const TextView hint =
+            NumberSlipHint(slip == NumberSlip::None && thousands ? NumberSlip::Thousands : slip);
+        return Failure{StopKind::Input, InputValueNotNumberMessage(u"senten.txt", lineNumber,
+                                                                   u"座標", field, path, hint)};
+    }
+    if (fields.size() < 2 || fields.size() > 3) {
+        const TextView hint = thousands ? NumberSlipHint(NumberSlip::Thousands) : TextView();
+        return Failure{StopKind::Input, PointLineFieldCountMessage(lineNumber, line, path, hint)};
+    }
+    return kSucceeded;
+}
+
+// node apart from letter case, blanks, quotes (Write # quotes strings) or the
+// commas of empty cells after it: the user meant points.
+bool LooksLikeNode(TextView mode) {
+    const std::size_t first = mode.find_first_not_of(u" \t,\"");
+    if (first == TextView::npos) {
+        return false;
+    }
+    const std::size_t last = mode.find_last_not_of(u" \t,\"");
+    return AsciiLower(mode.substr(first, last - first + 1)) == kPointMode;
+}
+
+} // namespace
+
 Outcome CheckPointLines(const InputLines& senten, TextView path) {
+    if (senten.first != kPointMode && LooksLikeNode(senten.first)) {
+        return Failure{StopKind::Input, ModeLineLikeNodeMessage(senten.first, path)};
+    }
     for (std::size_t index = 0; index < senten.data.size(); ++index) {
-        const Text& line = senten.data[index];
-        const std::size_t lineNumber = index + 2;
-        std::vector<TextView> fields;
-        for (std::size_t start = 0;;) {
-            const std::size_t comma = line.find(u',', start);
-            fields.push_back(TextView(line).substr(start, comma - start));
-            if (comma == Text::npos) {
-                break;
-            }
-            start = comma + 1;
-        }
-        for (const TextView field : fields) {
-            if (Outcome bad = CheckLispNumber(u"senten.txt", lineNumber, u"座標", field, path)) {
-                return bad;
-            }
-        }
-        if (fields.size() < 2 || fields.size() > 3) {
-            return Failure{StopKind::Input, PointLineFieldCountMessage(lineNumber, line, path)};
+        if (Outcome bad = CheckPointLine(senten.data[index], index + 2, path)) {
+            return bad;
         }
     }
     return kSucceeded;
@@ -67,12 +109,12 @@ Outcome CheckPointLines(const InputLines& senten, TextView path) {
 
 std::variant<ToolOutputFile, Failure> BuildPointLineScript(FileAccess& files,
                                                            TextView programFolder) {
-    auto senten = ReadToolInputFile(files, programFolder, u"senten.txt", kSentenFirstLineHint);
+    auto senten = ReadToolInputFile(files, programFolder, kSenten);
     if (auto* failure = std::get_if<Failure>(&senten)) {
         return std::move(*failure);
     }
     const InputLines& lines = std::get<InputLines>(senten);
-    if (Outcome bad = CheckPointLines(lines, ToolFilePath(programFolder, u"senten.txt"))) {
+    if (Outcome bad = CheckPointLines(lines, ToolFilePath(programFolder, kSenten.fileName))) {
         return std::move(*bad);
     }
     return ToolOutputFile{u"go.lsp", PointLineScript(lines)};
