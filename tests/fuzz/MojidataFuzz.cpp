@@ -10,6 +10,7 @@
 #include "files/ToolFiles.h"
 #include "lisp/Interpreter.h"
 #include "text/AnsiText.h"
+#include "text/NumberFields.h"
 
 #include <cstdlib>
 #include <string>
@@ -44,13 +45,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const vr::ToolOutputFile& script = std::get<vr::ToolOutputFile>(built);
     VR_FUZZ_CHECK(script.fileName == u"go.lsp");
 
-    const auto split = vr::SplitInputLines(vr::fuzz::AsBytes(data, size));
+    // Accepted: no lone LF anywhere, no empty row at the end, and a first
+    // line of exactly two numbers between blanks, which the text command
+    // receives as they stand.
+    const vr::BytesView bytes = vr::fuzz::AsBytes(data, size);
+    const auto split = vr::SplitInputLines(bytes);
     VR_FUZZ_CHECK(std::holds_alternative<vr::InputLines>(split));
     const vr::InputLines& lines = std::get<vr::InputLines>(split);
-    const auto parameters = vr::labelpen::SplitParameterLine(lines.first);
-    VR_FUZZ_CHECK(parameters.has_value());
-    const double height = AsRead(parameters->height);
-    const double angle = AsRead(parameters->angle);
+    for (const vr::Text& line : lines.data) {
+        VR_FUZZ_CHECK(line.find(u'\n') == vr::Text::npos);
+    }
+    VR_FUZZ_CHECK(lines.data.empty() || !vr::HoldsOnly(lines.data.back(), u" \t"));
+    VR_FUZZ_CHECK(vr::labelpen::SplitParameterLine(lines.first).has_value());
+    const std::vector<vr::TextView> numbers = vr::SplitAtSeparators(lines.first, u" ");
+    VR_FUZZ_CHECK(numbers.size() == 2);
+    const double height = AsRead(vr::Text(numbers[0]));
+    const double angle = AsRead(vr::Text(numbers[1]));
 
     RecordingCad cad;
     cad.sources[u"C:\\support\\go.lsp"] = vr::DecodeAnsi(script.content);

@@ -8,6 +8,8 @@
 #include "files/ToolFiles.h"
 #include "lisp/Interpreter.h"
 #include "text/AnsiText.h"
+#include "text/AsciiCase.h"
+#include "text/NumberFields.h"
 
 #include <cstdlib>
 #include <string>
@@ -18,20 +20,15 @@ using vr::fuzz::RecordingCad;
 
 constexpr vr::TextView kFolder = u"C:\\ツール";
 
-// The coordinates of one data line as AutoLISP reads its numbers.
+// The coordinates of one data line as AutoLISP reads its numbers: commas
+// and blanks both separate them.
 std::vector<double> Coordinates(const vr::Text& line) {
     std::vector<double> values;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t comma = line.find(u',', start);
-        const vr::Text field = line.substr(start, comma - start);
+    for (const vr::TextView field : vr::SplitAtSeparators(line, u" ,")) {
         const std::string ascii(field.begin(), field.end()); // checked: ASCII only
         values.push_back(std::strtod(ascii.c_str(), nullptr));
-        if (comma == vr::Text::npos) {
-            return values;
-        }
-        start = comma + 1;
     }
+    return values;
 }
 
 standin::Point3 PointOf(const std::vector<double>& values) {
@@ -56,10 +53,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const vr::ToolOutputFile& script = std::get<vr::ToolOutputFile>(built);
     VR_FUZZ_CHECK(script.fileName == u"go.lsp");
 
-    // Accepted, so the file splits into lines whose data lines are points.
-    const auto split = vr::SplitInputLines(vr::fuzz::AsBytes(data, size));
+    // Accepted, so the file splits into lines whose data lines are points,
+    // with no lone LF, and a mode line that is node exactly or not at all.
+    const auto split = vr::SplitInputLines(vr::fuzz::AsBytes(data, size), vr::kBlankOrCommaRow);
     VR_FUZZ_CHECK(std::holds_alternative<vr::InputLines>(split));
     const vr::InputLines& lines = std::get<vr::InputLines>(split);
+    VR_FUZZ_CHECK(lines.first.find(u'\n') == vr::Text::npos);
+    const vr::Text lowerMode = vr::AsciiLower(lines.first);
+    const std::vector<vr::TextView> modeWords = vr::SplitAtSeparators(lowerMode, u" \t,\"");
+    VR_FUZZ_CHECK(lines.first == u"node" || modeWords.size() != 1 || modeWords[0] != u"node");
     std::vector<standin::Point3> points;
     for (const vr::Text& line : lines.data) {
         const std::vector<double> values = Coordinates(line);
