@@ -62,30 +62,33 @@ bool LooksLikeUtf8(BytesView bytes) {
 
 } // namespace
 
-std::variant<InputLines, InputFault> SplitInputLines(BytesView bytes, BytesView emptyRow,
+std::variant<InputLines, InputFault> SplitInputLines(BytesView bytes, TextView emptyRow,
                                                      std::size_t maxDataLines) {
-    std::vector<BytesView> lines = SplitLines(bytes);
+    const std::vector<BytesView> lines = SplitLines(bytes);
+    std::vector<Text> decoded;
+    decoded.reserve(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         // 0x0A is never part of a double-byte character, so a byte search
         // finds only real line feeds.
         if (lines[i].find('\n') != BytesView::npos) {
             return InputFault{InputFault::Kind::LoneLineFeed, i + 1};
         }
+        decoded.push_back(DecodeAnsi(lines[i]));
     }
-    while (!lines.empty() && lines.back().find_first_not_of(emptyRow) == BytesView::npos) {
-        lines.pop_back();
+    // Judged on the decoded text, as the script would hold it.
+    while (!decoded.empty() && HoldsOnly(decoded.back(), emptyRow)) {
+        decoded.pop_back();
     }
-    if (lines.empty()) {
+    if (decoded.empty()) {
         return InputFault{InputFault::Kind::Empty};
     }
-    if (lines.size() - 1 > maxDataLines) {
+    if (decoded.size() - 1 > maxDataLines) {
         return InputFault{InputFault::Kind::TooManyLines, maxDataLines + 2};
     }
     InputLines input;
-    input.first = DecodeAnsi(lines[0]);
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        input.data.push_back(DecodeAnsi(lines[i]));
-    }
+    input.first = std::move(decoded[0]);
+    input.data.assign(std::make_move_iterator(decoded.begin() + 1),
+                      std::make_move_iterator(decoded.end()));
     return input;
 }
 

@@ -36,14 +36,14 @@ struct InputFault {
 
 // What an empty row holds: blanks, and in a list of coordinates commas too
 // (the separators of empty cells).
-inline constexpr BytesView kBlankRow = " \t";
-inline constexpr BytesView kBlankOrCommaRow = " \t,";
+inline constexpr TextView kBlankRow = u" \t";
+inline constexpr TextView kBlankOrCommaRow = u" \t,";
 
 // Splits the bytes into lines. Rows at the end that hold only characters of
 // emptyRow are dropped before the data lines are counted; a file of nothing
 // else is empty.
 [[nodiscard]] std::variant<InputLines, InputFault>
-SplitInputLines(BytesView bytes, BytesView emptyRow = kBlankRow,
+SplitInputLines(BytesView bytes, TextView emptyRow = kBlankRow,
                 std::size_t maxDataLines = kMaxInputDataLines);
 
 // The encoding a byte order mark, a zero byte or UTF-8 sequences show, when
@@ -56,7 +56,7 @@ SplitInputLines(BytesView bytes, BytesView emptyRow = kBlankRow,
 struct InputFileShape {
     TextView fileName;
     TextView firstLineHint;
-    BytesView emptyRow = kBlankRow;
+    TextView emptyRow = kBlankRow;
     bool dataLinesAreCells = false;
 };
 

@@ -40,7 +40,8 @@ TEST(TextPlacementScript, ItemsAndParameters) {
         {"2.5 0 x\r\nA", ItemLines("A", "2.5 0 x")}, // angle part "0 x" as written
         {"2.5 0\r\n\r\nB", ItemLines("", "2.5 0") + ItemLines("B", "2.5 0")}, // a blank item
         {"2.5 0\r\nA\r\n\r\n  \r\n", ItemLines("A", "2.5 0")},                // trailing rows: none
-        {" 2.5  0 \r\nA", ItemLines("A", " 2.5  0 ")},                        // Print #1, h; a
+        {"2.5 0\r\nA\r\n\x95", ItemLines("A", "2.5 0")}, // half a character is nothing
+        {" 2.5  0 \r\nA", ItemLines("A", " 2.5  0 ")},   // Print #1, h; a
         {"2.5 0\r\nA B  C", ItemLines("A B  C", "2.5 0")},
         // Quotes and backslashes are escaped inside the string literals.
         {"2.5 0\r\n12\"", ItemLines("12\\\"", "2.5 0")},

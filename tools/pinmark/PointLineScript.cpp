@@ -47,13 +47,12 @@ namespace {
 
 // Commas and blanks both separate the coordinates of a point.
 constexpr TextView kCoordinateSeparators = u" ,";
-constexpr TextView kEmptyRowFiller = u" \t,";
 
 const InputFileShape kSenten{
     .fileName = u"senten.txt", .firstLineHint = kSentenFirstLineHint, .emptyRow = kBlankOrCommaRow};
 
 Outcome CheckPointLine(TextView line, std::size_t lineNumber, TextView path) {
-    if (HoldsOnly(line, kEmptyRowFiller)) {
+    if (HoldsOnly(line, kBlankOrCommaRow)) {
         return Failure{StopKind::Input, EmptyPointLineMessage(lineNumber, path)};
     }
     // Commas and blanks are the separators the format knows; a tab is named,
