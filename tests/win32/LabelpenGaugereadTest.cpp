@@ -46,9 +46,43 @@ TEST(Labelpen, ParameterLineWithoutASpaceIsReported) {
     ASSERT_TRUE(run.exited);
     ASSERT_EQ(run.dialogs.size(), 1u);
     EXPECT_EQ(run.dialogs[0].caption, L"labelpen");
-    EXPECT_NE(run.dialogs[0].text.find(L"空白がありません"), std::wstring::npos);
+    EXPECT_NE(run.dialogs[0].text.find(L"「2.5」は文字の高さと角度ではありません"),
+              std::wstring::npos);
     EXPECT_EQ(cad.Journal().Count("\"event\":\"paste\""), 0u);
     ExpectDesktopPutBack(before, cad.Main());
+}
+
+// Print #1, h; a writes " 2.5  0 "; the empty rows after the labels are the
+// rest of the sheet's selection. Both labels are placed, and nothing more
+// is asked of the user.
+TEST(Labelpen, APrintHeaderAndEmptyRowsAtTheEndPlaceTheLabels) {
+    const ToolFolder tool(L"labelpen-print", L"labelpen", L"mojidata.txt",
+                          test::Cp932(u" 2.5  0 \r\nA1橋台\r\nA2橋台\r\n\r\n  \r\n"));
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support() + L" --points 1,2;3,4;5,6");
+    ASSERT_TRUE(cad.Ready());
+    const test::DesktopState before = PrepareDesktop();
+    const test::ProcessRun run = tool.Run();
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_TRUE(run.dialogs.empty());
+    const auto& journal = cad.Journal();
+    EXPECT_TRUE(journal.WaitFor(
+        {"\"type\":\"TEXT\"", "\"x\":1,\"y\":2", "\"height\":2.5", "\"text\":\"A1橋台\""}))
+        << journal.Dump();
+    EXPECT_TRUE(journal.WaitFor({"\"type\":\"TEXT\"", "\"x\":3,\"y\":4", "\"text\":\"A2橋台\""}));
+    EXPECT_EQ(journal.Count("\"event\":\"prompt\""), 2u);
+    EXPECT_EQ(journal.Count("\"event\":\"error\""), 0u);
+    ExpectDesktopPutBack(before, cad.Main());
+}
+
+TEST(Labelpen, Utf8AndCellLineBreaksAreRefusedBeforeTheCadIsTouched) {
+    const std::pair<std::string, std::wstring> cases[] = {
+        {"2.5 0\r\nA1\xE6\xA9\x8B\xE5\x8F\xB0\r\n", L"mojidata.txt が UTF-8 で保存されています"},
+        {test::Cp932(u"2.5 0\r\nA1\n橋台\r\n"), L"セルの中の改行（Alt+Enter）"},
+    };
+    for (const auto& [mojidata, message] : cases) {
+        test::ExpectInputRefused(L"labelpen", L"mojidata.txt", mojidata, message);
+    }
 }
 
 std::wstring DistSupport() {

@@ -129,26 +129,43 @@ TEST(Pinmark, BadSentenIsReportedAndGoLspKept) {
 
 TEST(Pinmark, BadInputStopsBeforeTheCadIsTouchedAndKeepsTheClipboard) {
     const std::pair<std::string, std::wstring> cases[] = {
-        {"node\r\n(princ \"INJECTED\"),0\r\n",
-         L"の2行目の座標「(princ \"INJECTED\")」は数値ではありません"},
+        {"node\r\n(princ \"INJECTED\"),0\r\n", L"の2行目の座標「(princ」は数値ではありません"},
         {"\xEF\xBB\xBFnode\r\n1,2\r\n", L"UTF-8（BOM付き） で保存されています"},
         {std::string("n\0o\0d\0e\0", 8), L"UTF-16 などテキスト以外の形式"},
+        // Saved by an editor with LF line ends: one line, which would draw
+        // nothing and report success.
+        {"node\n12.5,3\n40,3\n", L"senten.txt の1行目に改行コード LF だけの改行があります"},
+        // Saved as UTF-8 without a byte order mark.
+        {"node\r\n\xEF\xBC\x91,2\r\n", L"senten.txt が UTF-8 で保存されています"},
+        // Write #1, "node" quotes the mode line.
+        {"\"node\"\r\n1,2\r\n", L"senten.txt の1行目「\"node\"」は node と読めません"},
+        // Print # of 0.5.
+        {"node\r\n .5 , 1 \r\n", L"0.5 のように書いてください"},
+        {"line\r\n0,0\r\n,,\r\n100,0\r\n", L"senten.txt の3行目が空の行です"},
     };
     for (const auto& [senten, message] : cases) {
-        const ToolFolder tool(L"pinmark-input", L"pinmark", L"senten.txt", senten);
-        StandinCad cad(tool.folder, L"acad.exe", tool.Support());
-        ASSERT_TRUE(cad.Ready());
-        ASSERT_TRUE(test::SetClipboardBytes("the user's text"));
-        const test::ProcessRun run = tool.Run();
-        ASSERT_TRUE(run.exited);
-        EXPECT_EQ(run.exitCode, test::ToolExitCode(StopKind::Input));
-        ASSERT_EQ(run.dialogs.size(), 1u);
-        EXPECT_NE(run.dialogs[0].text.find(message), std::wstring::npos)
-            << test::ToUtf8(run.dialogs[0].text);
-        EXPECT_EQ(cad.Journal().Count("\"event\":\"click\""), 0u);
-        EXPECT_EQ(test::ClipboardBytes(), "the user's text");
-        EXPECT_EQ(GetFileAttributesW(tool.folder.File(L"go.lsp").c_str()), INVALID_FILE_ATTRIBUTES);
+        test::ExpectInputRefused(L"pinmark", L"senten.txt", senten, message);
     }
+}
+
+// As VBA writes it: Print #1, x; ","; y puts a blank before and after each
+// number, and a sheet written to the end of its selection leaves empty rows.
+TEST(Pinmark, AFileWrittenByPrintWithEmptyRowsAtTheEndDraws) {
+    const ToolFolder tool(L"pinmark-print", L"pinmark", L"senten.txt",
+                          "node\r\n 12.5 , 3 \r\n-40 , 3 \r\n,\r\n,\r\n\r\n");
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support());
+    ASSERT_TRUE(cad.Ready());
+    const DesktopState before = PrepareDesktop();
+    const test::ProcessRun run = tool.Run();
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_TRUE(run.dialogs.empty());
+    const auto& journal = cad.Journal();
+    EXPECT_TRUE(journal.WaitFor({"\"type\":\"POINT\"", "\"x\":12.5,\"y\":3"})) << journal.Dump();
+    EXPECT_TRUE(journal.WaitFor({"\"type\":\"POINT\"", "\"x\":-40,\"y\":3"}));
+    EXPECT_EQ(journal.Count("\"event\":\"entity\""), 2u);
+    EXPECT_EQ(journal.Count("\"event\":\"error\""), 0u);
+    ExpectDesktopPutBack(before, cad.Main());
 }
 
 TEST(Pinmark, MissingSentenEndsWithTheInputCodeBeforeTheCadIsTouched) {

@@ -89,4 +89,24 @@ struct ToolFolder {
     std::wstring exe;
 };
 
+// A run of the tool over an input file it must refuse: one message that
+// holds the expected words, the input exit code, no click into the CAD, the
+// user's clipboard kept and no go.lsp written.
+inline void ExpectInputRefused(const std::wstring& tool, const std::wstring& inputName,
+                               const std::string& input, const std::wstring& message) {
+    SCOPED_TRACE(ToUtf8(message));
+    const ToolFolder folder(tool + L"-input", tool, inputName, input);
+    StandinCad cad(folder.folder, L"acad.exe", folder.Support());
+    ASSERT_TRUE(cad.Ready());
+    ASSERT_TRUE(SetClipboardBytes("the user's text"));
+    const ProcessRun run = folder.Run();
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.exitCode, ToolExitCode(StopKind::Input));
+    ASSERT_EQ(run.dialogs.size(), 1u);
+    EXPECT_NE(run.dialogs[0].text.find(message), std::wstring::npos) << ToUtf8(run.dialogs[0].text);
+    EXPECT_EQ(cad.Journal().Count("\"event\":\"click\""), 0u);
+    EXPECT_EQ(ClipboardBytes(), "the user's text");
+    EXPECT_EQ(GetFileAttributesW(folder.folder.File(L"go.lsp").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
 } // namespace vr::test
