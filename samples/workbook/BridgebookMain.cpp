@@ -91,6 +91,16 @@ void AddCoordinatesSheet(lxw_workbook* book, const Formats& formats) {
                  "モードが node なら点、line なら線を描きます。座標は 100 行まで。");
     worksheet_write_string(points, 2, 0, "モード", formats.label);
     worksheet_write_string(points, 2, 1, "line", formats.textInput);
+    // A drop-down of the two modes: a typed NODE or "node " would be refused.
+    char* modes[] = {const_cast<char*>("node"), const_cast<char*>("line"), nullptr};
+    lxw_data_validation mode = {};
+    mode.validate = LXW_VALIDATION_TYPE_LIST;
+    mode.value_list = modes;
+    mode.input_title = const_cast<char*>("モード");
+    mode.input_message = const_cast<char*>("node（点）か line（線）を選びます。");
+    mode.error_title = const_cast<char*>("モード");
+    mode.error_message = const_cast<char*>("node（点）か line（線）を選んでください。");
+    Check(worksheet_data_validation_cell(points, 2, 1, &mode), "mode drop-down");
     worksheet_write_string(points, 4, 0, "X", formats.header);
     worksheet_write_string(points, 4, 1, "Y", formats.header);
     worksheet_write_string(points, 4, 2, "Z", formats.header);
