@@ -32,7 +32,7 @@ test-host: host
 	@ctest --preset host
 
 test-win32: win32
-	@ctest --preset win32
+	@scripts/test-windows
 
 test-fuzz: fuzz-build
 	@scripts/fuzz --seconds $(FUZZ_TEST_SECONDS)

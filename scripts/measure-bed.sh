@@ -4,6 +4,11 @@
 # running there; they and the bed are stopped when the script ends.
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/win32
+if ! "$root/scripts/runs-32bit"; then
+  # No 32-bit programs here: measure the 64-bit build (scripts/test-windows).
+  cmake --preset win64 >/dev/null
+  build=$root/build/win64
+fi
 testbed=("$root/scripts/testbed" "$build/testbed")
 
 cmake --build "$build" --target pinmark labelpen gaugeread setupkit standin mbwatch floor \
