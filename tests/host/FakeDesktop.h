@@ -65,7 +65,10 @@ class RecordingDesktop final : public CursorControl,
     std::uint32_t now = 0;
     RunLockResult runLock = RunLockResult::Acquired;
     bool runLockHeld = false;
-    std::set<std::uint16_t> keysDown;
+    // Each key held down with the flags it was pressed with: the system tells
+    // the left and the right Ctrl apart by the extended-key flag, and a
+    // release without the flag the press had lets go of the other key.
+    std::set<std::pair<std::uint16_t, std::uint32_t>> keysDown;
     bool leftButtonDown = false;
     std::set<Hwnd> topmost;
     Hwnd foreground = 0;
@@ -234,10 +237,11 @@ class RecordingDesktop final : public CursorControl,
         if (Fails("SendInput", std::to_string(r.virtualKey) + "/" + std::to_string(r.flags))) {
             return 0;
         }
+        const std::pair key{r.virtualKey, r.flags & kKeyExtended};
         if (r.flags & kKeyUp) {
-            keysDown.erase(r.virtualKey);
+            keysDown.erase(key);
         } else {
-            keysDown.insert(r.virtualKey);
+            keysDown.insert(key);
         }
         return 1;
     }
