@@ -138,9 +138,6 @@ Outcome JobSequence::FindTarget() {
     }
     target_ = cad.MainWindow;
     commandWindow_ = run_.discovery.LastCommandWindow;
-    if (!target_ && cad.NotAnswering) {
-        return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationAnswer)};
-    }
     // Checked before anything is raised: the retries below could never
     // succeed on a window that is not there.
     if (!target_) {

@@ -22,7 +22,6 @@ struct FakeWindow {
     std::int32_t id = 0;
     std::string text; // what WM_GETTEXT answers (ANSI bytes)
     bool iconic = false;
-    bool hung = false;                // its title read is not answered
     std::string className = "Window"; // ANSI bytes
     Hwnd owner = 0;                   // of a top-level window
     bool visible = true;
@@ -319,9 +318,6 @@ class RecordingDesktop final : public CursorControl,
     }
     std::int32_t GetWindowTextLengthA(Hwnd window) override {
         Record("GetWindowTextLengthA(" + Handle(window) + ")");
-        if (windows.count(window) && windows[window].hung) {
-            return kTitleUnanswered;
-        }
         return windows.count(window) ? static_cast<std::int32_t>(windows[window].title.size()) : 0;
     }
     std::int32_t GetWindowTextA(Hwnd window, char* buffer, std::int32_t size) override {
