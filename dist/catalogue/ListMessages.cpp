@@ -97,6 +97,10 @@ void AddToolMessages(std::vector<Entry>& out) {
     out.push_back({kSettings, "delay-file", Text(vr::kDelayFileMessage), {}});
     out.push_back({kSettings, "settings-missing", vr::SettingsFileMissingMessage(kPath), {}});
     out.push_back({kSettings,
+                   "program-folder-unusable",
+                   vr::ProgramFolderUnusableMessage(u"〈フォルダー〉", u"〈文字〉"),
+                   {}});
+    out.push_back({kSettings,
                    "setting-out-of-range",
                    vr::SettingOutOfRangeMessage(kPath, u"Main", u"〈キー〉", kValue),
                    {}});

@@ -5,6 +5,7 @@
 #include "job/CadIntegrityCheck.h"
 #include "job/JobInput.h"
 #include "messages/ToolMessages.h"
+#include "messages/WindowMessages.h"
 #include "settings/ToolPaths.h"
 #include "text/AnsiText.h"
 #include "timing/DelayWait.h"
@@ -45,6 +46,7 @@ class JobSequence {
         : run_(run), plan_(plan), desktop_(run.services.desktop) {}
 
     Outcome Run() {
+        locked_ = std::exchange(run_.runLockHeld, false);
         Outcome outcome = StepsCatchingFaults();
         if (outcome) {
             PutDesktopBack();
@@ -257,6 +259,9 @@ void JobSequence::WaitForRestoredCursor() {
 Outcome JobSequence::StepsCatchingFaults() {
     try {
         return Steps();
+    } catch (const MainWindowNotCreated& fault) {
+        return Failure{StopKind::Unexpected,
+                       WindowNotCreatedMessage(fault.windowName, fault.errorCode)};
     } catch (const std::bad_alloc&) {
         return Failure{StopKind::Unexpected, UnexpectedStopMessage(u"メモリ不足")};
     } catch (...) {
@@ -309,7 +314,7 @@ Outcome JobSequence::Steps() {
     if (Outcome failed = LoadSettingsStep(run_)) {
         return failed;
     }
-    if (desktop_.runLock.AcquireRunLock(kRunLockTimeoutMs) != RunLockResult::Acquired) {
+    if (!locked_ && desktop_.runLock.AcquireRunLock(kRunLockTimeoutMs) != RunLockResult::Acquired) {
         return Failure{StopKind::AnotherTool, AnotherToolRunningMessage()};
     }
     locked_ = true;

@@ -72,6 +72,10 @@ inline constexpr std::uint64_t kMaxInputFileBytes = 1u << 20;
 // ZuDuv.ini is not beside the tools.
 [[nodiscard]] Text SettingsFileMissingMessage(TextView path);
 
+// The tool's folder has a character in its name that the ANSI code page
+// cannot write: the settings and the tool's files could not be named.
+[[nodiscard]] Text ProgramFolderUnusableMessage(TextView folder, TextView character);
+
 // gaugeread: a value holding a character the ANSI code page cannot write.
 [[nodiscard]] Text RequestNotWritableMessage(TextView value);
 
