@@ -223,6 +223,10 @@ void AddSetupMessages(std::vector<Entry>& out) {
          Text(u"〈Windows の説明〉=Windows が示す説明|") + Text(setup::kUnknownError)});
     out.push_back({kSetup, "setup-own-folder", setup::OwnFolderMessage(u"〈フォルダー〉"), {}});
     out.push_back({kSetup,
+                   "setup-folder-name-unusable",
+                   setup::FolderNameUnusableMessage(u"〈フォルダー〉", u"〈文字〉"),
+                   {}});
+    out.push_back({kSetup,
                    "setup-guide-not-opened",
                    setup::GuideNotOpenedMessage(u"〈setupguide.pdf のパス〉"),
                    {}});
