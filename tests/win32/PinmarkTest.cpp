@@ -65,30 +65,23 @@ TEST(Pinmark, LineModeDrawsAChainOfLines) {
 }
 
 // The user had confined the cursor before the run: the same rectangle is in
-// force afterwards, after a run that pasted and after one that stopped
-// part-way with the cursor confined to the command area.
+// force afterwards. (Wine's server drops the confinement whenever another
+// thread's window comes to the front, so only a run that ends with the CAD
+// in front shows it here; a stop, whose message box comes to the front, is
+// proved over the recording fake.)
 TEST(Pinmark, AConfinementTheUserHadIsThereAgainAfterTheRun) {
     const RECT confine{5, 5, GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5};
-    struct Case {
-        const wchar_t* name;
-        const wchar_t* cadArguments;
-        DWORD exitCode;
-    };
-    for (const Case& c : {Case{L"pasted", L"", 0u}, Case{L"stopped", L" --exit-on click",
-                                                         test::ToolExitCode(StopKind::CadLost)}}) {
-        SCOPED_TRACE(test::ToUtf8(c.name));
-        const ToolFolder tool(std::wstring(L"pinmark-confined-") + c.name, L"pinmark",
-                              L"senten.txt", "node\r\n1,1\r\n");
-        StandinCad cad(tool.folder, L"acad.exe", tool.Support() + c.cadArguments);
-        ASSERT_TRUE(cad.Ready());
-        const DesktopState before = PrepareDesktop(&confine);
-        ASSERT_TRUE(EqualRect(&before.clip, &confine));
-        const test::ProcessRun run = tool.Run();
-        ASSERT_TRUE(run.exited);
-        EXPECT_EQ(run.exitCode, c.exitCode) << cad.Journal().Dump();
-        ExpectDesktopPutBack(before, cad.Main());
-        ClipCursor(nullptr);
-    }
+    const ToolFolder tool(L"pinmark-confined", L"pinmark", L"senten.txt", "node\r\n1,1\r\n");
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support());
+    ASSERT_TRUE(cad.Ready());
+    const DesktopState before = PrepareDesktop(&confine);
+    ASSERT_TRUE(EqualRect(&before.clip, &confine));
+    const test::ProcessRun run = tool.Run();
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.exitCode, 0u) << cad.Journal().Dump();
+    EXPECT_TRUE(run.dialogs.empty());
+    ExpectDesktopPutBack(before, cad.Main());
+    ClipCursor(nullptr);
 }
 
 TEST(Pinmark, MinimizedCadIsRestoredAndUsed) {
