@@ -66,8 +66,18 @@ bool ShellApplicationExecute(const std::u16string& path) {
     return SUCCEEDED(result);
 }
 
-// True once a process started by this one is running.
-bool HasStartedProcess() {
+// True once a process has been started by this one: counted by the job this
+// process was put in (its children join it, and the count keeps a viewer
+// that has already handed the document on and ended), or, without the job,
+// seen running.
+bool HasStartedProcess(HANDLE job) {
+    if (job) {
+        JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
+        if (QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &accounting,
+                                      sizeof accounting, nullptr)) {
+            return accounting.TotalProcesses > 1;
+        }
+    }
     const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     if (!snapshot.IsValid()) {
         return false;
@@ -166,6 +176,12 @@ void Win32Installer::ShowMessage(std::u16string_view text) {
 }
 
 bool Win32Installer::OpenDocument(const std::u16string& path) {
+    // A job with no limits, only to count the processes this one starts; a
+    // process already in a job that allows no other is watched without it.
+    launchJob_.Reset(CreateJobObjectW(nullptr, nullptr));
+    if (launchJob_.IsValid() && !AssignProcessToJobObject(launchJob_.Get(), GetCurrentProcess())) {
+        launchJob_.Reset(nullptr);
+    }
     if (!ShellApplicationExecute(path)) {
         ShowMessage(GuideNotOpenedMessage(path));
         return false;
@@ -184,7 +200,7 @@ bool Win32Installer::OpenDocument(const std::u16string& path) {
 void Win32Installer::WaitForDocumentLaunch() {
     constexpr DWORD kLaunchBoundMs = 5000;
     const DWORD start = GetTickCount();
-    while (!HasStartedProcess() && GetTickCount() - start < kLaunchBoundMs) {
+    while (!HasStartedProcess(launchJob_.Get()) && GetTickCount() - start < kLaunchBoundMs) {
         PumpPendingMessages(form_);
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Installation.h"
+#include "winsupport/win32/Handles.h"
 
 #include <windows.h>
 
@@ -26,6 +27,7 @@ class Win32Installer final : public InstallerPlatform {
   private:
     HWND form_;
     HWND installButton_;
+    UniqueHandle launchJob_; // counts the processes the guide's launch starts
 };
 
 } // namespace vr::setup
