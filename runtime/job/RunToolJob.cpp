@@ -314,8 +314,10 @@ Outcome JobSequence::Steps() {
     if (Outcome failed = LoadSettingsStep(run_)) {
         return failed;
     }
-    if (!locked_ && desktop_.runLock.AcquireRunLock(kRunLockTimeoutMs) != RunLockResult::Acquired) {
-        return Failure{StopKind::AnotherTool, AnotherToolRunningMessage()};
+    if (!locked_) {
+        if (Outcome failed = TakeRunLock(desktop_.runLock)) {
+            return failed;
+        }
     }
     locked_ = true;
     // 2. The cursor as the user left it.
@@ -451,6 +453,18 @@ void JobSequence::PutDesktopBack() {
 }
 
 } // namespace
+
+Outcome TakeRunLock(RunLock& lock) {
+    switch (lock.AcquireRunLock(kRunLockTimeoutMs)) {
+    case RunLockResult::Acquired:
+        return kSucceeded;
+    case RunLockResult::TimedOut:
+        return Failure{StopKind::AnotherTool, AnotherToolRunningMessage()};
+    case RunLockResult::Unavailable:
+        break;
+    }
+    return Failure{StopKind::Unexpected, UnexpectedStopMessage(kRunLockUnavailable)};
+}
 
 Outcome RunToolJob(ToolRun& run, const ToolJobPlan& plan) {
     return JobSequence(run, plan).Run();

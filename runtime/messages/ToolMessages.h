@@ -84,6 +84,9 @@ inline constexpr std::uint64_t kMaxInputFileBytes = 1u << 20;
 
 // Something the program did not foresee stopped it; the desktop is back.
 [[nodiscard]] Text UnexpectedStopMessage(TextView what);
+// What UnexpectedStopMessage names when the lock that keeps tool runs apart
+// could not be made.
+inline constexpr TextView kRunLockUnavailable = u"実行の順番を守る仕組みを用意できませんでした";
 
 // What the first line of each input file must hold.
 inline constexpr TextView kSentenFirstLineHint = u"1行目に node または line が必要です";

@@ -46,8 +46,8 @@ Outcome WriteRequestFile(ToolRun& run, const ToolJobPlan& plan) {
         return kSucceeded;
     }
     RunLock& lock = run.services.desktop.runLock;
-    if (lock.AcquireRunLock(kRunLockTimeoutMs) != RunLockResult::Acquired) {
-        return Failure{StopKind::AnotherTool, AnotherToolRunningMessage()};
+    if (Outcome failed = TakeRunLock(lock)) {
+        return failed;
     }
     Outcome written = WriteToolOutputFile(run.services.files, run.programFolder,
                                           plan.requestFile->fileName, plan.requestFile->content);

@@ -298,6 +298,9 @@ TEST(RunToolJob, StopsWithoutTouchingTheDesktopWhenTheTargetIsNotUsable) {
         {"another tool running",
          [](JobWorld& w) { w.fake.desktop.runLock = RunLockResult::TimedOut; },
          AnotherToolRunningMessage()},
+        {"run lock not made",
+         [](JobWorld& w) { w.fake.desktop.runLock = RunLockResult::Unavailable; },
+         UnexpectedStopMessage(kRunLockUnavailable)},
     };
     for (const Case& c : cases) {
         JobWorld world;
