@@ -97,6 +97,10 @@ void AddToolMessages(std::vector<Entry>& out) {
     out.push_back({kSettings, "delay-file", Text(vr::kDelayFileMessage), {}});
     out.push_back({kSettings, "settings-missing", vr::SettingsFileMissingMessage(kPath), {}});
     out.push_back({kSettings,
+                   "program-folder-unusable",
+                   vr::ProgramFolderUnusableMessage(u"〈フォルダー〉", u"〈文字〉"),
+                   {}});
+    out.push_back({kSettings,
                    "setting-out-of-range",
                    vr::SettingOutOfRangeMessage(kPath, u"Main", u"〈キー〉", kValue),
                    {}});
@@ -230,6 +234,10 @@ void AddSetupMessages(std::vector<Entry>& out) {
          setup::CopyFailedMessage(u"〈ファイル名〉", failure, u"〈コピー元〉", u"〈コピー先〉"),
          Text(u"〈Windows の説明〉=Windows が示す説明|") + Text(setup::kUnknownError)});
     out.push_back({kSetup, "setup-own-folder", setup::OwnFolderMessage(u"〈フォルダー〉"), {}});
+    out.push_back({kSetup,
+                   "setup-folder-name-unusable",
+                   setup::FolderNameUnusableMessage(u"〈フォルダー〉", u"〈文字〉"),
+                   {}});
     out.push_back({kSetup,
                    "setup-guide-not-opened",
                    setup::GuideNotOpenedMessage(u"〈setupguide.pdf のパス〉"),

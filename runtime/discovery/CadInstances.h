@@ -15,8 +15,6 @@ struct CadInstance {
     Hwnd MainCommandWindow = 0;
     Hwnd TextWindow = 0;
     Hwnd TextCommandWindow = 0;
-    // A window of the process did not answer the read of its title.
-    bool NotAnswering = false;
     // The process the row was found in.
     std::uint32_t ProcessId = 0;
     // The caption search under MainWindow found a window titled

@@ -29,12 +29,6 @@ Text Rect(const std::optional<ScreenRect>& rect) {
 }
 
 Text Title(const SurveyedWindow& window) {
-    if (window.titleUnanswered) {
-        return u"タイトル（応答なし）";
-    }
-    if (window.titleSkipped) {
-        return u"タイトル（読んでいません）";
-    }
     return Join({u"タイトル「", OnOneLine(window.title), u"」"});
 }
 

@@ -49,11 +49,7 @@ class Discovery {
 
     void ExamineTopLevelWindow(Hwnd window) {
         CadInstance& row = state_.InstanceTable.back();
-        const std::int32_t length = tree_.GetWindowTextLengthA(window);
-        if (length == kTitleUnanswered) {
-            row.NotAnswering = true;
-        }
-        if (length <= 0) {
+        if (tree_.GetWindowTextLengthA(window) <= 0) {
             return;
         }
         const Text title = GetWindowCaption(tree_, window);

@@ -42,24 +42,14 @@ class ProcessSurvey {
         return process_.windows.back();
     }
 
-    // A program that does not answer one read would cost the bound again
-    // on every further window: its other titles are left unread.
+    // Another program's titles are read without a message: a program that
+    // does not answer costs nothing here.
     void ReadTitle(SurveyedWindow& entry) {
-        if (stoppedAnswering_) {
-            entry.titleSkipped = true;
-            return;
-        }
-        if (desktop_.tree.GetWindowTextLengthA(entry.handle) == kTitleUnanswered) {
-            entry.titleUnanswered = true;
-            stoppedAnswering_ = true;
-            return;
-        }
         entry.title = GetWindowCaption(desktop_.tree, entry.handle);
     }
 
     const Desktop& desktop_;
     SurveyedProcess& process_;
-    bool stoppedAnswering_ = false;
 };
 
 } // namespace

@@ -16,9 +16,7 @@ struct SurveyedWindow {
     Hwnd owner = 0; // of a top-level window
     Text className;
     Text title;
-    bool titleUnanswered = false; // its program did not answer the read
-    bool titleSkipped = false;    // not read: the program had stopped answering
-    std::int32_t controlId = 0;   // of a child window
+    std::int32_t controlId = 0; // of a child window
     std::optional<ScreenRect> rect;
     bool visible = false;
 };

@@ -7,15 +7,25 @@ std::int32_t FloorHalf(std::int64_t sum) {
     return static_cast<std::int32_t>(sum >= 0 ? sum / 2 : -((-sum + 1) / 2));
 }
 
+// Closes the clipboard this run opened, also when the step in between
+// throws: left open, no other program could use it until the tool ended.
+class OpenClipboardGuard : NonCopyable {
+  public:
+    explicit OpenClipboardGuard(ClipboardAccess& clipboard) : clipboard_(clipboard) {}
+    // Closing fails only when the clipboard is not open; nothing to undo.
+    ~OpenClipboardGuard() { (void)clipboard_.CloseClipboard(); }
+
+  private:
+    ClipboardAccess& clipboard_;
+};
+
 template <class Use> ClipboardResult WithClipboard(const Desktop& desktop, Hwnd owner, Use&& use) {
     if (!RetryBounded(desktop.clock, kClipboardRetry,
                       [&] { return desktop.clipboard.OpenClipboard(owner); })) {
         return ClipboardResult::Busy;
     }
-    const bool done = use();
-    // Closing fails only when the clipboard is not open; nothing to undo.
-    (void)desktop.clipboard.CloseClipboard();
-    return done ? ClipboardResult::Done : ClipboardResult::Refused;
+    const OpenClipboardGuard open(desktop.clipboard);
+    return use() ? ClipboardResult::Done : ClipboardResult::Refused;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "job/CadIntegrityCheck.h"
 #include "job/JobInput.h"
 #include "messages/ToolMessages.h"
+#include "messages/WindowMessages.h"
 #include "settings/ToolPaths.h"
 #include "text/AnsiText.h"
 #include "timing/DelayWait.h"
@@ -45,6 +46,7 @@ class JobSequence {
         : run_(run), plan_(plan), desktop_(run.services.desktop) {}
 
     Outcome Run() {
+        locked_ = std::exchange(run_.runLockHeld, false);
         Outcome outcome = StepsCatchingFaults();
         if (outcome) {
             PutDesktopBack();
@@ -138,9 +140,6 @@ Outcome JobSequence::FindTarget() {
     }
     target_ = cad.MainWindow;
     commandWindow_ = run_.discovery.LastCommandWindow;
-    if (!target_ && cad.NotAnswering) {
-        return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationAnswer)};
-    }
     // Checked before anything is raised: the retries below could never
     // succeed on a window that is not there.
     if (!target_) {
@@ -260,6 +259,9 @@ void JobSequence::WaitForRestoredCursor() {
 Outcome JobSequence::StepsCatchingFaults() {
     try {
         return Steps();
+    } catch (const MainWindowNotCreated& fault) {
+        return Failure{StopKind::Unexpected,
+                       WindowNotCreatedMessage(fault.windowName, fault.errorCode)};
     } catch (const std::bad_alloc&) {
         return Failure{StopKind::Unexpected, UnexpectedStopMessage(u"メモリ不足")};
     } catch (...) {
@@ -312,8 +314,10 @@ Outcome JobSequence::Steps() {
     if (Outcome failed = LoadSettingsStep(run_)) {
         return failed;
     }
-    if (desktop_.runLock.AcquireRunLock(kRunLockTimeoutMs) != RunLockResult::Acquired) {
-        return Failure{StopKind::AnotherTool, AnotherToolRunningMessage()};
+    if (!locked_) {
+        if (Outcome failed = TakeRunLock(desktop_.runLock)) {
+            return failed;
+        }
     }
     locked_ = true;
     // 2. The cursor as the user left it.
@@ -449,6 +453,18 @@ void JobSequence::PutDesktopBack() {
 }
 
 } // namespace
+
+Outcome TakeRunLock(RunLock& lock) {
+    switch (lock.AcquireRunLock(kRunLockTimeoutMs)) {
+    case RunLockResult::Acquired:
+        return kSucceeded;
+    case RunLockResult::TimedOut:
+        return Failure{StopKind::AnotherTool, AnotherToolRunningMessage()};
+    case RunLockResult::Unavailable:
+        break;
+    }
+    return Failure{StopKind::Unexpected, UnexpectedStopMessage(kRunLockUnavailable)};
+}
 
 Outcome RunToolJob(ToolRun& run, const ToolJobPlan& plan) {
     return JobSequence(run, plan).Run();

@@ -19,4 +19,9 @@ inline constexpr std::uint32_t kCadAnswerTimeoutMs = 2000;
 // message is showing.
 [[nodiscard]] Outcome RunToolJob(ToolRun& run, const ToolJobPlan& plan);
 
+// The lock that keeps tool runs apart, waited for (bounded): nothing when it
+// is held, otherwise the stop to report: another tool at work when the wait
+// ran out, an unexpected error when the lock could not be made at all.
+[[nodiscard]] Outcome TakeRunLock(RunLock& lock);
+
 } // namespace vr

@@ -23,6 +23,9 @@ struct ToolRun : NonCopyable {
     Text toolName; // also the caption of every message box the tool shows
     Text programFolder;
     std::int16_t delayFactor = kDefaultDelayFactor;
+    // The run lock taken before the job (gaugeread takes it before it writes
+    // its request); the job then keeps it and gives it back at its end.
+    bool runLockHeld = false;
     Text settingsFolder;
     ToolSettings settings;
     DiscoveryState discovery;

@@ -160,6 +160,15 @@ TextView NumberSlipHint(NumberSlip slip) {
     return {};
 }
 
+Text ProgramFolderUnusableMessage(TextView folder, TextView character) {
+    return Join({u"ツールのフォルダーの名前に、Windows の文字コード（Shift-JIS）で書けない文字「",
+                 character,
+                 u"」があるため、このフォルダーでは設定ファイル ZuDuv.ini "
+                 u"などのファイルを読めません。\nこの文字を含まない名前のフォルダーにツールを入れ直"
+                 u"してください。\n",
+                 folder});
+}
+
 Text SettingsFileMissingMessage(TextView path) {
     return Join(
         {u"設定ファイル ZuDuv.ini がありません。ツールと同じフォルダーに置いてください。\n", path});

@@ -93,6 +93,10 @@ inline constexpr TextView kHintThousands =
 // ZuDuv.ini is not beside the tools.
 [[nodiscard]] Text SettingsFileMissingMessage(TextView path);
 
+// The tool's folder has a character in its name that the ANSI code page
+// cannot write: the settings and the tool's files could not be named.
+[[nodiscard]] Text ProgramFolderUnusableMessage(TextView folder, TextView character);
+
 // gaugeread: a value holding a character the ANSI code page cannot write.
 [[nodiscard]] Text RequestNotWritableMessage(TextView value);
 
@@ -101,6 +105,9 @@ inline constexpr TextView kHintThousands =
 
 // Something the program did not foresee stopped it; the desktop is back.
 [[nodiscard]] Text UnexpectedStopMessage(TextView what);
+// What UnexpectedStopMessage names when the lock that keeps tool runs apart
+// could not be made.
+inline constexpr TextView kRunLockUnavailable = u"実行の順番を守る仕組みを用意できませんでした";
 
 // What the first line of each input file must hold.
 inline constexpr TextView kSentenFirstLineHint = u"1行目に node または line が必要です";

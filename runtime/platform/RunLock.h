@@ -6,7 +6,9 @@
 
 namespace vr {
 
-enum class RunLockResult { Acquired, TimedOut };
+// Unavailable: the lock itself could not be made (the system refused the
+// named mutex); nothing says that another tool is at work.
+enum class RunLockResult { Acquired, TimedOut, Unavailable };
 
 // The lock that keeps two tool runs of the set from overlapping: both drive
 // the one desktop, and pinmark and labelpen share go.lsp.

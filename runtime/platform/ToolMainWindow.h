@@ -22,6 +22,14 @@ class InstanceList : NonCopyable {
     [[nodiscard]] virtual int SelectedIndex() = 0;
 };
 
+// What CreateIfNeeded throws when the window cannot be created, which a tool
+// run cannot do without: the window's name and the platform's error code.
+// The job reports it where it reports every stop, with the desktop put back.
+struct MainWindowNotCreated {
+    Text windowName;
+    unsigned long errorCode = 0;
+};
+
 // The tool's main window frmMain as the job and discovery see it. It is
 // created hidden on the first touch of its instance list and never shown by
 // a tool run.
@@ -29,7 +37,8 @@ class ToolMainWindow : NonCopyable {
   public:
     virtual ~ToolMainWindow() = default;
     // Creates the window (hidden) if it does not exist yet; true when this
-    // call created it, so that its load step runs.
+    // call created it, so that its load step runs. Throws
+    // MainWindowNotCreated when it cannot.
     [[nodiscard]] virtual bool CreateIfNeeded() = 0;
     [[nodiscard]] virtual InstanceList& cmbFileName() = 0;
     virtual void SetTxtGet(TextView text) = 0;

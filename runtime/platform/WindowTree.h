@@ -9,11 +9,11 @@ namespace vr {
 
 // The windows of a thread and the descendants of a window, with their
 // titles read by bytes in the ANSI code page. Another program's titles are
-// read as the window manager keeps them, without waiting on the program. A
-// window of the tool's own process is asked for its title; when its thread
-// does not answer within a few seconds, the title length is -1
-// (kTitleUnanswered), so that nothing the tool reads can hang it.
-inline constexpr std::int32_t kTitleUnanswered = -1;
+// read as the window manager keeps them, without waiting on the program, so
+// a title read never goes unanswered. A window of the tool's own process is
+// asked for its title; when its thread does not answer within a few
+// seconds, the window reads as untitled, so that nothing the tool reads can
+// hang it.
 
 class WindowTree : NonCopyable {
   public:

@@ -3,10 +3,19 @@
 #include "files/ToolFiles.h"
 #include "job/RunToolJob.h"
 #include "messages/ToolMessages.h"
+#include "text/AnsiText.h"
 
 namespace vr {
 
 int RunEntrySequence(ToolRun& run, const ToolJob& job, const ToolJob& beforeDelay) {
+    // The settings are read, and the CAD finds the tool's files, through the
+    // ANSI code page: a folder name it cannot write names no file, and every
+    // setting would silently take its default.
+    if (const Text character = FirstUnencodableCharacter(run.programFolder); !character.empty()) {
+        run.services.messages.ShowMessage(
+            run.toolName, ProgramFolderUnusableMessage(run.programFolder, character));
+        return ExitCodeOf(StopKind::Settings);
+    }
     if (beforeDelay) {
         if (const Outcome outcome = beforeDelay(run)) {
             run.services.messages.ShowMessage(run.toolName, outcome->message);
@@ -29,12 +38,25 @@ int RunEntrySequence(ToolRun& run, const ToolJob& job, const ToolJob& beforeDela
     return kPastedExitCode;
 }
 
+// The request belongs to the run that pastes its load command: the lock is
+// taken before the file is written, so that a second run cannot replace the
+// request that this run's routine is about to read, and the job keeps it.
 Outcome WriteRequestFile(ToolRun& run, const ToolJobPlan& plan) {
     if (!plan.requestFile) {
         return kSucceeded;
     }
-    return WriteToolOutputFile(run.services.files, run.programFolder, plan.requestFile->fileName,
-                               plan.requestFile->content);
+    RunLock& lock = run.services.desktop.runLock;
+    if (Outcome failed = TakeRunLock(lock)) {
+        return failed;
+    }
+    Outcome written = WriteToolOutputFile(run.services.files, run.programFolder,
+                                          plan.requestFile->fileName, plan.requestFile->content);
+    if (written) {
+        lock.ReleaseRunLock();
+    } else {
+        run.runLockHeld = true;
+    }
+    return written;
 }
 
 Outcome RunPlannedJob(ToolRun& run, const ToolJobPlan& plan) {

@@ -23,7 +23,8 @@ using ToolJob = std::function<Outcome(ToolRun&)>;
 // it cannot use).
 using ToolPlanOrFailure = std::variant<ToolJobPlan, Failure>;
 
-// The plan's request file beside the program, when it has one.
+// The plan's request file beside the program, when it has one, written
+// under the run lock, which the job then keeps.
 [[nodiscard]] Outcome WriteRequestFile(ToolRun& run, const ToolJobPlan& plan);
 
 // The plan's script built from the tool's input, then the job, which writes

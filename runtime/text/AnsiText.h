@@ -21,6 +21,10 @@ namespace vr {
 // so that writing it and reading it back gives the same text.
 [[nodiscard]] bool IsAnsiEncodable(TextView text);
 
+// The first character of the text (one or two UTF-16 units) that is not
+// encodable as above; empty when every character is.
+[[nodiscard]] Text FirstUnencodableCharacter(TextView text);
+
 // True when the byte starts a double-byte character in the ANSI code page.
 [[nodiscard]] bool IsAnsiLeadByte(unsigned char byte) noexcept;
 

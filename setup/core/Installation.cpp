@@ -25,6 +25,13 @@ InstallOutcome RunInstallation(InstallerPlatform& platform) {
         platform.ShowMessage(OwnFolderMessage(target));
         return InstallOutcome::RefusedOwnFolder;
     }
+    // The tools read their settings, and the CAD loads their files, through
+    // the ANSI code page: a folder whose name it cannot write names no file.
+    if (const std::u16string character = platform.FirstCharacterOutsideCodePage(target);
+        !character.empty()) {
+        platform.ShowMessage(FolderNameUnusableMessage(target, character));
+        return InstallOutcome::RefusedFolderName;
+    }
     // The window keeps answering during the copies; a second press must not
     // start a second installation.
     platform.SetInstallEnabled(false);
@@ -38,7 +45,9 @@ InstallOutcome RunInstallation(InstallerPlatform& platform) {
         platform.ProcessPendingMessages();
     }
     platform.ShowMessage(kCompleted);
-    platform.OpenDocument(JoinPath(target, kSetupGuide));
+    if (platform.OpenDocument(JoinPath(target, kSetupGuide))) {
+        platform.WaitForDocumentLaunch();
+    }
     return InstallOutcome::Completed;
 }
 

@@ -24,6 +24,10 @@ class InstallerPlatform {
     [[nodiscard]] virtual std::u16string ProgramFolder() = 0;
     // Whether two paths name the same folder on disk.
     [[nodiscard]] virtual bool IsSameFolder(const std::u16string& a, const std::u16string& b) = 0;
+    // The first character of the text that the system's ANSI code page
+    // cannot write (as one or two UTF-16 units); empty when there is none.
+    [[nodiscard]] virtual std::u16string
+    FirstCharacterOutsideCodePage(const std::u16string& text) = 0;
     virtual void SetInstallEnabled(bool enabled) = 0;
     // Copies one file, replacing the destination.
     [[nodiscard]] virtual std::optional<CopyFailure> CopyPayloadFile(const std::u16string& from,
@@ -31,11 +35,16 @@ class InstallerPlatform {
     virtual void ProcessPendingMessages() = 0;
     // A modal box with OK only, no icon, captioned with the program's title.
     virtual void ShowMessage(std::u16string_view text) = 0;
-    // Opens a document with its file type's default action, without waiting.
-    virtual void OpenDocument(const std::u16string& path) = 0;
+    // Opens a document with its file type's default action, without waiting
+    // for the viewer; false when the shell refused (the user has been told).
+    [[nodiscard]] virtual bool OpenDocument(const std::u16string& path) = 0;
+    // Waits, bounded, until the launch of the document has completed: the
+    // shell may hand it to its viewer after OpenDocument has returned, and
+    // the program's end would cancel a launch still under way.
+    virtual void WaitForDocumentLaunch() = 0;
 };
 
-enum class InstallOutcome { Cancelled, RefusedOwnFolder, CopyFailed, Completed };
+enum class InstallOutcome { Cancelled, RefusedOwnFolder, RefusedFolderName, CopyFailed, Completed };
 
 // One press of the install button: choose a folder, copy the payload in
 // order, confirm and open the guide. The program ends after any outcome.

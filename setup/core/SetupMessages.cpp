@@ -39,6 +39,18 @@ std::u16string OwnFolderMessage(std::u16string_view folder) {
     return text;
 }
 
+std::u16string FolderNameUnusableMessage(std::u16string_view folder,
+                                         std::u16string_view character) {
+    std::u16string text = u"選んだフォルダ「";
+    text += folder;
+    text += u"」の名前には、Windows の文字コード（Shift-JIS）で書けない文字「";
+    text += character;
+    text += u"」があります。\r\n"
+            u"ツールはこのフォルダの設定ファイルを読めないため、ここにはインストールできません。"
+            u"\r\nこの文字を含まない名前のフォルダを選んでやり直してください。";
+    return text;
+}
+
 std::u16string GuideNotOpenedMessage(std::u16string_view guidePath) {
     std::u16string text = u"インストールは完了しましたが、ガイドを開けませんでした。\r\n"
                           u"次のファイルを開いてください。\r\n";

@@ -35,6 +35,11 @@ inline constexpr std::u16string_view kFormFailed =
 // The message when the chosen folder is the installer's own.
 [[nodiscard]] std::u16string OwnFolderMessage(std::u16string_view folder);
 
+// A target whose name holds a character the ANSI code page cannot write:
+// the folder and the character.
+[[nodiscard]] std::u16string FolderNameUnusableMessage(std::u16string_view folder,
+                                                       std::u16string_view character);
+
 // The message after the copies when the guide could not be opened: where it
 // is, so that the user can open it.
 [[nodiscard]] std::u16string GuideNotOpenedMessage(std::u16string_view guidePath);

@@ -11,6 +11,7 @@
 
 #include <oleauto.h>
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <string>
 
@@ -63,6 +64,46 @@ bool ShellApplicationExecute(const std::u16string& path) {
         VariantClear(&argument);
     }
     return SUCCEEDED(result);
+}
+
+// True once a process has been started by this one: counted by the job this
+// process was put in (its children join it, and the count keeps a viewer
+// that has already handed the document on and ended), or, without the job,
+// seen running.
+bool HasStartedProcess(HANDLE job) {
+    if (job) {
+        JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
+        if (QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &accounting,
+                                      sizeof accounting, nullptr)) {
+            return accounting.TotalProcesses > 1;
+        }
+    }
+    const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot.IsValid()) {
+        return false;
+    }
+    const DWORD self = GetCurrentProcessId();
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
+         more = Process32NextW(snapshot.Get(), &entry)) {
+        if (entry.th32ParentProcessID == self && entry.th32ProcessID != self) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A character the ANSI code page writes as itself: no default character
+// and no look-alike ("best fit") in its place.
+bool FitsCodePage(const std::u16string& character) {
+    const std::wstring wide = WideZ(character);
+    BOOL usedDefault = FALSE;
+    char bytes[8] = {};
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(),
+                                           static_cast<int>(wide.size()), bytes, sizeof bytes,
+                                           nullptr, &usedDefault);
+    return length > 0 && !usedDefault;
 }
 
 } // namespace
@@ -134,10 +175,47 @@ void Win32Installer::ShowMessage(std::u16string_view text) {
     MessageBoxW(form_, WideZ(text).c_str(), WideZ(kProgramTitle).c_str(), MB_OK);
 }
 
-void Win32Installer::OpenDocument(const std::u16string& path) {
+bool Win32Installer::OpenDocument(const std::u16string& path) {
+    // A job with no limits, only to count the processes this one starts; a
+    // process already in a job that allows no other is watched without it.
+    launchJob_.Reset(CreateJobObjectW(nullptr, nullptr));
+    if (launchJob_.IsValid() && !AssignProcessToJobObject(launchJob_.Get(), GetCurrentProcess())) {
+        launchJob_.Reset(nullptr);
+    }
     if (!ShellApplicationExecute(path)) {
         ShowMessage(GuideNotOpenedMessage(path));
+        return false;
     }
+    return true;
+}
+
+// Shell.Application's ShellExecute gives no handle on the launch, and the
+// shell may finish it on a thread of this process after the call returned
+// (SEE_MASK_NOASYNC, which makes ShellExecuteEx wait, has no counterpart in
+// the automation method). The launch has completed once this process has
+// started the viewer; a viewer reached another way (DDE with one already
+// open, activation through another process) starts no process of ours, and
+// the bound ends the wait. Messages are pumped meanwhile: a DDE conversation
+// runs through them.
+void Win32Installer::WaitForDocumentLaunch() {
+    constexpr DWORD kLaunchBoundMs = 5000;
+    const DWORD start = GetTickCount();
+    while (!HasStartedProcess(launchJob_.Get()) && GetTickCount() - start < kLaunchBoundMs) {
+        PumpPendingMessages(form_);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    }
+}
+
+std::u16string Win32Installer::FirstCharacterOutsideCodePage(const std::u16string& text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const bool pair = text[at] >= 0xD800 && text[at] <= 0xDBFF && at + 1 < text.size();
+        const std::u16string character = text.substr(at, pair ? 2 : 1);
+        if (!FitsCodePage(character)) {
+            return character;
+        }
+        at += character.size();
+    }
+    return {};
 }
 
 } // namespace vr::setup

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Installation.h"
+#include "winsupport/win32/Handles.h"
 
 #include <windows.h>
 
@@ -14,16 +15,19 @@ class Win32Installer final : public InstallerPlatform {
     std::u16string ChooseInstallFolder() override;
     std::u16string ProgramFolder() override;
     bool IsSameFolder(const std::u16string& a, const std::u16string& b) override;
+    std::u16string FirstCharacterOutsideCodePage(const std::u16string& text) override;
     void SetInstallEnabled(bool enabled) override;
     std::optional<CopyFailure> CopyPayloadFile(const std::u16string& from,
                                                const std::u16string& to) override;
     void ProcessPendingMessages() override;
     void ShowMessage(std::u16string_view text) override;
-    void OpenDocument(const std::u16string& path) override;
+    bool OpenDocument(const std::u16string& path) override;
+    void WaitForDocumentLaunch() override;
 
   private:
     HWND form_;
     HWND installButton_;
+    UniqueHandle launchJob_; // counts the processes the guide's launch starts
 };
 
 } // namespace vr::setup

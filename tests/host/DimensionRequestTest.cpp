@@ -1,6 +1,7 @@
 #include "DimensionRequest.h"
 #include "FakeServices.h"
 #include "TestText.h"
+#include "messages/ToolMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -141,6 +142,42 @@ TEST(DimensionRequest, RequestIsWrittenBeforeTheDelayFileIsRead) {
         [&](ToolRun& r) { return WriteRequestFile(r, plan); });
     EXPECT_EQ(exitCode, 0);
     EXPECT_TRUE(fake.files.files.count(u"C:\\T\\excel_fname.lsp"));
+}
+
+// A second gaugeread started while the first is inside its job must not
+// replace the request that the first one's routine is about to read: the
+// request is written only under the run lock, which the job then keeps.
+TEST(DimensionRequest, RequestIsWrittenUnderTheRunLockTheJobKeeps) {
+    {
+        test::FakeToolServices fake;
+        ToolRun run{fake.Services(), u"gaugeread", u"C:\\T"};
+        fake.files.files[u"C:\\T\\excel_fname.lsp"] = "the first run's request";
+        fake.desktop.runLock = RunLockResult::TimedOut;
+        EXPECT_EQ(RunToolProgram(run, GaugereadPlan(u"g.exe -3 1 1 x.xlsm")),
+                  ExitCodeOf(StopKind::AnotherTool));
+        EXPECT_EQ(fake.files.files.at(u"C:\\T\\excel_fname.lsp"), "the first run's request");
+        ASSERT_EQ(fake.messages.shown.size(), 1u);
+        EXPECT_EQ(fake.messages.shown[0].text, AnotherToolRunningMessage());
+    }
+    {
+        test::FakeToolServices fake;
+        ToolRun run{fake.Services(), u"gaugeread", u"C:\\T"};
+        std::vector<Text> writtenBeforeLock;
+        fake.desktop.afterCall = [&](const std::string& call) {
+            if (call.rfind("AcquireRunLock", 0) == 0) {
+                writtenBeforeLock = fake.files.writes;
+            }
+        };
+        // No CAD: the job stops after its settings, with the lock given back.
+        fake.files.files[u"C:\\T\\ZuDuv.ini"] = "[Main]\r\n";
+        EXPECT_EQ(RunToolProgram(run, GaugereadPlan(u"g.exe -3 1 1 x.xlsm")),
+                  ExitCodeOf(StopKind::NoCad));
+        EXPECT_EQ(fake.files.writes.front(), u"C:\\T\\excel_fname.lsp");
+        EXPECT_TRUE(writtenBeforeLock.empty());
+        EXPECT_EQ(fake.desktop.Count("AcquireRunLock"), 1u);
+        EXPECT_EQ(fake.desktop.Count("ReleaseRunLock"), 1u);
+        EXPECT_FALSE(fake.desktop.runLockHeld);
+    }
 }
 
 } // namespace

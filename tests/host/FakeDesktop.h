@@ -22,7 +22,6 @@ struct FakeWindow {
     std::int32_t id = 0;
     std::string text; // what WM_GETTEXT answers (ANSI bytes)
     bool iconic = false;
-    bool hung = false;                // its title read is not answered
     std::string className = "Window"; // ANSI bytes
     Hwnd owner = 0;                   // of a top-level window
     bool visible = true;
@@ -65,7 +64,10 @@ class RecordingDesktop final : public CursorControl,
     std::uint32_t now = 0;
     RunLockResult runLock = RunLockResult::Acquired;
     bool runLockHeld = false;
-    std::set<std::uint16_t> keysDown;
+    // Each key held down with the flags it was pressed with: the system tells
+    // the left and the right Ctrl apart by the extended-key flag, and a
+    // release without the flag the press had lets go of the other key.
+    std::set<std::pair<std::uint16_t, std::uint32_t>> keysDown;
     bool leftButtonDown = false;
     std::set<Hwnd> topmost;
     Hwnd foreground = 0;
@@ -234,10 +236,11 @@ class RecordingDesktop final : public CursorControl,
         if (Fails("SendInput", std::to_string(r.virtualKey) + "/" + std::to_string(r.flags))) {
             return 0;
         }
+        const std::pair key{r.virtualKey, r.flags & kKeyExtended};
         if (r.flags & kKeyUp) {
-            keysDown.erase(r.virtualKey);
+            keysDown.erase(key);
         } else {
-            keysDown.insert(r.virtualKey);
+            keysDown.insert(key);
         }
         return 1;
     }
@@ -315,9 +318,6 @@ class RecordingDesktop final : public CursorControl,
     }
     std::int32_t GetWindowTextLengthA(Hwnd window) override {
         Record("GetWindowTextLengthA(" + Handle(window) + ")");
-        if (windows.count(window) && windows[window].hung) {
-            return kTitleUnanswered;
-        }
         return windows.count(window) ? static_cast<std::int32_t>(windows[window].title.size()) : 0;
     }
     std::int32_t GetWindowTextA(Hwnd window, char* buffer, std::int32_t size) override {

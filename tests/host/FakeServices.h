@@ -114,6 +114,9 @@ class FakeMainWindow final : public ToolMainWindow {
         if (created) {
             return false;
         }
+        if (createError) {
+            throw MainWindowNotCreated{u"VadoRariri", *createError};
+        }
         created = true;
         return true;
     }
@@ -133,6 +136,8 @@ class FakeMainWindow final : public ToolMainWindow {
     }
 
     bool created = false;
+    // The platform's error code when the window cannot be created.
+    std::optional<unsigned long> createError;
     InstanceEntries list;
     Text txtGet = u"txtGet";
     std::vector<Text> history;

@@ -95,8 +95,12 @@ TEST(JobRestore, DesktopIsLeftAsFoundAfterEveryStop) {
         {"SendInput(17/3)", kOutlastsTheStep},
         {"SetWindowPos(-2)", -1},
     };
+    // The user had confined the cursor: that rectangle, not the whole
+    // screen, is what a stopped run puts back.
+    constexpr ScreenRect kUserClip{100, 100, 1180, 924};
     for (const auto& [call, times] : failing) {
         JobWorld world;
+        world.fake.desktop.clip = kUserClip;
         world.fake.desktop.failures[call] = times;
         const Outcome outcome = RunToolJob(world.run, world.Plan());
         EXPECT_TRUE(outcome) << call;
@@ -109,7 +113,7 @@ TEST(JobRestore, DesktopIsLeftAsFoundAfterEveryStop) {
             EXPECT_TRUE(desktop.topmost.empty()) << call << ": the CAD stays topmost";
         }
         if (std::string(call) != "ClipCursor") {
-            EXPECT_EQ(desktop.clip, test::RecordingDesktop::kWholeScreen) << call;
+            EXPECT_EQ(desktop.clip, kUserClip) << call;
         }
         if (std::string(call) != "SetCursorPos") {
             EXPECT_EQ(desktop.cursor, (ScreenPoint{10, 20})) << call;

@@ -3,15 +3,18 @@
 #include "job/JobInput.h"
 #include "messages/FirstRunMessages.h"
 #include "messages/ToolMessages.h"
+#include "messages/WindowMessages.h"
 #include "process/EntrySequence.h"
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <numeric>
 
 namespace vr {
 namespace {
 
+using test::FakeToolServices;
 using test::JobWorld;
 using Calls = std::vector<std::string>;
 
@@ -222,6 +225,48 @@ TEST(RunToolJob, MessageComesAfterTheDesktopIsBack) {
               CadNotRespondingMessage(u"ウィンドウを最前面にする"));
 }
 
+// The hidden main window is created by discovery; when it cannot be, the
+// run stops as every other stop does: one message, from the entry sequence,
+// after the lock is given back, and an exit code.
+TEST(RunToolJob, MainWindowThatCannotBeCreatedIsReportedOnceWhereEveryStopIs) {
+    JobWorld world;
+    world.fake.files.files[u"C:\\Tools\\delay.dat"] = "5";
+    world.fake.mainWindow.createError = 1400;
+    const auto plan = world.Plan();
+    EXPECT_EQ(RunEntrySequence(world.run, [&](ToolRun& r) { return RunToolJob(r, plan); }),
+              ExitCodeOf(StopKind::Unexpected));
+    ASSERT_EQ(world.fake.messages.shown.size(), 1u);
+    EXPECT_EQ(world.fake.messages.shown[0].text, WindowNotCreatedMessage(u"VadoRariri", 1400));
+    EXPECT_EQ(world.fake.messages.shown[0].caption, u"pinmark");
+    EXPECT_EQ(After(world.fake.desktop.JobCalls(), "GetClipCursor"),
+              (Calls{"ReleaseRunLock", "MessageBox(pinmark)"}));
+}
+
+// The settings are read through the ANSI code page: in a folder whose name
+// it cannot write, every setting would take its default and the user would
+// be told that no CAD runs. The run says which character is the problem.
+TEST(RunEntrySequence, AProgramFolderTheCodePageCannotWriteIsNamedWithItsCharacter) {
+    for (const Text& character : {Text(u"鷗"), Text(u"\U0002000B")}) {
+        FakeToolServices fake;
+        const Text folder = u"C:\\Users\\森" + character + u"外\\Tools";
+        ToolRun run{fake.Services(), u"pinmark", folder};
+        bool jobRan = false;
+        EXPECT_EQ(RunEntrySequence(run,
+                                   [&](ToolRun&) {
+                                       jobRan = true;
+                                       return kSucceeded;
+                                   }),
+                  ExitCodeOf(StopKind::Settings));
+        EXPECT_FALSE(jobRan);
+        EXPECT_TRUE(fake.files.reads.empty()); // not even delay.dat
+        ASSERT_EQ(fake.messages.shown.size(), 1u);
+        const Text& message = fake.messages.shown[0].text;
+        EXPECT_EQ(message, ProgramFolderUnusableMessage(folder, character));
+        EXPECT_NE(message.find(u"「" + character + u"」"), Text::npos);
+        EXPECT_NE(message.find(folder), Text::npos);
+    }
+}
+
 TEST(RunToolJob, StopsWithoutTouchingTheDesktopWhenTheTargetIsNotUsable) {
     struct Case {
         const char* name;
@@ -250,12 +295,12 @@ TEST(RunToolJob, StopsWithoutTouchingTheDesktopWhenTheTargetIsNotUsable) {
         {"CAD not answering",
          [](JobWorld& w) { w.fake.desktop.failures["SendMessageTimeoutA"] = -1; },
          CadNotRespondingMessage(u"応答の確認")},
-        {"main window not answering",
-         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].hung = true; },
-         CadNotRespondingMessage(u"応答の確認")},
         {"another tool running",
          [](JobWorld& w) { w.fake.desktop.runLock = RunLockResult::TimedOut; },
          AnotherToolRunningMessage()},
+        {"run lock not made",
+         [](JobWorld& w) { w.fake.desktop.runLock = RunLockResult::Unavailable; },
+         UnexpectedStopMessage(kRunLockUnavailable)},
     };
     for (const Case& c : cases) {
         JobWorld world;
@@ -280,6 +325,26 @@ TEST(RunToolJob, BusyClipboardIsBoundedAndReported) {
     EXPECT_EQ(world.fake.desktop.Count("ToolStep"), 0u);
     EXPECT_EQ(After(world.fake.desktop.JobCalls(), "SetWindowPos(0x100,-2,67)"),
               (Calls{"GetCursorPos", "ReleaseRunLock"}));
+}
+
+// A step that throws while the clipboard is open still closes it: another
+// program could not use the clipboard until the tool's process ended.
+TEST(RunToolJob, ClipboardIsClosedWhenItsStepThrows) {
+    for (const std::string step : {"EmptyClipboard", "SetClipboardText"}) {
+        JobWorld world;
+        world.fake.desktop.afterCall = [&](const std::string& call) {
+            if (call.rfind(step, 0) == 0 && world.fake.desktop.Count(step) == 1) {
+                throw std::bad_alloc();
+            }
+        };
+        const Outcome outcome = RunToolJob(world.run, world.Plan());
+        ASSERT_TRUE(outcome) << step;
+        EXPECT_EQ(outcome->kind, StopKind::Unexpected) << step;
+        EXPECT_FALSE(world.fake.desktop.clipboardOpen) << step;
+        EXPECT_EQ(world.fake.desktop.Count("CloseClipboard"),
+                  world.fake.desktop.Count("OpenClipboard"))
+            << step;
+    }
 }
 
 TEST(RunToolJob, BusyClipboardNamesTheWindowThatHoldsIt) {

@@ -80,6 +80,10 @@ class RecordingInstaller final : public InstallerPlatform {
         calls.push_back(u"same? " + a + u" | " + b);
         return sameFolder;
     }
+    std::u16string FirstCharacterOutsideCodePage(const std::u16string& text) override {
+        calls.push_back(u"code page? " + text);
+        return outsideCodePage;
+    }
     void SetInstallEnabled(bool enabled) override {
         calls.push_back(enabled ? u"enable" : u"disable");
     }
@@ -93,9 +97,15 @@ class RecordingInstaller final : public InstallerPlatform {
     void ShowMessage(std::u16string_view text) override {
         calls.push_back(u"message " + std::u16string(text));
     }
-    void OpenDocument(const std::u16string& path) override { calls.push_back(u"open " + path); }
+    bool OpenDocument(const std::u16string& path) override {
+        calls.push_back(u"open " + path);
+        return opens;
+    }
+    void WaitForDocumentLaunch() override { calls.push_back(u"wait for the launch"); }
 
     std::u16string chosen;
+    std::u16string outsideCodePage; // what the code-page check finds
+    bool opens = true;
     bool sameFolder = false;
     std::map<std::u16string, CopyFailure> failures;
     std::vector<std::u16string> calls;
@@ -117,13 +127,41 @@ TEST(RunInstallation, CopiesEveryFileInOrderThenConfirmsAndOpensTheGuide) {
         installer.chosen = target;
         EXPECT_EQ(RunInstallation(installer), InstallOutcome::Completed);
         std::vector<std::u16string> expected = {u"choose", u"program folder",
-                                                u"same? D:\\配布 | " + target, u"disable"};
+                                                u"same? D:\\配布 | " + target,
+                                                u"code page? " + target, u"disable"};
         const std::vector<std::u16string> copies = CopiesInto(target, 19);
         expected.insert(expected.end(), copies.begin(), copies.end());
         expected.push_back(u"message " + std::u16string(kCompleted));
         expected.push_back(u"open " + JoinPath(target, u"setupguide.pdf"));
+        // The program ends after this: not before the shell has launched
+        // the guide.
+        expected.push_back(u"wait for the launch");
         EXPECT_THAT(installer.calls, ElementsAreArray(expected));
     }
+}
+
+TEST(RunInstallation, AGuideTheShellRefusedIsNotWaitedFor) {
+    RecordingInstaller installer;
+    installer.chosen = u"C:\\ExcelCAD";
+    installer.opens = false;
+    EXPECT_EQ(RunInstallation(installer), InstallOutcome::Completed);
+    EXPECT_EQ(installer.calls.back(), u"open C:\\ExcelCAD\\setupguide.pdf");
+}
+
+// The tools could not read their settings in such a folder: it is refused
+// before anything is copied, naming the character.
+TEST(RunInstallation, RefusesAFolderWhoseNameTheCodePageCannotWrite) {
+    RecordingInstaller installer;
+    installer.chosen = u"C:\\Users\\森鷗外\\CAD";
+    installer.outsideCodePage = u"鷗";
+    EXPECT_EQ(RunInstallation(installer), InstallOutcome::RefusedFolderName);
+    const std::u16string message = FolderNameUnusableMessage(installer.chosen, u"鷗");
+    const std::vector<std::u16string> expected = {
+        u"choose", u"program folder", u"same? D:\\配布 | C:\\Users\\森鷗外\\CAD",
+        u"code page? C:\\Users\\森鷗外\\CAD", u"message " + message};
+    EXPECT_THAT(installer.calls, ElementsAreArray(expected));
+    EXPECT_TRUE(Contains(message, u"「C:\\Users\\森鷗外\\CAD」"));
+    EXPECT_TRUE(Contains(message, u"「鷗」"));
 }
 
 TEST(RunInstallation, EndsSilentlyWhenNoFolderIsChosen) {
@@ -152,7 +190,8 @@ TEST(RunInstallation, StopsAtTheFirstFailedCopyAndSaysWhy) {
     EXPECT_EQ(RunInstallation(installer), InstallOutcome::CopyFailed);
 
     std::vector<std::u16string> expected = {u"choose", u"program folder",
-                                            u"same? D:\\配布 | C:\\ExcelCAD", u"disable"};
+                                            u"same? D:\\配布 | C:\\ExcelCAD",
+                                            u"code page? C:\\ExcelCAD", u"disable"};
     const std::vector<std::u16string> copies = CopiesInto(u"C:\\ExcelCAD", 7);
     expected.insert(expected.end(), copies.begin(), copies.end() - 1); // no pump after 7
     const std::u16string message = CopyFailedMessage(

@@ -1,6 +1,8 @@
 // Confines the cursor, holds Ctrl down and makes the given window topmost
 // through the tools' own seam, then crashes where nothing catches it: the
-// tools' last-resort filter must put all three back.
+// tools' last-resort filter must put all three back. Ctrl is pressed as the
+// job presses it, with the extended-key flag (the system's right Ctrl).
+#include "job/JobInput.h"
 #include "platform/win32/LastResort.h"
 #include "platform/win32/Win32Desktop.h"
 
@@ -19,8 +21,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     if (!desktop.cursor.ClipCursor(vr::ScreenRect{10, 10, 50, 50})) {
         return 3;
     }
-    vr::KeyboardInputRecord ctrl{.type = vr::kInputKeyboard, .virtualKey = VK_CONTROL};
-    if (desktop.input.SendInput(ctrl) != 1) {
+    if (!vr::SendKeyEvent(desktop, vr::kVirtualKeyControl, false)) {
         return 4;
     }
     RaiseException(EXCEPTION_ACCESS_VIOLATION, EXCEPTION_NONCONTINUABLE, 0, nullptr);

@@ -4,6 +4,7 @@
 // runs until the window is closed. With --history2 it also shows the
 // selected CAD's history window at once (for screenshots).
 #include "job/RunToolJob.h"
+#include "messages/WindowMessages.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32FileAccess.h"
 #include "platform/win32/Win32MessageBoxes.h"
@@ -29,14 +30,20 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
     }
     mainWindow.Attach(run.window);
     mainWindow.QuitWhenClosed();
-    (void)run.window.TouchInstanceList();
+    try {
+        (void)run.window.TouchInstanceList();
+    } catch (const vr::MainWindowNotCreated& fault) {
+        messages.ShowMessage(run.toolName,
+                             vr::WindowNotCreatedMessage(fault.windowName, fault.errorCode));
+        return 1;
+    }
     mainWindow.Show();
     if (wcsstr(arguments, L"--history2")) {
         run.window.History2();
     }
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (mainWindow.IsDialogMessage(message)) {
+        if (mainWindow.TakeKeyboardNavigation(message)) {
             continue;
         }
         TranslateMessage(&message);

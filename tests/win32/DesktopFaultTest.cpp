@@ -86,7 +86,11 @@ TEST(DesktopFaults, ACrashNothingCatchesStillFreesTheCursorTheKeysAndTheCad) {
     RECT clip{};
     GetClipCursor(&clip);
     EXPECT_TRUE(EqualRect(&clip, &before.clip));
+    // Released as pressed: the right Ctrl, and with it Ctrl as such.
     EXPECT_EQ(GetAsyncKeyState(VK_CONTROL) & 0x8000, 0);
+    EXPECT_EQ(GetAsyncKeyState(VK_RCONTROL) & 0x8000, 0);
+    EXPECT_EQ(GetAsyncKeyState(VK_LCONTROL) & 0x8000, 0);
+    test::ReleaseHeldInput();
     // The z-order reset is posted to the CAD: it arrives once the CAD reads
     // its messages.
     const DWORD start = GetTickCount();

@@ -92,6 +92,42 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
+// Refuses the creation of the tools' main window on this thread, as a
+// system out of window resources would, and keeps the menu it was given.
+HMENU refusedMenu = nullptr;
+LRESULT CALLBACK RefuseMainWindow(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        wchar_t className[64] = {};
+        GetClassNameW(reinterpret_cast<HWND>(wParam), className, 64);
+        if (wcscmp(className, L"VadoRaririMain") == 0) {
+            refusedMenu = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->hMenu;
+            return 1;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The window that cannot be created is handed back to the caller, which
+// reports it where it reports every stop, and leaves no menu behind.
+TEST(HiddenMainWindow, AWindowThatCannotBeCreatedIsHandedBackAndLeavesNoMenu) {
+    const HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseMainWindow, nullptr, GetCurrentThreadId());
+    ASSERT_TRUE(hook);
+    bool handedBack = false;
+    {
+        FrmMain window;
+        try {
+            (void)window.CreateIfNeeded();
+        } catch (const MainWindowNotCreated& fault) {
+            handedBack = true;
+            EXPECT_EQ(fault.windowName, u"VadoRariri");
+        }
+    }
+    UnhookWindowsHookEx(hook);
+    EXPECT_TRUE(handedBack);
+    ASSERT_TRUE(refusedMenu);
+    EXPECT_FALSE(IsMenu(refusedMenu));
+}
+
 // Filled while hidden as a tool run fills it, then shown by the window
 // itself or by another program's ShowWindow.
 TEST(HiddenMainWindow, ControlsAppearWhenShownWithWhatTheHiddenWindowHeld) {

@@ -64,6 +64,26 @@ TEST(Pinmark, LineModeDrawsAChainOfLines) {
     ExpectDesktopPutBack(before, cad.Main());
 }
 
+// The user had confined the cursor before the run: the same rectangle is in
+// force afterwards. (Wine's server drops the confinement whenever another
+// thread's window comes to the front, so only a run that ends with the CAD
+// in front shows it here; a stop, whose message box comes to the front, is
+// proved over the recording fake.)
+TEST(Pinmark, AConfinementTheUserHadIsThereAgainAfterTheRun) {
+    const RECT confine{5, 5, GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5};
+    const ToolFolder tool(L"pinmark-confined", L"pinmark", L"senten.txt", "node\r\n1,1\r\n");
+    StandinCad cad(tool.folder, L"acad.exe", tool.Support());
+    ASSERT_TRUE(cad.Ready());
+    const DesktopState before = PrepareDesktop(&confine);
+    ASSERT_TRUE(EqualRect(&before.clip, &confine));
+    const test::ProcessRun run = tool.Run();
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.exitCode, 0u) << cad.Journal().Dump();
+    EXPECT_TRUE(run.dialogs.empty());
+    ExpectDesktopPutBack(before, cad.Main());
+    ClipCursor(nullptr);
+}
+
 TEST(Pinmark, MinimizedCadIsRestoredAndUsed) {
     const ToolFolder tool(L"pinmark-minimized", L"pinmark", L"senten.txt", "node\r\n1,1\r\n");
     StandinCad cad(tool.folder, L"acad.exe", tool.Support() + L" --minimized");

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace vr::test {
 
 inline constexpr char kSettings[] = "[Main]\r\n"
@@ -37,15 +39,37 @@ struct DesktopState {
     RECT clip{};
 };
 
-inline DesktopState PrepareDesktop() {
+// confine: a rectangle the user had confined the cursor to, which the run
+// must leave in place; none by default.
+inline DesktopState PrepareDesktop(const RECT* confine = nullptr) {
     // The cursor stays where the display has it: under Wine a position set
     // by a program without a window can be taken back by the X pointer.
-    ClipCursor(nullptr);
+    ClipCursor(confine);
     SetClipboardBytes("the user's text");
     DesktopState state;
     GetCursorPos(&state.cursor);
     GetClipCursor(&state.clip);
     return state;
+}
+
+// Lets go of what a failed run left held, so that one failure does not
+// spill into the next test as a Ctrl+click or a drag.
+inline void ReleaseHeldInput() {
+    for (const auto& [key, extended] : {std::pair{VK_CONTROL, false}, std::pair{VK_CONTROL, true},
+                                        std::pair{static_cast<int>('V'), false}}) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = static_cast<WORD>(key);
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = KEYEVENTF_KEYUP | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+        SendInput(1, &input, sizeof(INPUT));
+    }
+    if (GetAsyncKeyState(VK_LBUTTON) & 0x8000) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(1, &input, sizeof(INPUT));
+    }
 }
 
 inline void ExpectDesktopPutBack(const DesktopState& before, HWND cad) {
@@ -65,6 +89,20 @@ inline void ExpectDesktopPutBack(const DesktopState& before, HWND cad) {
     EXPECT_TRUE(EqualRect(&clip, &before.clip));
     if (cad && IsWindow(cad)) {
         EXPECT_EQ(GetWindowLongW(cad, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    }
+    // Nothing the run pressed is still down: a Ctrl left down turns the
+    // user's next click into a Ctrl+click.
+    bool held = false;
+    for (const auto& [key, name] :
+         {std::pair{VK_CONTROL, "Ctrl"}, std::pair{VK_LCONTROL, "left Ctrl"},
+          std::pair{VK_RCONTROL, "right Ctrl"}, std::pair{static_cast<int>('V'), "V"},
+          std::pair{VK_LBUTTON, "left button"}}) {
+        const bool down = (GetAsyncKeyState(key) & 0x8000) != 0;
+        EXPECT_FALSE(down) << name << " is still down";
+        held = held || down;
+    }
+    if (held) {
+        ReleaseHeldInput();
     }
 }
 

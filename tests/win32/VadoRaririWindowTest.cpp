@@ -130,6 +130,40 @@ void Type(HWND window, const std::string& text) {
     }
 }
 
+// The window in front and the keyboard focus in one of its controls, set
+// from this process through a shared input state; true once the window's
+// thread reports the focus there.
+bool FocusFromOutside(HWND main, HWND control) {
+    const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+    AttachThreadInput(GetCurrentThreadId(), thread, TRUE);
+    SetForegroundWindow(main);
+    SetFocus(control);
+    AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < 2000) {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (GetGUIThreadInfo(thread, &info) && info.hwndFocus == control) {
+            return true;
+        }
+        Sleep(20);
+    }
+    return false;
+}
+
+// A key pressed and released through the system's input stream.
+void PressKey(WORD key) {
+    for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = flags;
+        SendInput(1, &input, sizeof(INPUT));
+        Sleep(20);
+    }
+}
+
 std::wstring HistoryText(HWND history) {
     return TextOf(GetWindow(history, GW_CHILD));
 }
@@ -205,9 +239,11 @@ TEST(VadoRaririWindow, PutAndEnterSendTheLineToTheCad) {
     EXPECT_TRUE(cad.Journal().WaitFor({"\"event\":\"copydata\"", "\"bytes\":16"}));
     EXPECT_TRUE(cad.Journal().WaitFor({"{\"event\":\"print\",\"text\":\"表ソ\""}));
 
-    // Enter does what Put does and leaves no character in the box.
+    // Enter does what Put does and leaves no character in the box: a real
+    // key, which passes the window's message loop as a user's key does.
     SendMessageW(txtPut, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"XYZ"));
-    PostMessageW(txtPut, WM_CHAR, VK_RETURN, 0);
+    ASSERT_TRUE(FocusFromOutside(window.Main(), txtPut));
+    PressKey(VK_RETURN);
     EXPECT_TRUE(cad.Journal().WaitFor(
         {"{\"event\":\"copydata\",\"dwData\":1,\"bytes\":5,\"text\":\"XYZ\\r\""}));
     EXPECT_EQ(TextOf(txtPut), L"XYZ");

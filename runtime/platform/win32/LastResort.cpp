@@ -11,22 +11,39 @@ namespace {
 // Read by the filter on whatever thread crashed: plain atomics, no locks.
 std::atomic<HWND> topmostWindow{nullptr};
 std::atomic<bool> cursorConfined{false};
-std::atomic<WORD> keysDown[2]{0, 0};
+// A key held down, as it was pressed: virtual key, scan code and flags
+// packed into one word, so that the filter reads a whole key or none. The
+// system tells the two Ctrl keys apart by the extended-key flag: a release
+// without the flag the press had lets go of the other key.
+std::atomic<DWORD> keysDown[2]{0, 0};
 std::atomic<bool> leftButtonDown{false};
 
-void SendKeyUp(WORD virtualKey) {
+constexpr DWORD kPressFlags = KEYEVENTF_EXTENDEDKEY | KEYEVENTF_SCANCODE | KEYEVENTF_UNICODE;
+
+DWORD PackKey(WORD virtualKey, WORD scanCode, DWORD flags) {
+    return (virtualKey & 0xFFu) | (static_cast<DWORD>(scanCode & 0xFFu) << 8) |
+           ((flags & kPressFlags) << 16);
+}
+
+// The same key: the virtual key and the extended-key flag agree.
+bool SameKey(DWORD a, DWORD b) {
+    constexpr DWORD kIdentity = 0xFFu | (static_cast<DWORD>(KEYEVENTF_EXTENDEDKEY) << 16);
+    return (a & kIdentity) == (b & kIdentity);
+}
+
+void SendKeyUp(DWORD packed) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtualKey;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = KEYEVENTF_KEYUP;
+    input.ki.wVk = static_cast<WORD>(packed & 0xFFu);
+    input.ki.wScan = static_cast<WORD>((packed >> 8) & 0xFFu);
+    input.ki.dwFlags = (packed >> 16) | KEYEVENTF_KEYUP;
     SendInput(1, &input, sizeof(INPUT));
 }
 
 LONG WINAPI PutDesktopBackAndEnd(EXCEPTION_POINTERS*) {
-    for (std::atomic<WORD>& key : keysDown) {
-        if (const WORD virtualKey = key.exchange(0)) {
-            SendKeyUp(virtualKey);
+    for (std::atomic<DWORD>& key : keysDown) {
+        if (const DWORD packed = key.exchange(0)) {
+            SendKeyUp(packed);
         }
     }
     if (leftButtonDown.exchange(false)) {
@@ -61,11 +78,15 @@ void NoteCursorConfined(bool confined) {
     cursorConfined = confined;
 }
 
-void NoteKey(WORD virtualKey, bool down) {
-    for (std::atomic<WORD>& key : keysDown) {
-        WORD expected = down ? 0 : virtualKey;
-        if (key.compare_exchange_strong(expected, down ? virtualKey : 0)) {
-            return;
+void NoteKey(WORD virtualKey, WORD scanCode, DWORD flags) {
+    const DWORD packed = PackKey(virtualKey, scanCode, flags);
+    const bool down = (flags & KEYEVENTF_KEYUP) == 0;
+    for (std::atomic<DWORD>& key : keysDown) {
+        DWORD held = key.load();
+        if (down ? held == 0 : (held != 0 && SameKey(held, packed))) {
+            if (key.compare_exchange_strong(held, down ? packed : 0)) {
+                return;
+            }
         }
     }
 }

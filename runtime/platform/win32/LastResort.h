@@ -10,7 +10,9 @@ namespace vr {
 
 void NoteTopmostWindow(HWND window, bool topmost);
 void NoteCursorConfined(bool confined);
-void NoteKey(WORD virtualKey, bool down);
+// A key event as sent (flags with or without KEYEVENTF_KEYUP); a key is
+// released with the flags it was pressed with.
+void NoteKey(WORD virtualKey, WORD scanCode, DWORD flags);
 void NoteLeftButton(bool down);
 
 // Installs the process's unhandled-exception filter: it releases the

@@ -17,7 +17,7 @@ std::uint32_t Win32SyntheticInput::SendInput(const KeyboardInputRecord& record) 
     input.ki.dwExtraInfo = record.extraInfo;
     const UINT sent = ::SendInput(1, &input, sizeof(INPUT));
     if (sent == 1) {
-        NoteKey(record.virtualKey, (record.flags & KEYEVENTF_KEYUP) == 0);
+        NoteKey(record.virtualKey, record.scanCode, record.flags);
     }
     return sent;
 }

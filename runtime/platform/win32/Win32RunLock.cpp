@@ -6,7 +6,7 @@ RunLockResult Win32RunLock::AcquireRunLock(std::uint32_t timeoutMs) {
     if (!mutex_.IsValid()) {
         mutex_.Reset(CreateMutexW(nullptr, FALSE, L"Local\\VadoRariri.ToolJob"));
         if (!mutex_.IsValid()) {
-            return RunLockResult::TimedOut;
+            return RunLockResult::Unavailable;
         }
     }
     const DWORD waited = WaitForSingleObject(mutex_.Get(), timeoutMs);

@@ -126,7 +126,7 @@ std::int32_t Win32WindowTree::GetWindowTextLengthA(Hwnd window) {
     }
     DWORD_PTR length = 0;
     if (!SendBounded(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0, kTitleReadTimeoutMs, length)) {
-        return ::IsWindow(ToHwnd(window)) ? kTitleUnanswered : 0;
+        return 0;
     }
     return static_cast<std::int32_t>(length);
 }

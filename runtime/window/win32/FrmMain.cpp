@@ -96,7 +96,7 @@ bool FrmMain::CreateIfNeeded() {
         return false;
     }
     if (!CreateNow()) {
-        EndWithWindowNotCreated(kCaption);
+        throw MainWindowNotCreated{Text(kCaption), GetLastError()};
     }
     return true;
 }
@@ -112,12 +112,20 @@ bool FrmMain::CreateNow() {
                TwipsToPixelsInt(kMainClientHeightTwips, dpi_)};
     AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, TRUE);
     const std::wstring caption = WideZ(kCaption);
-    return Create({.className = kClassName,
-                   .title = caption.c_str(),
-                   .exStyle = WS_EX_CONTROLPARENT,
-                   .width = frame.right - frame.left,
-                   .height = frame.bottom - frame.top,
-                   .menuOrId = CreateMainMenu()});
+    // The window owns its menu once created; until then the menu is ours.
+    const HMENU menu = CreateMainMenu();
+    if (Create({.className = kClassName,
+                .title = caption.c_str(),
+                .exStyle = WS_EX_CONTROLPARENT,
+                .width = frame.right - frame.left,
+                .height = frame.bottom - frame.top,
+                .menuOrId = menu})) {
+        return true;
+    }
+    const DWORD error = GetLastError(); // reported by the caller
+    DestroyMenu(menu);
+    SetLastError(error);
+    return false;
 }
 
 void FrmMain::EnsureControls() {
@@ -195,7 +203,7 @@ void FrmMain::Show() {
     UpdateWindow(Window::Handle());
 }
 
-bool FrmMain::IsDialogMessage(MSG& message) {
+bool FrmMain::TakeKeyboardNavigation(MSG& message) {
     return Window::Handle() && IsDialogMessageW(Window::Handle(), &message);
 }
 
@@ -278,6 +286,16 @@ void FrmMain::OnDestroy() {
 
 LRESULT CALLBACK FrmMain::TxtPutProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<FrmMain*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    // The message loop hands keys to the dialog manager first, which would
+    // turn Enter into the window's default command: the box asks for its
+    // Enter, so that it reaches the box as a character.
+    if (message == WM_GETDLGCODE && lParam) {
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        if ((key->message == WM_KEYDOWN || key->message == WM_CHAR) && key->wParam == VK_RETURN) {
+            return CallWindowProcW(self->txtPutProc_, window, message, wParam, lParam) |
+                   DLGC_WANTMESSAGE;
+        }
+    }
     // Enter in txtPut runs Put and is swallowed: the box gets no character.
     if (message == WM_CHAR && wParam == VK_RETURN) {
         self->OnCommand(kIdCmdPut, 0, nullptr);

@@ -28,8 +28,9 @@ class FrmMain final : public ToolMainWindow, private InstanceList, private Windo
     // End the message loop when the window closes (a program that shows it).
     void QuitWhenClosed() { quitWhenClosed_ = true; }
     void Show();
-    // Keyboard navigation between the controls, for a message loop.
-    [[nodiscard]] bool IsDialogMessage(MSG& message);
+    // Keyboard navigation between the controls, for a message loop: true
+    // when the message was a navigation key and has been handled.
+    [[nodiscard]] bool TakeKeyboardNavigation(MSG& message);
 
     bool CreateIfNeeded() override;
     InstanceList& cmbFileName() override { return *this; }

@@ -8,8 +8,9 @@ namespace vr {
 // platform's error code, under the window's own caption.
 void ReportWindowNotCreated(TextView windowName);
 
-// The same for the hidden main window, which a tool run cannot do without:
-// the process ends (exit code 1) before the desktop is touched.
+// The same for the controls of the shown main window, created from inside
+// its window procedure, where nothing can be handed back: the process ends
+// (exit code 1).
 [[noreturn]] void EndWithWindowNotCreated(TextView windowName);
 
 } // namespace vr
