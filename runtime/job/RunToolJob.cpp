@@ -3,6 +3,7 @@
 #include "discovery/DiscoverCadInstances.h"
 #include "discovery/FirstRunFailure.h"
 #include "job/CadIntegrityCheck.h"
+#include "job/ClickTarget.h"
 #include "job/JobInput.h"
 #include "messages/ToolMessages.h"
 #include "settings/ToolPaths.h"
@@ -343,6 +344,11 @@ Outcome JobSequence::Steps() {
                        CommandAreaUnreadableMessage(run_.settings.CommandCaption)};
     }
     click_ = ClickPoint(commandRect);
+    // The CAD takes input, and its command line is there to be clicked.
+    if (Outcome failed =
+            CheckCommandLineShown(desktop_, target_, commandWindow_, commandRect, click_)) {
+        return failed;
+    }
     // 7. Topmost, with the state before it kept to be put back.
     SaveTopmostState();
     topmost_ = true;
@@ -361,8 +367,11 @@ Outcome JobSequence::Steps() {
     if (!MoveCursorTo(click_)) {
         return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationMoveCursor)};
     }
-    // 11. One click, into the CAD only.
+    // 11. One click, into the CAD only, onto its command line.
     if (Outcome failed = CheckStillInFront()) {
+        return failed;
+    }
+    if (Outcome failed = CheckCommandLineAtPoint(desktop_, commandWindow_, click_)) {
         return failed;
     }
     if (Outcome failed = Click()) {
@@ -384,11 +393,15 @@ Outcome JobSequence::Steps() {
             Clipboard(SetClipboardTextNow(desktop_, owner, EncodeAnsi(plan_.loadCommand)))) {
         return failed;
     }
-    // 15. Back to the click point, 16. Ctrl+V, into the CAD only.
+    // 15. Back to the click point, 16. Ctrl+V, into the CAD only, and only
+    // once the click has given its command line the keys.
     if (!MoveCursorTo(click_)) {
         return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationMoveCursor)};
     }
     if (Outcome failed = CheckStillInFront()) {
+        return failed;
+    }
+    if (Outcome failed = CheckCommandLineFocused(desktop_, commandWindow_)) {
         return failed;
     }
     for (const auto& [key, up] :

@@ -24,6 +24,10 @@ const Calls kWholeRun = {
     "IsIconic(0x100)",
     "SetForegroundWindow(0x100)",
     "GetWindowRect(0x110)",
+    // The CAD takes input and shows its command line on a monitor.
+    "IsWindowEnabled(0x100)",
+    "IsWindowVisible(0x110)",
+    "MonitorFromPoint(405,565)",
     "SetWindowPos(0x100,-1,3)",
     "SetCursorPos(405,565)",
     "ClipCursor(100,500,711,631)",
@@ -31,6 +35,8 @@ const Calls kWholeRun = {
     // The CAD still there and in front before the click and before the keys.
     "IsWindow(0x100)",
     "IsWindow(0x110)",
+    // What a click at the point reaches is the command area.
+    "WindowFromPoint(405,565)",
     "MouseInput(2)",
     "Sleep(35)",
     "MouseInput(4)",
@@ -50,6 +56,8 @@ const Calls kWholeRun = {
     "SetCursorPos(405,565)",
     "IsWindow(0x100)",
     "IsWindow(0x110)",
+    // The click gave the command area the keyboard focus.
+    "GetGUIThreadInfo(40)",
     "MapVirtualKeyA(17,0)",
     "SendInput(1,17,29,1,0,0)",
     "Sleep(35)",
