@@ -47,11 +47,15 @@ Failure Unreachable(Text message) {
 
 } // namespace
 
-Outcome CheckCommandLineShown(const Desktop& desktop, Hwnd mainWindow, Hwnd commandWindow,
-                              const ScreenRect& commandRect, ScreenPoint click) {
+Outcome CheckCadTakesInput(const Desktop& desktop, Hwnd mainWindow) {
     if (!desktop.windows.IsWindowEnabled(mainWindow)) {
         return Unreachable(CadDialogOpenMessage());
     }
+    return kSucceeded;
+}
+
+Outcome CheckCommandLineShown(const Desktop& desktop, Hwnd commandWindow,
+                              const ScreenRect& commandRect, ScreenPoint click) {
     if (!desktop.tree.IsWindowVisible(commandWindow) || commandRect.right <= commandRect.left ||
         commandRect.bottom <= commandRect.top) {
         return Unreachable(CommandLineHiddenMessage());

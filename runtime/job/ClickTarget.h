@@ -10,14 +10,16 @@ namespace vr {
 // CAD handles the click on its own thread, in its own time.
 inline constexpr RetryPolicy kFocusWait{BetweenAttempts::Nothing, 500, 10};
 
-// Before anything but the raise: the CAD takes input (its main window is
-// enabled: a dialog of the CAD disables it, and the keys would go to the
-// dialog), the command area is shown (itself and every window it lies in),
-// its rectangle is not empty, and the click point lies on a monitor (the
-// cursor calls would move the point onto one and click there).
-[[nodiscard]] Outcome CheckCommandLineShown(const Desktop& desktop, Hwnd mainWindow,
-                                            Hwnd commandWindow, const ScreenRect& commandRect,
-                                            ScreenPoint click);
+// Before the CAD is raised: it takes input, its main window enabled. A
+// dialog of the CAD disables it, and the keys would go to the dialog.
+[[nodiscard]] Outcome CheckCadTakesInput(const Desktop& desktop, Hwnd mainWindow);
+
+// Once the CAD is raised (a minimized window's command area lies far off
+// the screen): the command area is shown (itself and every window it lies
+// in), its rectangle is not empty, and the click point lies on a monitor
+// (the cursor calls would move the point onto one and click there).
+[[nodiscard]] Outcome CheckCommandLineShown(const Desktop& desktop, Hwnd commandWindow,
+                                            const ScreenRect& commandRect, ScreenPoint click);
 
 // Just before the click, the CAD raised and topmost: the window a click at
 // the point reaches is the command area or lies inside it. Otherwise the

@@ -328,7 +328,10 @@ Outcome JobSequence::Steps() {
     if (Outcome failed = FindTarget()) {
         return failed;
     }
-    // 5. Bring it to the front.
+    // 5. Bring it to the front, when it takes input.
+    if (Outcome failed = CheckCadTakesInput(desktop_, target_)) {
+        return failed;
+    }
     const bool raised =
         desktop_.windows.IsIconic(target_)
             ? Retry(kRetryWithoutPump, [&] { return desktop_.windows.OpenIcon(target_); })
@@ -344,9 +347,8 @@ Outcome JobSequence::Steps() {
                        CommandAreaUnreadableMessage(run_.settings.CommandCaption)};
     }
     click_ = ClickPoint(commandRect);
-    // The CAD takes input, and its command line is there to be clicked.
-    if (Outcome failed =
-            CheckCommandLineShown(desktop_, target_, commandWindow_, commandRect, click_)) {
+    // Its command line is there to be clicked.
+    if (Outcome failed = CheckCommandLineShown(desktop_, commandWindow_, commandRect, click_)) {
         return failed;
     }
     // 7. Topmost, with the state before it kept to be put back.

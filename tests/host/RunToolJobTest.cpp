@@ -21,11 +21,12 @@ const Calls kWholeRun = {
     "GetClipCursor",
     "IsWindow(0x100)",
     "IsWindow(0x110)",
+    // The CAD takes input: no dialog of its own is open.
+    "IsWindowEnabled(0x100)",
     "IsIconic(0x100)",
     "SetForegroundWindow(0x100)",
     "GetWindowRect(0x110)",
-    // The CAD takes input and shows its command line on a monitor.
-    "IsWindowEnabled(0x100)",
+    // It shows its command line on a monitor.
     "IsWindowVisible(0x110)",
     "MonitorFromPoint(405,565)",
     "SetWindowPos(0x100,-1,3)",
