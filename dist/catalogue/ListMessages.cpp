@@ -148,6 +148,17 @@ void AddToolMessages(std::vector<Entry>& out) {
                    {}});
     out.push_back({kJob, "cad-window-gone", vr::CadWindowGoneMessage(), {}});
     out.push_back({kJob, "cad-lost-focus", vr::CadLostFocusMessage(), {}});
+    out.push_back({kJob, "cad-dialog-open", vr::CadDialogOpenMessage(), {}});
+    out.push_back({kJob, "command-line-hidden", vr::CommandLineHiddenMessage(), {}});
+    out.push_back({kJob,
+                   "command-line-covered",
+                   vr::CommandLineCoveredMessage(u"〈タイトル〉", u"〈プログラム〉"),
+                   {}});
+    out.push_back({kJob, "command-line-off-screen", vr::CommandLineOffScreenMessage(), {}});
+    out.push_back({kJob,
+                   "command-line-focus-not-taken",
+                   vr::CommandLineFocusNotTakenMessage(u"〈クラス〉", u"〈タイトル〉"),
+                   {}});
     const TextView operations[] = {
         vr::kOperationAnswer,     vr::kOperationRaise,         vr::kOperationTopmost,
         vr::kOperationMoveCursor, vr::kOperationConfineCursor, vr::kOperationClick,

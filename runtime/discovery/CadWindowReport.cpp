@@ -47,7 +47,8 @@ Text WindowLine(const SurveyedWindow& window) {
 } // namespace
 
 Bytes CadWindowReportBytes(const std::vector<SurveyedProcess>& processes,
-                           const std::vector<ProposedLine>& proposal) {
+                           const std::vector<ProposedLine>& proposal,
+                           const std::optional<std::vector<SurveyedWindow>>& candidates) {
     std::vector<Text> lines = {
         u"CADのウィンドウの一覧",
         u"（CADと思われるプロセスごとに、トップレベルのウィンドウとその子孫。字下げは深さ）",
@@ -65,6 +66,17 @@ Bytes CadWindowReportBytes(const std::vector<SurveyedProcess>& processes,
         }
         for (const SurveyedWindow& window : process.windows) {
             lines.push_back(WindowLine(window));
+        }
+    }
+    if (candidates) {
+        lines.emplace_back(u"");
+        lines.emplace_back(u"コマンド ラインの候補（非表示のものはクリックできません）");
+        if (candidates->empty()) {
+            lines.emplace_back(u"（候補はありません）");
+        }
+        for (const SurveyedWindow& window : *candidates) {
+            lines.push_back(Join({Handle(window.handle), u" クラス「", window.className, u"」 ",
+                                  Title(window), window.visible ? u" 表示" : u" 非表示"}));
         }
     }
     lines.emplace_back(u"");

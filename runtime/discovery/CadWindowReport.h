@@ -4,6 +4,7 @@
 #include "messages/FirstRunMessages.h"
 #include "text/Text.h"
 
+#include <optional>
 #include <vector>
 
 namespace vr {
@@ -15,9 +16,13 @@ inline constexpr TextView kCadWindowReportName = u"cadwindows.txt";
 // The report's text in the ANSI code page, every line ended by CR LF: for
 // each process that could be the CAD its executable and its window tree
 // (handle, owner, class, title, control ID, rectangle, visibility, indented
-// by depth), then the ZuDuv.ini lines proposed. Nothing else of the machine
-// is in it.
-[[nodiscard]] Bytes CadWindowReportBytes(const std::vector<SurveyedProcess>& processes,
-                                         const std::vector<ProposedLine>& proposal);
+// by depth), then, where no command area was found, the windows that could
+// be the command line with whether each is shown (one the user hid is found
+// but cannot be clicked), then the ZuDuv.ini lines proposed. Nothing else of
+// the machine is in it.
+[[nodiscard]] Bytes
+CadWindowReportBytes(const std::vector<SurveyedProcess>& processes,
+                     const std::vector<ProposedLine>& proposal,
+                     const std::optional<std::vector<SurveyedWindow>>& candidates = std::nullopt);
 
 } // namespace vr

@@ -45,7 +45,9 @@ Failure FirstRunFailure(const Desktop& desktop, FileAccess& files, TextView prog
     const FirstRunFindings findings = Findings(processes, settings, fault, cad);
     ReportPlace report{ToolFilePath(programFolder, kCadWindowReportName), true};
     report.written =
-        files.ReplaceWholeFile(report.path, CadWindowReportBytes(processes, findings.proposal))
+        files
+            .ReplaceWholeFile(report.path, CadWindowReportBytes(processes, findings.proposal,
+                                                                findings.candidates))
             .written;
     switch (fault) {
     case FirstRunFault::NoCad:

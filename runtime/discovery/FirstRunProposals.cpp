@@ -132,6 +132,7 @@ FirstRunFindings FindMainWindowTitles(const SurveyedProcess& process) {
 
 FirstRunFindings FindCommandLineCandidates(const SurveyedProcess& process, Hwnd mainWindow) {
     FirstRunFindings findings;
+    findings.candidates.emplace();
     std::optional<Text> knownClass, caption;
     const auto& windows = process.windows;
     for (std::size_t top = 0; top < windows.size(); ++top) {
@@ -148,6 +149,9 @@ FirstRunFindings FindCommandLineCandidates(const SurveyedProcess& process, Hwnd 
             }
             const bool titledDescendant = isMain && i > 0 && !window.title.empty();
             const bool titledHoldingEdit = !isMain && !window.title.empty() && HoldsEdit(tree, i);
+            if (titledDescendant || titledHoldingEdit || known) {
+                findings.candidates->push_back(window);
+            }
             if (titledDescendant || titledHoldingEdit || (known && !window.title.empty())) {
                 AddOnce(findings.quoted, OnOneLine(window.title));
             } else if (known) {

@@ -3,6 +3,7 @@
 #include "discovery/WindowSurvey.h"
 #include "messages/FirstRunMessages.h"
 
+#include <optional>
 #include <vector>
 
 namespace vr {
@@ -17,6 +18,9 @@ inline constexpr TextView kKnownCommandLineClasses[] = {u"AcEdCommandLine"};
 struct FirstRunFindings {
     std::vector<Text> quoted;
     std::vector<ProposedLine> proposal;
+    // No command area: the windows that could be the command line, as the
+    // window report lists them with whether each is shown.
+    std::optional<std::vector<SurveyedWindow>> candidates;
 };
 
 // No process named ACADName: the close names, and ACADName set to the base

@@ -3,6 +3,7 @@
 #include "discovery/DiscoverCadInstances.h"
 #include "discovery/FirstRunFailure.h"
 #include "job/CadIntegrityCheck.h"
+#include "job/ClickTarget.h"
 #include "job/JobInput.h"
 #include "messages/ToolMessages.h"
 #include "messages/WindowMessages.h"
@@ -331,7 +332,10 @@ Outcome JobSequence::Steps() {
     if (Outcome failed = FindTarget()) {
         return failed;
     }
-    // 5. Bring it to the front.
+    // 5. Bring it to the front, when it takes input.
+    if (Outcome failed = CheckCadTakesInput(desktop_, target_)) {
+        return failed;
+    }
     const bool raised =
         desktop_.windows.IsIconic(target_)
             ? Retry(kRetryWithoutPump, [&] { return desktop_.windows.OpenIcon(target_); })
@@ -347,6 +351,10 @@ Outcome JobSequence::Steps() {
                        CommandAreaUnreadableMessage(run_.settings.CommandCaption)};
     }
     click_ = ClickPoint(commandRect);
+    // Its command line is there to be clicked.
+    if (Outcome failed = CheckCommandLineShown(desktop_, commandWindow_, commandRect, click_)) {
+        return failed;
+    }
     // 7. Topmost, with the state before it kept to be put back.
     SaveTopmostState();
     topmost_ = true;
@@ -365,8 +373,11 @@ Outcome JobSequence::Steps() {
     if (!MoveCursorTo(click_)) {
         return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationMoveCursor)};
     }
-    // 11. One click, into the CAD only.
+    // 11. One click, into the CAD only, onto its command line.
     if (Outcome failed = CheckStillInFront()) {
+        return failed;
+    }
+    if (Outcome failed = CheckCommandLineAtPoint(desktop_, commandWindow_, click_)) {
         return failed;
     }
     if (Outcome failed = Click()) {
@@ -388,11 +399,15 @@ Outcome JobSequence::Steps() {
             Clipboard(SetClipboardTextNow(desktop_, owner, EncodeAnsi(plan_.loadCommand)))) {
         return failed;
     }
-    // 15. Back to the click point, 16. Ctrl+V, into the CAD only.
+    // 15. Back to the click point, 16. Ctrl+V, into the CAD only, and only
+    // once the click has given its command line the keys.
     if (!MoveCursorTo(click_)) {
         return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationMoveCursor)};
     }
     if (Outcome failed = CheckStillInFront()) {
+        return failed;
+    }
+    if (Outcome failed = CheckCommandLineFocused(desktop_, commandWindow_)) {
         return failed;
     }
     for (const auto& [key, up] :

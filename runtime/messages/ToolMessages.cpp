@@ -185,6 +185,44 @@ Text CadLostFocusMessage() {
            u"キー入力はしていません。\nCADを確認して、もう一度実行してください。";
 }
 
+Text CadDialogOpenMessage() {
+    return u"CADでダイアログが開いているため、中止しました。クリックもキー入力もしていません。\n"
+           u"CADのダイアログを閉じてから、もう一度実行してください。";
+}
+
+Text CommandLineHiddenMessage() {
+    return u"CADのコマンド ラインが表示されていないため、中止しました。"
+           u"クリックもキー入力もしていません。\n"
+           u"コマンド ラインを表示してから（AutoCAD では Ctrl+9）、もう一度実行してください。";
+}
+
+Text CommandLineCoveredMessage(TextView title, TextView program) {
+    return Join({u"CADのコマンド ラインがほかのウィンドウ",
+                 title.empty() ? Text(u"（タイトルなし）") : Quoted(title), u"（プログラム ",
+                 program.empty() ? TextView(u"不明") : program,
+                 u"）に隠れているため、中止しました。クリックもキー入力もしていません。\n"
+                 u"そのウィンドウを閉じるか、コマンド ラインに重ならない場所に移動してから、"
+                 u"もう一度実行してください。"});
+}
+
+Text CommandLineOffScreenMessage() {
+    return u"CADのコマンド ラインの中央が画面の外にあるため、中止しました。"
+           u"クリックもキー入力もしていません。\n"
+           u"CADのウィンドウを画面の中に移動してから、もう一度実行してください。";
+}
+
+Text CommandLineFocusNotTakenMessage(TextView className, TextView title) {
+    const Text focused = className.empty() && title.empty()
+                             ? Text(u"どのウィンドウにもありません")
+                             : Join({u"クラス", Quoted(className), u" タイトル", Quoted(title),
+                                     u" のウィンドウにあります"});
+    return Join({u"CADのコマンド ラインをクリックしましたが、入力先になりませんでした。"
+                 u"キー入力はしていません。\n入力先は ",
+                 focused,
+                 u"。\nCADがコマンドを待つ状態か確かめて、もう一度実行してください。"
+                 u"続くときは、このメッセージの内容をサポートに知らせてください。"});
+}
+
 Text UnexpectedStopMessage(TextView what) {
     return Join({u"予期しないエラーのため中止しました（", what,
                  u"）。カーソルとウィンドウは元に戻しました。"});

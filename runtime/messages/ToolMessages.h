@@ -103,6 +103,18 @@ inline constexpr TextView kHintThousands =
 // The CAD was closed, or another window came to the front, part-way.
 [[nodiscard]] Text CadLostFocusMessage();
 
+// The point the job would click does not show the CAD's command line, or
+// the CAD takes no input there: nothing was clicked or typed.
+[[nodiscard]] Text CadDialogOpenMessage();
+[[nodiscard]] Text CommandLineHiddenMessage();
+// title and program: the covering window's title and executable file name.
+[[nodiscard]] Text CommandLineCoveredMessage(TextView title, TextView program);
+[[nodiscard]] Text CommandLineOffScreenMessage();
+// The click did not give the command line the keyboard focus: nothing was
+// typed. className and title name the window that has it; both empty when
+// no window has it.
+[[nodiscard]] Text CommandLineFocusNotTakenMessage(TextView className, TextView title);
+
 // Something the program did not foresee stopped it; the desktop is back.
 [[nodiscard]] Text UnexpectedStopMessage(TextView what);
 // What UnexpectedStopMessage names when the lock that keeps tool runs apart

@@ -20,14 +20,24 @@ enum class StopKind : std::uint8_t {
     AnotherTool,      // another tool of the set was still at work
     ClipboardBusy,    // another program kept the clipboard open
     OutputUnwritable, // go.lsp, excel_fname.lsp could not be written
+    // The click would not reach the command line, or did not give it the
+    // keys: a dialog of the CAD open, the command line hidden, covered or
+    // off the screen, or the focus elsewhere after the click.
+    CommandLineUnreachable,
 };
 
 inline constexpr StopKind kAllStopKinds[] = {
-    StopKind::Unexpected,    StopKind::Input,
-    StopKind::Settings,      StopKind::NoCad,
-    StopKind::CadElevated,   StopKind::CadNotAnswering,
-    StopKind::CadLost,       StopKind::AnotherTool,
-    StopKind::ClipboardBusy, StopKind::OutputUnwritable,
+    StopKind::Unexpected,
+    StopKind::Input,
+    StopKind::Settings,
+    StopKind::NoCad,
+    StopKind::CadElevated,
+    StopKind::CadNotAnswering,
+    StopKind::CadLost,
+    StopKind::AnotherTool,
+    StopKind::ClipboardBusy,
+    StopKind::OutputUnwritable,
+    StopKind::CommandLineUnreachable,
 };
 
 // The exit code of a run that pasted its load command.
@@ -57,6 +67,8 @@ inline constexpr int kPastedExitCode = 0;
         return 9;
     case StopKind::OutputUnwritable:
         return 10;
+    case StopKind::CommandLineUnreachable:
+        return 11;
     }
     return 1;
 }

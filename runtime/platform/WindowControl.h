@@ -21,6 +21,20 @@ class WindowControl : NonCopyable {
     [[nodiscard]] virtual std::uint32_t GetWindowThreadId(Hwnd window) = 0;
     // WS_EX_TOPMOST in the window's extended style.
     [[nodiscard]] virtual bool IsTopmost(Hwnd window) = 0;
+
+    // What the click and the keys would reach. None of these waits on the
+    // window's program.
+    // IsWindowEnabled: false while the window takes no input, as the CAD's
+    // main window while a dialog of the CAD is open.
+    [[nodiscard]] virtual bool IsWindowEnabled(Hwnd window) = 0;
+    // WindowFromPoint: the window a click at the point reaches, 0 for none.
+    [[nodiscard]] virtual Hwnd WindowFromPoint(ScreenPoint point) = 0;
+    // MonitorFromPoint with MONITOR_DEFAULTTONULL: whether the point lies on
+    // a monitor at all (the cursor calls would move it onto one).
+    [[nodiscard]] virtual bool IsPointOnMonitor(ScreenPoint point) = 0;
+    // GetGUIThreadInfo: the window that has the keyboard focus of the
+    // thread, 0 when none has it or the thread cannot be read.
+    [[nodiscard]] virtual Hwnd GetThreadFocus(std::uint32_t threadId) = 0;
 };
 
 } // namespace vr

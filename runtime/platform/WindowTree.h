@@ -35,10 +35,14 @@ class WindowTree : NonCopyable {
     // GetAncestor(GA_PARENT) of a child window: the window it lies in.
     [[nodiscard]] virtual Hwnd GetParentWindow(Hwnd window) = 0;
     [[nodiscard]] virtual std::int32_t GetDlgCtrlID(Hwnd window) = 0;
+    // IsWindowVisible: false when the window or any window it lies in is
+    // hidden.
     [[nodiscard]] virtual bool IsWindowVisible(Hwnd window) = 0;
     // GetWindowThreadProcessId: the id of the process that created the
     // window, 0 when it is no window.
     [[nodiscard]] virtual std::uint32_t GetWindowProcessId(Hwnd window) = 0;
+    // IsChild: whether the window lies inside the parent, at any depth.
+    [[nodiscard]] virtual bool IsChild(Hwnd parent, Hwnd window) = 0;
 };
 
 } // namespace vr

@@ -3,6 +3,7 @@
 #include "app/WindowClasses.h"
 #include "cad/DimensionGeometry.h"
 #include "cad/EntityPick.h"
+#include "winsupport/win32/Clipboard.h"
 #include "winsupport/win32/Handles.h"
 #include "winsupport/win32/WideText.h"
 
@@ -65,7 +66,8 @@ void DrawEntity(HDC dc, const DrawingView& view, const Entity& e) {
 
 } // namespace
 
-DrawingWindow::DrawingWindow(CommandSession& session) : session_(session) {}
+DrawingWindow::DrawingWindow(CommandSession& session, JournalSink& journal)
+    : session_(session), journal_(journal) {}
 
 bool DrawingWindow::Create(HWND parent) {
     return Window::Create({.className = kDrawingClass,
@@ -86,6 +88,16 @@ LRESULT DrawingWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnClick(
             ClientPoint{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
         return 0;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        OnKey(message, wParam, lParam);
+        return 0;
+    case WM_CHAR:
+        OnCharacter(wParam);
+        return 0;
+    case WM_SETFOCUS:
+        journal_.Write(JsonLine("focus").Add("window", TextView(u"drawing")));
+        return 0;
     default:
         return Window::WindowProc(message, wParam, lParam);
     }
@@ -102,8 +114,45 @@ DrawingView DrawingWindow::CurrentView() const {
 }
 
 void DrawingWindow::OnClick(ClientPoint client) {
+    SetFocus(Handle());
     const DrawingView view = CurrentView();
     session_.DrawingClicked(client, ToWorld(view, client), 1.0 / view.scale);
+}
+
+void DrawingWindow::OnKey(UINT message, WPARAM key, LPARAM flags) {
+    journal_.Write(JsonLine("key")
+                       .Add("window", TextView(u"drawing"))
+                       .Add("vk", static_cast<long long>(key))
+                       .AddBool("down", message == WM_KEYDOWN)
+                       .AddBool("extended", (flags & (1 << 24)) != 0)
+                       .AddBool("ctrl", GetKeyState(VK_CONTROL) < 0));
+    if (message == WM_KEYDOWN && key == 'V' && GetKeyState(VK_CONTROL) < 0) {
+        PasteIntoDrawing();
+    }
+}
+
+// Typed characters go on to the command line, as the CAD passes them.
+void DrawingWindow::OnCharacter(WPARAM character) {
+    journal_.Write(JsonLine("char")
+                       .Add("window", TextView(u"drawing"))
+                       .Add("code", static_cast<long long>(character)));
+    if (character == 0x16) {
+        return; // Ctrl+V was the paste into the drawing
+    }
+    const char16_t typed = static_cast<char16_t>(character);
+    session_.OnInputCharacters(TextView(&typed, 1));
+}
+
+void DrawingWindow::PasteIntoDrawing() {
+    std::optional<vr::Bytes> text;
+    {
+        const vr::ClipboardGuard clipboard(Handle());
+        if (!clipboard.IsOpen()) {
+            return;
+        }
+        text = vr::ClipboardText();
+    }
+    session_.PasteClip(text);
 }
 
 void DrawingWindow::OnPaint() {

@@ -8,10 +8,13 @@ namespace standin {
 
 // The drawing area: the session's entities in white on black, the whole
 // drawing fitted in; a click answers a point request with the world point
-// under it.
+// under it. It has the keyboard focus whenever the CAD's window is
+// activated: characters typed here go on to the command line, but Ctrl+V is
+// the CAD's paste into the drawing, which places the clipboard's text as
+// an object and never reaches the command line.
 class DrawingWindow final : public vr::Window {
   public:
-    explicit DrawingWindow(CommandSession& session);
+    DrawingWindow(CommandSession& session, JournalSink& journal);
 
     // False when it cannot be created; GetLastError() tells why.
     [[nodiscard]] bool Create(HWND parent);
@@ -23,9 +26,13 @@ class DrawingWindow final : public vr::Window {
   private:
     void OnPaint();
     void OnClick(ClientPoint client);
+    void OnKey(UINT message, WPARAM key, LPARAM flags);
+    void OnCharacter(WPARAM character);
+    void PasteIntoDrawing();
     [[nodiscard]] DrawingView CurrentView() const;
 
     CommandSession& session_;
+    JournalSink& journal_;
 };
 
 } // namespace standin

@@ -18,8 +18,8 @@ constexpr int kFloatingCommandLineHeight = 72;
 
 MainWindow::MainWindow(const Options& options, JournalSink& journal, CommandSession& session,
                        CommandInput& input)
-    : options_(options), journal_(journal), session_(session), input_(input), drawing_(session),
-      area_(journal, u"commandArea", controls_) {}
+    : options_(options), journal_(journal), session_(session), input_(input),
+      drawing_(session, journal), area_(journal, u"commandArea", controls_) {}
 
 bool MainWindow::Create(HFONT font) {
     Text title = options_.productPrefix;
@@ -27,10 +27,15 @@ bool MainWindow::Create(HFONT font) {
     title += options_.noDash ? u" [" : u" - [";
     title += options_.drawing + u"]";
     const std::wstring wideTitle = vr::WideZ(options_.noCaptions ? Text() : title);
+    // Off the screen: the command line's centre 100 pixels right of the
+    // right edge of every monitor, its left part still on the screen.
+    const int x = options_.offScreen ? GetSystemMetrics(SM_XVIRTUALSCREEN) +
+                                           GetSystemMetrics(SM_CXVIRTUALSCREEN) - 300
+                                     : 80;
     if (!Window::Create({.className = kMainClass,
                          .title = wideTitle.c_str(),
                          .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                         .x = 80,
+                         .x = x,
                          .y = 60,
                          .width = 800,
                          .height = 600})) {
@@ -103,6 +108,38 @@ void MainWindow::Layout() {
     }
 }
 
+bool MainWindow::ObstructCommandLine() {
+    if (options_.hideCommandLine && area_.Handle()) {
+        // The window stays, hidden, as AutoCAD's Ctrl+9 leaves it; in the
+        // docked shape its panel is hidden around it.
+        ShowWindow(dock_.Handle() ? dock_.Handle() : area_.Handle(), SW_HIDE);
+        journal_.Write(JsonLine("commandLineHidden"));
+    }
+    if (options_.coverCommandLine && area_.Handle()) {
+        RECT area;
+        GetWindowRect(area_.Handle(), &area);
+        const LONG x = (area.left + area.right) / 2;
+        const LONG y = (area.top + area.bottom) / 2;
+        if (!palette_.Create(OwnedPopup::Kind::TopmostPalette, Handle(), L"プロパティ",
+                             RECT{x - 120, y - 60, x + 120, y + 60})) {
+            return ReportStartFailure(L"Creating the palette", GetLastError());
+        }
+        journal_.Write(JsonLine("palette"));
+    }
+    if (options_.modalDialog) {
+        // Over the drawing, clear of the command line: only the disabled
+        // main window tells that the CAD takes no input.
+        RECT main;
+        GetWindowRect(Handle(), &main);
+        if (!dialog_.Create(OwnedPopup::Kind::ModalDialog, Handle(), L"オプション",
+                            RECT{main.left + 60, main.top + 60, main.left + 380, main.top + 280})) {
+            return ReportStartFailure(L"Creating the dialog", GetLastError());
+        }
+        journal_.Write(JsonLine("modalDialog"));
+    }
+    return true;
+}
+
 void MainWindow::StartTimers() {
     if (options_.hangOn.empty() && (options_.hangAfterMs > 0 || options_.hangForMs > 0)) {
         SetTimer(Handle(), kHangTimer, std::max<UINT>(options_.hangAfterMs, 1), nullptr);
@@ -154,10 +191,10 @@ void MainWindow::OnActivate(WPARAM wParam) {
     const bool active = LOWORD(wParam) != WA_INACTIVE;
     const bool minimized = HIWORD(wParam) != 0;
     journal_.Write(JsonLine("activate").AddBool("active", active).AddBool("minimized", minimized));
-    // The CAD's command line takes the keys as soon as its window is active;
-    // a floating one only once it is clicked, as it is a window of its own.
-    if (active && !minimized && options_.floatingCommandClass.empty()) {
-        SetFocus(controls_.Input());
+    // As in the CAD, the drawing takes the keys when the window is
+    // activated; only a click gives them to the command line.
+    if (active && !minimized) {
+        SetFocus(drawing_.Handle());
     }
 }
 

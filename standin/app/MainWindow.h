@@ -5,6 +5,7 @@
 #include "app/CommandLineControls.h"
 #include "app/DockPanel.h"
 #include "app/DrawingWindow.h"
+#include "app/OwnedPopup.h"
 #include "cad/Options.h"
 #include "session/CommandSession.h"
 #include "winsupport/win32/Window.h"
@@ -33,6 +34,10 @@ class MainWindow final : public vr::Window {
     [[nodiscard]] bool Create(HFONT font);
     void Layout();
     void StartTimers();
+    // What keeps a click from the command line, as the options ask: it
+    // hidden, a topmost palette over it, a modal dialog open. False,
+    // reported, on a failure.
+    [[nodiscard]] bool ObstructCommandLine();
 
     [[nodiscard]] HWND Drawing() const { return drawing_.Handle(); }
     [[nodiscard]] HWND CommandAreaHandle() const { return area_.Handle(); }
@@ -63,6 +68,8 @@ class MainWindow final : public vr::Window {
     DockPanel dock_;      // docked shape: the outer panel ...
     DockPanel dockInner_; // ... and the inner one that holds the command line
     CommandArea area_;
+    OwnedPopup palette_;
+    OwnedPopup dialog_;
 };
 
 } // namespace standin

@@ -47,6 +47,9 @@ bool StandinApp::Create() {
         ShowWindow(text_.Handle(), SW_SHOWNOACTIVATE);
     }
     UpdateWindow(main_.Handle());
+    if (!main_.ObstructCommandLine()) {
+        return false;
+    }
     main_.StartTimers();
     session_.QueueLines(options_.runAtStart);
     JournalReady();

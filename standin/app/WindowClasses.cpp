@@ -14,6 +14,8 @@ bool RegisterWindowClasses() {
         {.name = kTextClass, .icon = icon},
         {.name = kCommandAreaClass, .icon = icon},
         {.name = kDockPanelClass, .icon = icon},
+        {.name = kPaletteClass, .icon = icon},
+        {.name = kDialogClass, .icon = icon},
         // The drawing is black with a cross-hair, as a CAD's is.
         {.name = kDrawingClass,
          .icon = icon,

@@ -8,6 +8,8 @@ inline constexpr wchar_t kTextClass[] = L"StandinCadText";
 inline constexpr wchar_t kCommandAreaClass[] = L"StandinCadCommandArea";
 inline constexpr wchar_t kDrawingClass[] = L"StandinCadDrawing";
 inline constexpr wchar_t kDockPanelClass[] = L"StandinCadDockPanel";
+inline constexpr wchar_t kPaletteClass[] = L"StandinCadPalette";
+inline constexpr wchar_t kDialogClass[] = L"StandinCadDialog";
 
 // Posted to the top-level window by the command area and its input box when
 // clicked, so that the main window sees a click wherever in the area it lands.

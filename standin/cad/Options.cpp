@@ -116,6 +116,7 @@ TextView OptionsUsage() {
            u"[--exit-on topmost|click] [--hang-on topmost|click --hang-for MS] "
            u"[--product-prefix T] [--floating-command-line CLASS [--floating-title T]] "
            u"[--docked-command-line CLASS] [--no-captions] [--picks x,y[,z]|enter|esc;...] "
+           u"[--hide-command-line] [--cover-command-line] [--off-screen] [--modal-dialog] "
            u"[--excel] [--workbook PATH [--sheet NAME] [--read-only] [--protected]]... "
            u"[--dialog key=value;key...]...";
 }
@@ -239,6 +240,10 @@ ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
         {u"--no-dash", &o.noDash},
         {u"--ignore-32781", &o.ignoreHistoryCommand},
         {u"--no-captions", &o.noCaptions},
+        {u"--hide-command-line", &o.hideCommandLine},
+        {u"--cover-command-line", &o.coverCommandLine},
+        {u"--off-screen", &o.offScreen},
+        {u"--modal-dialog", &o.modalDialog},
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const Text& name = arguments[i];

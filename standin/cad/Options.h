@@ -50,6 +50,15 @@ struct Options {
     Text floatingCommandTitle; // its title (none by default)
     Text dockedCommandClass;   // the command line two levels deep in a docked panel
     bool noCaptions = false;   // no window carries a title
+    // What keeps a click from reaching the command line: the command line
+    // hidden (as AutoCAD's Ctrl+9 hides it), covered by a topmost palette
+    // of the stand-in's own, partly off the screen (the main window placed
+    // so that the command line's centre lies right of every monitor), or a
+    // modal dialog of the stand-in open (its main window disabled).
+    bool hideCommandLine = false;
+    bool coverCommandLine = false;
+    bool offScreen = false;
+    bool modalDialog = false;
     // Entity picks: scripted answers to entsel, in order.
     std::vector<ScriptedPick> picks;
 

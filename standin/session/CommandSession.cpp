@@ -131,6 +131,36 @@ void CommandSession::Pasted(const std::optional<vr::Bytes>& text, std::int32_t f
     OnInputCharacters(decoded);
 }
 
+void CommandSession::PasteClip(const std::optional<vr::Bytes>& text) {
+    const Text decoded = vr::DecodeAnsi(text.value_or(vr::Bytes()));
+    journal_.Write(
+        JsonLine("pasteclip").Add("text", TextView(decoded)).AddBool("hasText", text.has_value()));
+    if (!text) {
+        return;
+    }
+    // The text as an object: its lines as MTEXT paragraphs, other control
+    // characters (the escape of a load command) dropped.
+    Text contents;
+    for (std::size_t i = 0; i < decoded.size(); ++i) {
+        const char16_t c = decoded[i];
+        if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < decoded.size() && decoded[i + 1] == u'\n') {
+                ++i;
+            }
+            if (i + 1 < decoded.size()) {
+                contents += u"\\P";
+            }
+        } else if (c >= 0x20) {
+            contents.push_back(c);
+        }
+    }
+    Entity pasted;
+    pasted.type = EntityType::MText;
+    pasted.height = 2.5;
+    pasted.text = contents;
+    AddEntity(pasted);
+}
+
 void CommandSession::PasteRefused() {
     journal_.Write(JsonLine("paste").AddBool("clipboardBusy", true));
 }

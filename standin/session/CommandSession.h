@@ -39,6 +39,10 @@ class CommandSession final : public lisp::CadHost, private excel::ExcelObserver 
     void Pasted(const std::optional<vr::Bytes>& text, std::int32_t formats);
     // The clipboard was held by another program for too long.
     void PasteRefused();
+    // Ctrl+V in the drawing: the CAD's paste into the drawing (PASTECLIP),
+    // the clipboard's plain text placed as an MTEXT object at the origin;
+    // nothing reaches the command line. nullopt: the clipboard holds no text.
+    void PasteClip(const std::optional<vr::Bytes>& text);
     // WM_COPYDATA: `byteCount` as sent, `bytes` the data (empty without any);
     // dwData 1 is command-line input up to the first NUL.
     void CopyDataReceived(std::uintptr_t dwData, std::uint32_t byteCount, vr::BytesView bytes);

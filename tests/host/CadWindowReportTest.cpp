@@ -82,6 +82,41 @@ TEST(CadWindowReport, MatchesTheGoldenBytes) {
     EXPECT_EQ(report, golden);
 }
 
+// Where no command area was found, each window that could be the command
+// line is listed again with whether it is shown: a hidden one is found by
+// its caption or class, but a click there reaches whatever lies behind it.
+TEST(CadWindowReport, CommandLineCandidatesSayWhetherTheyAreShown) {
+    for (const bool shown : {true, false}) {
+        ReportWorld world;
+        world.desktop.windows[0x400].visible = shown;
+        const auto processes = SurveyCadProcesses(world.desktop.Services(), u"acad");
+        const FirstRunFindings findings = FindCommandLineCandidates(processes[0], 0x100);
+        ASSERT_TRUE(findings.candidates) << shown;
+        const std::string report = Utf8FromText(
+            DecodeAnsi(CadWindowReportBytes(processes, findings.proposal, findings.candidates)));
+        const std::string heading =
+            "\r\nコマンド ラインの候補（非表示のものはクリックできません）\r\n";
+        const auto section = report.find(heading);
+        ASSERT_NE(section, std::string::npos) << report;
+        const std::string listed =
+            report.substr(section + heading.size(),
+                          report.find("\r\n\r\n", section + 1) - section - heading.size() + 2);
+        EXPECT_NE(listed.find(std::string("0x00000400 クラス「AcEdCommandLine」 タイトル「」 ") +
+                              (shown ? "表示\r\n" : "非表示\r\n")),
+                  std::string::npos)
+            << listed;
+        // The text window's titled area around its edit control, hidden
+        // with its window.
+        EXPECT_NE(listed.find("0x00000200 クラス「TextWindow」"), std::string::npos) << listed;
+        EXPECT_NE(listed.find("非表示\r\n"), std::string::npos) << listed;
+    }
+    // Other faults have no such section.
+    ReportWorld world;
+    const auto processes = SurveyCadProcesses(world.desktop.Services(), u"acad");
+    const Bytes report = CadWindowReportBytes(processes, {});
+    EXPECT_EQ(report.find(EncodeAnsi(u"コマンド ラインの候補")), std::string::npos);
+}
+
 TEST(CadWindowReport, WithoutProcessesOrProposalItSaysSo) {
     const Bytes report = CadWindowReportBytes({}, {});
     EXPECT_EQ(report.substr(report.size() - 2), "\r\n");

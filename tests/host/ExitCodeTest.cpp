@@ -21,11 +21,17 @@ using test::JobWorld;
 // Macros in the field compare against these numbers: a kind keeps its code.
 TEST(ExitCode, EachKindKeepsItsPublishedCode) {
     const std::pair<StopKind, int> published[] = {
-        {StopKind::Unexpected, 1},    {StopKind::Input, 2},
-        {StopKind::Settings, 3},      {StopKind::NoCad, 4},
-        {StopKind::CadElevated, 5},   {StopKind::CadNotAnswering, 6},
-        {StopKind::CadLost, 7},       {StopKind::AnotherTool, 8},
-        {StopKind::ClipboardBusy, 9}, {StopKind::OutputUnwritable, 10},
+        {StopKind::Unexpected, 1},
+        {StopKind::Input, 2},
+        {StopKind::Settings, 3},
+        {StopKind::NoCad, 4},
+        {StopKind::CadElevated, 5},
+        {StopKind::CadNotAnswering, 6},
+        {StopKind::CadLost, 7},
+        {StopKind::AnotherTool, 8},
+        {StopKind::ClipboardBusy, 9},
+        {StopKind::OutputUnwritable, 10},
+        {StopKind::CommandLineUnreachable, 11},
     };
     ASSERT_EQ(std::size(published), std::size(kAllStopKinds));
     for (std::size_t i = 0; i < std::size(published); ++i) {
@@ -154,6 +160,10 @@ TEST(ExitCode, EachStopEndsTheProcessWithTheCodeOfItsKind) {
         {"go.lsp unwritable", Pinmark, [](JobWorld& w) { w.fake.files.failWrites = true; }, 10},
         {"excel_fname.lsp unwritable", gaugeread,
          [](JobWorld& w) { w.fake.files.failWrites = true; }, 10},
+        {"a dialog of the CAD open", Pinmark,
+         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].enabled = false; }, 11},
+        {"focus not taken by the click", gaugeread,
+         [](JobWorld& w) { w.fake.desktop.clicksTakeFocus = false; }, 11},
         {"out of memory", Throwing, nothing, 1},
     };
     for (const Case& c : cases) {

@@ -25,6 +25,7 @@ struct FakeWindow {
     std::string className = "Window"; // ANSI bytes
     Hwnd owner = 0;                   // of a top-level window
     bool visible = true;
+    bool enabled = true;
 };
 
 // The desktop as a recording fake: every call is written to `calls` in a
@@ -87,6 +88,18 @@ class RecordingDesktop final : public CursorControl,
     // tool's own level. nullopt: the level cannot be read.
     std::map<std::uint32_t, std::optional<std::uint32_t>> integrity;
     std::optional<std::uint32_t> ownIntegrity = 0x2000;
+    // The monitors: a point outside all of them lies off the screen.
+    std::vector<ScreenRect> monitors = {kWholeScreen};
+    // Top-level windows that stay above whatever the tool raises (a window
+    // of a higher band, or one that keeps making itself topmost again),
+    // frontmost first. Below them: the topmost windows, the foreground
+    // window, then the rest; each window's owned windows above it.
+    std::vector<Hwnd> aboveAll;
+    // The keyboard focus of each thread. A click gives it to the window
+    // clicked, unless clicksTakeFocus is false (a CAD that keeps it in its
+    // drawing).
+    std::map<std::uint32_t, Hwnd> threadFocus;
+    bool clicksTakeFocus = true;
 
     // Called after each call is recorded: a test changes the desktop at a
     // given step (the CAD closes, another window comes to the front).
@@ -102,13 +115,12 @@ class RecordingDesktop final : public CursorControl,
     // The calls that change or pace the desktop, without discovery's reads.
     [[nodiscard]] std::vector<std::string> JobCalls() const {
         static const char* const kReads[] = {
-            "ProcessSnapshot",   "ThreadSnapshot",       "EnumThreadWindows",
-            "EnumChildWindows",  "GetWindowTextLengthA", "GetWindowTextA",
-            "GetDlgItem",        "SendMessageTimeoutA",  "GetClassNameA",
-            "GetWindowOwner",    "GetParentWindow",      "GetDlgCtrlID",
-            "IsWindowVisible",   "GetWindowProcessId",   "ProcessIntegrityLevel",
-            "OwnIntegrityLevel", "GetForegroundWindow",  "GetWindowThreadId",
-            "IsTopmost"};
+            "ProcessSnapshot",     "ThreadSnapshot",        "EnumThreadWindows",
+            "EnumChildWindows",    "GetWindowTextLengthA",  "GetWindowTextA",
+            "GetDlgItem",          "SendMessageTimeoutA",   "GetClassNameA",
+            "GetWindowOwner",      "GetParentWindow",       "GetDlgCtrlID",
+            "GetWindowProcessId",  "ProcessIntegrityLevel", "OwnIntegrityLevel",
+            "GetForegroundWindow", "GetWindowThreadId",     "IsTopmost"};
         std::vector<std::string> job;
         for (const std::string& call : calls) {
             const bool read = std::any_of(std::begin(kReads), std::end(kReads),
@@ -170,6 +182,9 @@ class RecordingDesktop final : public CursorControl,
         if (Fails("OpenIcon")) {
             return false;
         }
+        if (windows.count(window)) {
+            windows[window].iconic = false;
+        }
         foreground = window;
         return true;
     }
@@ -225,6 +240,24 @@ class RecordingDesktop final : public CursorControl,
         Record("IsTopmost(" + Handle(window) + ")");
         return topmost.contains(window);
     }
+    bool IsWindowEnabled(Hwnd window) override {
+        Record("IsWindowEnabled(" + Handle(window) + ")");
+        return windows.count(window) && windows[window].enabled;
+    }
+    Hwnd WindowFromPoint(ScreenPoint point) override {
+        Record("WindowFromPoint(" + Point(point) + ")");
+        return WindowAt(point);
+    }
+    bool IsPointOnMonitor(ScreenPoint point) override {
+        Record("MonitorFromPoint(" + Point(point) + ")");
+        return std::any_of(monitors.begin(), monitors.end(),
+                           [&](const ScreenRect& m) { return Contains(m, point); });
+    }
+    Hwnd GetThreadFocus(std::uint32_t threadId) override {
+        Record("GetGUIThreadInfo(" + std::to_string(threadId) + ")");
+        const auto found = threadFocus.find(threadId);
+        return found == threadFocus.end() ? 0 : found->second;
+    }
     std::uint32_t MapVirtualKeyA(std::uint32_t code, std::uint32_t mapType) override {
         Record("MapVirtualKeyA(" + std::to_string(code) + "," + std::to_string(mapType) + ")");
         return code == 17 ? 29 : (code == 86 ? 47 : 0);
@@ -254,6 +287,9 @@ class RecordingDesktop final : public CursorControl,
             leftButtonDown = true;
         } else if (r.flags == kMouseLeftUp) {
             leftButtonDown = false;
+            if (const Hwnd clicked = WindowAt(cursor); clicked != 0 && clicksTakeFocus) {
+                threadFocus[ThreadOf(clicked)] = clicked;
+            }
         }
         return 1;
     }
@@ -346,7 +382,7 @@ class RecordingDesktop final : public CursorControl,
     }
     bool IsWindowVisible(Hwnd window) override {
         Record("IsWindowVisible(" + Handle(window) + ")");
-        return windows.count(window) && windows[window].visible;
+        return ShownWithAncestors(window);
     }
     // The process of the thread whose top-level window the window is, or
     // lies in.
@@ -367,6 +403,15 @@ class RecordingDesktop final : public CursorControl,
             }
         }
         return 0;
+    }
+    bool IsChild(Hwnd parent, Hwnd window) override {
+        Record("IsChild(" + Handle(parent) + "," + Handle(window) + ")");
+        for (Hwnd up = ParentOf(window); up != 0; up = ParentOf(up)) {
+            if (up == parent) {
+                return true;
+            }
+        }
+        return false;
     }
     std::optional<std::uint32_t> ProcessIntegrityLevel(std::uint32_t processId) override {
         Record("ProcessIntegrityLevel(" + std::to_string(processId) + ")");
@@ -452,6 +497,9 @@ class RecordingDesktop final : public CursorControl,
         std::snprintf(buffer, sizeof buffer, "0x%lx", static_cast<unsigned long>(window));
         return buffer;
     }
+    static std::string Point(const ScreenPoint& p) {
+        return std::to_string(p.x) + "," + std::to_string(p.y);
+    }
     static std::string Rect(const ScreenRect& r) {
         return std::to_string(r.left) + "," + std::to_string(r.top) + "," +
                std::to_string(r.right) + "," + std::to_string(r.bottom);
@@ -473,6 +521,89 @@ class RecordingDesktop final : public CursorControl,
     }
 
   private:
+    static bool Contains(const ScreenRect& r, ScreenPoint p) {
+        return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+    }
+    // As IsWindowVisible: the window and every window it lies in shown.
+    bool ShownWithAncestors(Hwnd window) const {
+        for (Hwnd w = window; w != 0; w = ParentOf(w)) {
+            const auto found = windows.find(w);
+            if (found == windows.end() || !found->second.visible) {
+                return false;
+            }
+        }
+        return true;
+    }
+    std::uint32_t ThreadOf(Hwnd window) const {
+        Hwnd top = window;
+        for (Hwnd parent = ParentOf(top); parent != 0; parent = ParentOf(top)) {
+            top = parent;
+        }
+        for (const auto& [thread, list] : threadWindows) {
+            if (std::find(list.begin(), list.end(), top) != list.end()) {
+                return thread;
+            }
+        }
+        return 0;
+    }
+    // The top-level windows from front to back, as the model orders them.
+    std::vector<Hwnd> ZOrder() const {
+        std::vector<Hwnd> order;
+        const auto add = [&](Hwnd window) {
+            if (std::find(order.begin(), order.end(), window) == order.end()) {
+                order.push_back(window);
+            }
+        };
+        const auto addWithOwned = [&](Hwnd window) {
+            for (const auto& [handle, w] : windows) {
+                if (w.owner == window) {
+                    add(handle);
+                }
+            }
+            add(window);
+        };
+        for (const Hwnd window : aboveAll) {
+            add(window);
+        }
+        for (const Hwnd window : topmost) {
+            addWithOwned(window);
+        }
+        if (foreground) {
+            addWithOwned(foreground);
+        }
+        for (const auto& [thread, list] : threadWindows) {
+            for (const Hwnd window : list) {
+                add(window);
+            }
+        }
+        return order;
+    }
+    // What a click at the point reaches: the frontmost shown top-level
+    // window that holds it, and in it the deepest shown child that does.
+    Hwnd WindowAt(ScreenPoint point) const {
+        for (const Hwnd top : ZOrder()) {
+            const auto found = windows.find(top);
+            if (found == windows.end() || !found->second.visible || found->second.iconic ||
+                !Contains(found->second.rect, point)) {
+                continue;
+            }
+            Hwnd hit = top;
+            for (bool deeper = true; deeper;) {
+                deeper = false;
+                for (const Hwnd child : windows.at(hit).children) {
+                    const auto c = windows.find(child);
+                    if (c != windows.end() && c->second.visible &&
+                        Contains(c->second.rect, point)) {
+                        hit = child;
+                        deeper = true;
+                        break;
+                    }
+                }
+            }
+            return hit;
+        }
+        return 0;
+    }
     bool Fails(const std::string& name, const std::string& argument = "") {
         for (const std::string& key : {name + "(" + argument + ")", name}) {
             auto found = failures.find(key);

@@ -134,10 +134,18 @@ TEST(FirstRunJob, CommandAreaOfAnotherCadIsNoCommandArea) {
 TEST(FirstRunJob, CommandAreaCarriedOverInTheSameCadIsStillUsed) {
     // The text window's command area, found before the main window's search
     // found nothing, is the same CAD's: the described carry-over stands.
+    // Shown beside the main window, as the text window stays above it, its
+    // command area is clicked and pasted into.
     JobWorld world;
-    world.fake.desktop.windows[JobWorld::kMainCommand].title = "x";
+    auto& d = world.fake.desktop;
+    d.windows[JobWorld::kMainCommand].title = "x";
+    d.windows[JobWorld::kText].owner = JobWorld::kMain;
+    d.windows[JobWorld::kText].rect = {900, 100, 1300, 500};
+    d.windows[JobWorld::kTextCommand].rect = {910, 120, 1290, 490};
     EXPECT_FALSE(RunToolJob(world.run, world.Plan()));
-    EXPECT_EQ(world.fake.desktop.Count("GetWindowRect(0x210)"), 1u);
+    EXPECT_EQ(d.Count("GetWindowRect(0x210)"), 1u);
+    EXPECT_EQ(d.Count("WindowFromPoint(1100,305)"), 1u);
+    EXPECT_EQ(d.Count("SendInput"), 4u);
 }
 
 TEST(FirstRunJob, ElevatedCadStopsBeforeTheDesktopIsTouched) {
@@ -192,6 +200,10 @@ TEST(FirstRunJob, CoordinatesPassThroughUnconvertedOnEveryMonitor) {
     };
     for (const Case& c : cases) {
         JobWorld world;
+        // A 4K primary, a monitor right of it, one left and one above.
+        world.fake.desktop.monitors = {
+            {0, 0, 3840, 2160}, {3840, 0, 7680, 2160}, {-1920, 0, 0, 1080}, {0, -1440, 2560, 0}};
+        world.fake.desktop.windows[JobWorld::kMain].rect = c.rect;
         world.fake.desktop.windows[JobWorld::kMainCommand].rect = c.rect;
         EXPECT_FALSE(RunToolJob(world.run, world.Plan())) << c.monitor;
         const std::string point =

@@ -24,9 +24,14 @@ const Calls kWholeRun = {
     "GetClipCursor",
     "IsWindow(0x100)",
     "IsWindow(0x110)",
+    // The CAD takes input: no dialog of its own is open.
+    "IsWindowEnabled(0x100)",
     "IsIconic(0x100)",
     "SetForegroundWindow(0x100)",
     "GetWindowRect(0x110)",
+    // It shows its command line on a monitor.
+    "IsWindowVisible(0x110)",
+    "MonitorFromPoint(405,565)",
     "SetWindowPos(0x100,-1,3)",
     "SetCursorPos(405,565)",
     "ClipCursor(100,500,711,631)",
@@ -34,6 +39,8 @@ const Calls kWholeRun = {
     // The CAD still there and in front before the click and before the keys.
     "IsWindow(0x100)",
     "IsWindow(0x110)",
+    // What a click at the point reaches is the command area.
+    "WindowFromPoint(405,565)",
     "MouseInput(2)",
     "Sleep(35)",
     "MouseInput(4)",
@@ -53,6 +60,8 @@ const Calls kWholeRun = {
     "SetCursorPos(405,565)",
     "IsWindow(0x100)",
     "IsWindow(0x110)",
+    // The click gave the command area the keyboard focus.
+    "GetGUIThreadInfo(40)",
     "MapVirtualKeyA(17,0)",
     "SendInput(1,17,29,1,0,0)",
     "Sleep(35)",

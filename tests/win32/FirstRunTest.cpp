@@ -99,6 +99,12 @@ TEST(FirstRun, WithoutCommandClassTheRunStopsAndTheReportNamesTheClass) {
         const std::wstring report = ReportOf(tool);
         EXPECT_NE(report.find(L"プロセス acad.exe"), std::wstring::npos);
         EXPECT_NE(report.find(L"クラス「AcEdCommandLine」"), std::wstring::npos);
+        // The candidate listed again, shown.
+        const auto candidates = report.find(L"\r\nコマンド ラインの候補");
+        ASSERT_NE(candidates, std::wstring::npos) << test::ToUtf8(report);
+        EXPECT_NE(report.find(L" クラス「AcEdCommandLine」 タイトル「」 表示\r\n", candidates),
+                  std::wstring::npos)
+            << test::ToUtf8(report);
         EXPECT_TRUE(EndsWith(report, L"[Main]\r\nCommandClass=AcEdCommandLine\r\n"));
         EXPECT_EQ(cad.Journal().Count("\"event\":\"paste\""), 0u);
         EXPECT_EQ(cad.Journal().Count("\"event\":\"click\""), 0u);

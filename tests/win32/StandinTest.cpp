@@ -48,6 +48,31 @@ TEST(StandinCad, PastedLoadCommandRunsAFileFromASupportFolder) {
     EXPECT_EQ(journal.Count("\"event\":\"error\""), 0u);
 }
 
+// As in the CAD, the activated window's drawing has the keys: Ctrl+V there
+// pastes the clipboard into the drawing as an object, and the command line
+// gets nothing.
+TEST(StandinCad, CtrlVWithoutAClickPastesIntoTheDrawing) {
+    const ScratchFolder folder(L"standin-pasteclip");
+    folder.Write(L"x.lsp", "(entmake '((0 . \"POINT\")(10 1 2 0)))\r\n");
+    StandinCad cad(folder, L"acad.exe", SupportArgument(folder));
+    ASSERT_TRUE(cad.Ready());
+    ASSERT_TRUE(test::SetClipboardBytes("\x1b(load \"x\")\r\n"));
+    SetForegroundWindow(cad.Main());
+    const auto& journal = cad.Journal();
+    ASSERT_TRUE(journal.WaitFor({"\"event\":\"focus\",\"window\":\"drawing\""})) << journal.Dump();
+    Sleep(150);
+    test::PressCtrlV();
+    EXPECT_TRUE(
+        journal.WaitFor({"{\"event\":\"pasteclip\",\"text\":\"\\u001b(load \\\"x\\\")\\r\\n\""}))
+        << journal.Dump();
+    EXPECT_TRUE(journal.WaitFor({"\"type\":\"MTEXT\"", "(load \\\"x\\\")"})) << journal.Dump();
+    Sleep(200);
+    EXPECT_EQ(journal.Count("\"event\":\"paste\","), 0u);
+    EXPECT_EQ(journal.Count("\"event\":\"execute\""), 0u);
+    EXPECT_EQ(journal.Count("\"event\":\"load\""), 0u);
+    EXPECT_EQ(journal.Count("\"type\":\"POINT\""), 0u);
+}
+
 TEST(StandinCad, ReadErrorStopsTheLoadAtThatForm) {
     const ScratchFolder folder(L"standin-readerror");
     folder.Write(L"bad.lsp", test::Cp932(u"(entmake '((0 . \"POINT\")(10 1 1 0)))\r\n"

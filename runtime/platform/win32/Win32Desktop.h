@@ -27,6 +27,10 @@ class Win32WindowControl final : public WindowControl {
     Hwnd GetForegroundWindow() override;
     std::uint32_t GetWindowThreadId(Hwnd window) override;
     bool IsTopmost(Hwnd window) override;
+    bool IsWindowEnabled(Hwnd window) override;
+    Hwnd WindowFromPoint(ScreenPoint point) override;
+    bool IsPointOnMonitor(ScreenPoint point) override;
+    Hwnd GetThreadFocus(std::uint32_t threadId) override;
 };
 
 class Win32WindowTree final : public WindowTree {
@@ -41,6 +45,7 @@ class Win32WindowTree final : public WindowTree {
     std::int32_t GetDlgCtrlID(Hwnd window) override;
     bool IsWindowVisible(Hwnd window) override;
     std::uint32_t GetWindowProcessId(Hwnd window) override;
+    bool IsChild(Hwnd parent, Hwnd window) override;
 };
 
 class Win32WindowMessaging final : public WindowMessaging {

@@ -106,6 +106,27 @@ bool Win32WindowControl::IsTopmost(Hwnd window) {
     return (::GetWindowLongW(ToHwnd(window), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
+bool Win32WindowControl::IsWindowEnabled(Hwnd window) {
+    return ::IsWindowEnabled(ToHwnd(window)) != FALSE;
+}
+
+Hwnd Win32WindowControl::WindowFromPoint(ScreenPoint point) {
+    return FromHwnd(::WindowFromPoint(POINT{point.x, point.y}));
+}
+
+bool Win32WindowControl::IsPointOnMonitor(ScreenPoint point) {
+    return ::MonitorFromPoint(POINT{point.x, point.y}, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+Hwnd Win32WindowControl::GetThreadFocus(std::uint32_t threadId) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetGUIThreadInfo(threadId, &info)) {
+        return 0;
+    }
+    return FromHwnd(info.hwndFocus);
+}
+
 std::vector<Hwnd> Win32WindowTree::EnumThreadWindows(std::uint32_t threadId) {
     std::vector<Hwnd> windows;
     ::EnumThreadWindows(threadId, CollectWindow, reinterpret_cast<LPARAM>(&windows));
@@ -180,6 +201,10 @@ std::uint32_t Win32WindowTree::GetWindowProcessId(Hwnd window) {
         return 0;
     }
     return processId;
+}
+
+bool Win32WindowTree::IsChild(Hwnd parent, Hwnd window) {
+    return ::IsChild(ToHwnd(parent), ToHwnd(window)) != FALSE;
 }
 
 Hwnd Win32WindowMessaging::GetDlgItem(Hwnd parent, std::int32_t id) {

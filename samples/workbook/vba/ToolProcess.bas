@@ -92,6 +92,8 @@ Private Function StopKindName(ByVal exitCode As Long) As String
         StopKindName = "クリップボードが使用中"
     Case 10
         StopKindName = "出力ファイルを書き込めない"
+    Case 11
+        StopKindName = "コマンド ラインに入力できない"
     Case Else
         ' 1、および異常終了したときの Windows の例外コード
         StopKindName = "予期しないエラー"

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "outcome/Failure.h"
+#include "platform/Desktop.h"
+#include "winsupport/core/RetryBounded.h"
+
+namespace vr {
+
+// How long the command line may take to get the focus after the click: the
+// CAD handles the click on its own thread, in its own time.
+inline constexpr RetryPolicy kFocusWait{BetweenAttempts::Nothing, 500, 10};
+
+// Before the CAD is raised: it takes input, its main window enabled. A
+// dialog of the CAD disables it, and the keys would go to the dialog.
+[[nodiscard]] Outcome CheckCadTakesInput(const Desktop& desktop, Hwnd mainWindow);
+
+// Once the CAD is raised (a minimized window's command area lies far off
+// the screen): the command area is shown (itself and every window it lies
+// in), its rectangle is not empty, and the click point lies on a monitor
+// (the cursor calls would move the point onto one and click there).
+[[nodiscard]] Outcome CheckCommandLineShown(const Desktop& desktop, Hwnd commandWindow,
+                                            const ScreenRect& commandRect, ScreenPoint click);
+
+// Just before the click, the CAD raised and topmost: the window a click at
+// the point reaches is the command area or lies inside it. Otherwise the
+// message names the covering window and its program.
+[[nodiscard]] Outcome CheckCommandLineAtPoint(const Desktop& desktop, Hwnd commandWindow,
+                                              ScreenPoint click);
+
+// Just before the keys: the keyboard focus of the command area's thread is
+// the command area or a window inside it (a CAD may host its input box in
+// windows of its own), waited for a short bounded while. Otherwise Ctrl+V
+// would reach the drawing, which pastes the text into it as an object.
+[[nodiscard]] Outcome CheckCommandLineFocused(const Desktop& desktop, Hwnd commandWindow);
+
+} // namespace vr
