@@ -117,7 +117,7 @@ TextView OptionsUsage() {
            u"[--product-prefix T] [--floating-command-line CLASS [--floating-title T]] "
            u"[--docked-command-line CLASS] [--no-captions] [--picks x,y[,z]|enter|esc;...] "
            u"[--excel] [--workbook PATH [--sheet NAME] [--read-only] [--protected]]... "
-           u"[--dialog key=value;key...]...";
+           u"[--dialog key=value;key...]... [--lt | --lt-automation-error]";
 }
 
 ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
@@ -239,6 +239,8 @@ ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
         {u"--no-dash", &o.noDash},
         {u"--ignore-32781", &o.ignoreHistoryCommand},
         {u"--no-captions", &o.noCaptions},
+        {u"--lt", &o.lt},
+        {u"--lt-automation-error", &o.ltAutomationRaises},
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const Text& name = arguments[i];
@@ -273,6 +275,9 @@ ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
             parsed.error = u"bad value for " + name + u": " + arguments[i];
             return parsed;
         }
+    }
+    if (o.ltAutomationRaises) {
+        o.lt = true;
     }
     if (!o.floatingCommandClass.empty() && !o.dockedCommandClass.empty()) {
         parsed.error = u"--floating-command-line and --docked-command-line exclude each other";
