@@ -7,6 +7,10 @@
 ;;;   3. 図面で寸法か文字を選んでもらい、その数値を読む。
 ;;;   4. gaugeread_int.dat の桁数に丸めて、ブックのアクティブ シートの
 ;;;      セル（行, 列）に数値として書き込む。
+;;;   5. Excel に接続できない CAD（AutoCAD LT など）や、接続した Excel で
+;;;      ブックが見つからないときは、値を gaugeread_result.txt に書き、
+;;;      ブックのマクロがそれを取り込む。どちらの道でも、このファイルに
+;;;      依頼の始まり・値・終わり方を残す。
 ;;; CAD の起動ごとにこのファイルを読み込んでおくと（スタートアップ スイート
 ;;; か acaddoc.lsp）、初めから GAUGEREADINT コマンドが使えます。
 ;;; ファイルはすべてツールのフォルダにあり、CAD のサポート ファイル検索パスで
@@ -22,19 +26,22 @@
     ("bad-row" . "行「〈行〉」は 1 から 1048576 までの整数ではありません。")
     ("bad-col" . "列「〈列〉」は 1 から 16384 までの整数ではありません。")
     ("digits-default" . "gaugeread_int.dat がないか、0 から 8 の数字ではないため、小数点以下 2 桁にします（GAUGEREADINT で設定できます）。")
-    ("no-activex" . "この CAD では ActiveX（vl-load-com）が使えないため、Excel に書き込めません。")
-    ("excel-not-running" . "Excel が起動していません。ブック 〈ブック〉 を開いてから依頼し直してください。")
-    ("book-not-open" . "ブック 〈ブック〉 が Excel で開かれていません。開いてから依頼し直してください。")
-    ("sheet-unavailable" . "ブック 〈ブック〉 のアクティブ シートに書き込めません（〈理由〉）。")
+    ("no-activex" . "この CAD の AutoLISP からは Excel に接続できません（ActiveX が使えません）。値は gaugeread_result.txt を通してブックに届けます。")
+    ("excel-not-running" . "実行中の Excel に接続できません。値は gaugeread_result.txt を通してブック 〈ブック〉 に届けます。")
+    ("book-not-open" . "接続できた Excel ではブック 〈ブック〉 が開かれていません。値は gaugeread_result.txt を通してブックに届けます。")
+    ("sheet-unavailable" . "ブック 〈ブック〉 のアクティブ シートに直接書き込めません（〈理由〉）。値は gaugeread_result.txt を通してブックに届けます。")
+    ("result-unwritable" . "〈ファイル〉 に書き込めないため、値をブックに届けられません。ツールのフォルダに書き込めるか確かめてください。")
     ("read-only" . "ブック 〈ブック〉 は読み取り専用で開かれています。値は書き込みますが、このブックには上書き保存できません。")
     ("pick-many" . "\n寸法または文字を選択 [Enter で終了]: ")
     ("pick-one" . "\n寸法または文字を選択: ")
     ("not-a-value" . "選んだ図形は寸法でも文字でもありません（〈図形の種類〉）。")
     ("no-number" . "選んだ文字「〈文字〉」には数値がありません。")
     ("written" . "R〈行〉C〈列〉 ← 〈値〉")
+    ("queued" . "R〈行〉C〈列〉 ← 〈値〉（gaugeread_result.txt へ）")
     ("cell-refused" . "R〈行〉C〈列〉 に書き込めませんでした（〈理由〉）。シートの保護を外すか、行と列を確かめてください。")
     ("out-of-sheet" . "次の行 〈行〉 はシートの外です。ここで終わります。")
-    ("done" . "〈個数〉 個の値を Excel に書き込みました。")
+    ("done" . "〈個数〉 個の値を Excel に直接書き込みました。")
+    ("done-file" . "〈個数〉 個の値を gaugeread_result.txt に書きました。Excel のブックが取り込みます。")
     ("cancelled" . "中止しました。書き込んだ 〈個数〉 個の値はそのままです。")
     ("failed" . "エラーのため中止しました: 〈エラー〉。書き込んだ 〈個数〉 個の値はそのままです。")
     ("digits-prompt-error" . "0 から 8 の数字を 1 つ入れてください。")
@@ -253,7 +260,8 @@
 (defun gaugeread:path-key (path)
   (strcase (vl-string-translate "/" "\\" path)))
 
-;; 依頼のブックのアクティブ シート。見つからなければそのわけを言って nil。
+;; 依頼のブックのアクティブ シート。Excel に接続できないか、ブックが見つからな
+;; ければ、そのわけを言って nil（値は結果ファイルでブックに届けます）。
 (defun gaugeread:target-sheet (bookpath / shown excel books count index book name found sheet)
   (setq shown (vl-string-translate "/" "\\" bookpath)) ; 利用者が知っている形で見せる
   (cond
@@ -301,7 +309,56 @@
       nil)
     (progn
       (gaugeread:say "written" (list (itoa row) (itoa col) (cadr rounded)))
+      (gaugeread:result-line "a" (strcat "written " (itoa row) " " (itoa col) " " (cadr rounded)))
       T)))
+
+;;; ---- 結果ファイル（gaugeread_result.txt） ----
+;;; excel_fname.lsp と同じフォルダに置く、ブックへの報告です。1 行目は
+;;; start 式 行 列、値ごとに 1 行（ブックが書く値は value、Excel に書き込んだ
+;;; 値は written、続けて 行 列 数値）、最後は end・cancelled・failed と値の個数。
+;;; 文字は ASCII だけ、行末は CR LF。1 行ごとに開いて閉じるので、ブックは
+;;; 値を届いた順に読めます。
+
+;; ASCII の表示できる文字以外（空白、日本語など）を ? にした文字。nil や空なら ?。
+(defun gaugeread:ascii (text / out index code)
+  (setq out "" index 1)
+  (if (eq (type text) 'STR)
+    (while (<= index (strlen text))
+      (setq code (ascii (substr text index 1))
+            out (strcat out (if (and (> code 32) (< code 127)) (chr code) "?"))
+            index (1+ index))))
+  (if (= out "") "?" out))
+
+;; 結果ファイルに 1 行書きます（mode "w" で書き直し、"a" で後ろに足す）。
+;; 書けたら T。
+(defun gaugeread:result-line (mode line / file)
+  (if (and gaugeread:result-path (setq file (open gaugeread:result-path mode)))
+    (progn (write-line line file) (close file) T)))
+
+;; 依頼の始まり。書けなければ、このあと結果ファイルは使いません。
+(defun gaugeread:result-start (expression row col)
+  (if (not (gaugeread:result-line "w" (strcat "start " (gaugeread:ascii expression) " "
+                                              (gaugeread:ascii row) " " (gaugeread:ascii col))))
+    (setq gaugeread:result-unwritable gaugeread:result-path
+          gaugeread:result-path nil)))
+
+;; 最後の行（一度だけ）: ending は "end"・"cancelled"・"failed"。
+(defun gaugeread:result-end (ending count)
+  (if (and gaugeread:result-path (not gaugeread:result-ended))
+    (progn
+      (setq gaugeread:result-ended T)
+      (gaugeread:result-line "a" (strcat ending " " (itoa count))))))
+
+;; ブックが書く値を結果ファイルに足して、表示します。書けなければそう言って nil。
+(defun gaugeread:queue (row col value digits / rounded)
+  (setq rounded (gaugeread:rounded value digits))
+  (if (gaugeread:result-line "a" (strcat "value " (itoa row) " " (itoa col) " " (cadr rounded)))
+    (progn
+      (gaugeread:say "queued" (list (itoa row) (itoa col) (cadr rounded)))
+      T)
+    (progn
+      (gaugeread:say "result-unwritable" (list (vl-string-translate "/" "\\" gaugeread:result-path)))
+      nil)))
 
 ;;; ---- 依頼 ----
 
@@ -321,46 +378,73 @@
       (atoi (substr expression 2)))))
 
 ;; 依頼を読み込み、(式 行 列 ブック) を返します。不備があればそう言って nil。
+;; 読み込めたら、同じフォルダの結果ファイルを start の行で書き直します。
 (defun gaugeread:request (/ path)
   (setq expr nil row nil col nil excelfnam nil)
   (cond
     ((null (setq path (findfile "excel_fname.lsp")))
      (gaugeread:say "request-missing" nil) nil)
-    ((progn (load path) (not (and expr row col excelfnam)))
+    ((progn
+       (load path)
+       (setq gaugeread:result-path
+              (strcat (substr path 1 (- (strlen path) (strlen "excel_fname.lsp")))
+                      "gaugeread_result.txt"))
+       (gaugeread:result-start expr row col)
+       (not (and expr row col excelfnam)))
      (gaugeread:say "request-incomplete" nil) nil)
     ((null (gaugeread:whole row 1048576)) (gaugeread:say "bad-row" (list row)) nil)
     ((null (gaugeread:whole col 16384)) (gaugeread:say "bad-col" (list col)) nil)
     (T (list expr (gaugeread:whole row 1048576) (gaugeread:whole col 16384) excelfnam))))
 
+;; 値を届けます: シートがあれば Excel に書き込み、なければ結果ファイルへ。
+(defun gaugeread:deliver (sheet row col value digits)
+  (if sheet
+    (gaugeread:write sheet row col value digits)
+    (gaugeread:queue row col value digits)))
+
 ;; qv（many が T）と qvpos の本体。
-(defun gaugeread:run (many / *error* request step sheet digits row col value written)
-  (setq gaugeread:objects nil written 0)
+(defun gaugeread:run (many / *error* request step sheet digits row col value written stopped)
+  (setq gaugeread:objects nil written 0
+        gaugeread:result-path nil gaugeread:result-unwritable nil gaugeread:result-ended nil)
   (defun *error* (message)
     (gaugeread:release-all)
     (if (wcmatch (strcase message) "*CANCEL*,*QUIT*,*EXIT*,*キャンセル*")
-      (gaugeread:say "cancelled" (list (itoa written)))
-      (gaugeread:say "failed" (list message (itoa written))))
+      (progn
+        (gaugeread:result-end "cancelled" written)
+        (gaugeread:say "cancelled" (list (itoa written))))
+      (progn
+        (gaugeread:result-end "failed" written)
+        (gaugeread:say "failed" (list message (itoa written)))))
     (princ))
-  (if (and (setq request (gaugeread:request))
-           (or (not many)
-               (setq step (gaugeread:step (car request)))
-               (progn (gaugeread:say "bad-step" (list (car request))) nil))
-           (setq sheet (gaugeread:target-sheet (nth 3 request))))
-    (progn
-      (setq digits (gaugeread:digits)
-            row (cadr request)
-            col (caddr request))
-      (while (and row
-                  (setq value (gaugeread:pick (gaugeread:text (if many "pick-many" "pick-one") nil)))
-                  (gaugeread:write sheet row col value digits))
-        (setq written (1+ written))
-        (cond
-          ((not many) (setq row nil))
-          ((or (< (+ row step) 1) (> (+ row step) 1048576))
-           (gaugeread:say "out-of-sheet" (list (itoa (+ row step))))
-           (setq row nil))
-          (T (setq row (+ row step)))))
-      (if many (gaugeread:say "done" (list (itoa written))))))
+  (cond
+    ((not (and (setq request (gaugeread:request))
+               (or (not many)
+                   (setq step (gaugeread:step (car request)))
+                   (progn (gaugeread:say "bad-step" (list (car request))) nil)))))
+    ;; Excel にもファイルにも届けられない
+    ((and (null (setq sheet (gaugeread:target-sheet (nth 3 request))))
+          gaugeread:result-unwritable)
+     (gaugeread:say "result-unwritable"
+                    (list (vl-string-translate "/" "\\" gaugeread:result-unwritable))))
+    (T
+     (setq digits (gaugeread:digits)
+           row (cadr request)
+           col (caddr request))
+     (while (and row
+                 (setq value (gaugeread:pick (gaugeread:text (if many "pick-many" "pick-one") nil)))
+                 (or (gaugeread:deliver sheet row col value digits)
+                     (progn (setq stopped T) nil)))
+       (setq written (1+ written))
+       (cond
+         ((not many) (setq row nil))
+         ((or (< (+ row step) 1) (> (+ row step) 1048576))
+          (gaugeread:say "out-of-sheet" (list (itoa (+ row step))))
+          (setq row nil))
+         (T (setq row (+ row step)))))
+     (gaugeread:result-end (if stopped "failed" "end") written)
+     (gaugeread:say (if sheet "done" "done-file") (list (itoa written)))))
+  ;; 依頼に不備があって値を受け取らなかったとき
+  (gaugeread:result-end "failed" written)
   (gaugeread:release-all)
   (princ))
 

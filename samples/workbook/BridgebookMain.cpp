@@ -75,13 +75,13 @@ lxw_worksheet* AddSheet(lxw_workbook* book, const Formats& formats, const char* 
     return sheet;
 }
 
-void AddButton(lxw_worksheet* sheet, const char* caption, const char* macro) {
+void AddButton(lxw_worksheet* sheet, const char* caption, const char* macro, lxw_row_t row = 2) {
     lxw_button_options button{};
     button.caption = const_cast<char*>(caption);
     button.macro = const_cast<char*>(macro);
     button.width = 160;
     button.height = 32;
-    Check(worksheet_insert_button(sheet, 2, 4, &button), "button");
+    Check(worksheet_insert_button(sheet, row, 4, &button), "button");
 }
 
 // 「座標」: the mode cell and the bridge outline, for pinmark.
@@ -155,6 +155,12 @@ void AddRequestSheet(lxw_workbook* book, const Formats& formats) {
         worksheet_write_blank(request, row, 4, formats.input);
     }
     AddButton(request, "依頼する", "RequestDimension");
+    // Where the values come through gaugeread_result.txt (AutoCAD LT and
+    // other CADs without automation), the lines of it already applied, and
+    // the button that applies the file by hand.
+    worksheet_write_string(request, 6, 0, "取り込んだ行", formats.label);
+    worksheet_write_number(request, 6, 1, 0, nullptr);
+    AddButton(request, "CADの値を取り込む", "ImportCadValues", 7);
 }
 
 void WriteWorkbook(const std::string& vbaProject, const std::string& output) {
@@ -204,7 +210,7 @@ int main(int argc, char** argv) {
         for (const char* name : {"ThisWorkbook", "Sheet1", "Sheet2", "Sheet3"}) {
             modules.push_back({name, true, StoredSource(ReadText(vba + "/" + name + ".cls"))});
         }
-        for (const char* name : {"Module1", "ToolProcess"}) {
+        for (const char* name : {"Module1", "ToolProcess", "DimensionResult"}) {
             modules.push_back({name, false, StoredSource(ReadText(vba + "/" + name + ".bas"))});
         }
         const auto streams = vr::samples::workbook::VbaProjectStreams(

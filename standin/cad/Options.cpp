@@ -118,7 +118,7 @@ TextView OptionsUsage() {
            u"[--docked-command-line CLASS] [--no-captions] [--picks x,y[,z]|enter|esc;...] "
            u"[--hide-command-line] [--cover-command-line] [--off-screen] [--modal-dialog] "
            u"[--excel] [--workbook PATH [--sheet NAME] [--read-only] [--protected]]... "
-           u"[--dialog key=value;key...]...";
+           u"[--dialog key=value;key...]... [--lt | --lt-automation-error]";
 }
 
 ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
@@ -244,6 +244,8 @@ ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
         {u"--cover-command-line", &o.coverCommandLine},
         {u"--off-screen", &o.offScreen},
         {u"--modal-dialog", &o.modalDialog},
+        {u"--lt", &o.lt},
+        {u"--lt-automation-error", &o.ltAutomationRaises},
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const Text& name = arguments[i];
@@ -278,6 +280,9 @@ ParsedOptions ParseOptions(const std::vector<Text>& arguments) {
             parsed.error = u"bad value for " + name + u": " + arguments[i];
             return parsed;
         }
+    }
+    if (o.ltAutomationRaises) {
+        o.lt = true;
     }
     if (!o.floatingCommandClass.empty() && !o.dockedCommandClass.empty()) {
         parsed.error = u"--floating-command-line and --docked-command-line exclude each other";

@@ -74,6 +74,12 @@ struct Options {
     };
     bool excel = false;
     std::vector<Workbook> workbooks;
+    // The CAD imitated: AutoCAD, or AutoCAD LT (--lt: PROGRAM is "acadlt"
+    // and its AutoLISP has none of the functions that reach another
+    // program's automation objects). With --lt-automation-error it is an
+    // AutoCAD LT that has those functions but raises an error on each call.
+    bool lt = false;
+    bool ltAutomationRaises = false;
     // What the user does in the dialogs the routines show, one entry for
     // each start_dialog in turn: answers split by ";", "key=value" typed
     // into an edit box, a bare key a button pressed (--dialog, repeatable).

@@ -330,4 +330,25 @@ void DefineComFunctions(Interpreter& lisp) {
     lisp.Define(u"vlax-make-variant", [](Interpreter&, const Args& a) { return MakeVariantOf(a); });
 }
 
+// AutoCAD LT runs AutoLISP without the functions that reach another
+// program's automation objects. Whether a call then finds no function or
+// raises an error is not documented, so both can be imitated.
+void SetProduct(Interpreter& lisp, Product product) {
+    lisp.SetSystemVariable(u"PROGRAM",
+                           MakeString(product == Product::AutoCad ? u"acad" : u"acadlt"));
+    if (product == Product::AutoCad) {
+        return;
+    }
+    for (const TextView name :
+         {u"vlax-get-object", u"vlax-create-object", u"vlax-get-or-create-object"}) {
+        if (product == Product::AutoCadLt) {
+            lisp.Set(MakeSymbol(name)->text, nullptr);
+            continue;
+        }
+        lisp.Define(name, [](Interpreter&, const Args&) -> ValuePtr {
+            Interpreter::Fail(u"Automation Error. Not supported in AutoCAD LT");
+        });
+    }
+}
+
 } // namespace standin::lisp

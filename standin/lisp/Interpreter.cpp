@@ -77,6 +77,7 @@ Interpreter::Interpreter(CadHost& host, long long maxSteps) : host_(host), maxSt
                                       {u"CMDECHO", 1}}) {
         SetSystemVariable(name, MakeInteger(value));
     }
+    SetProduct(*this, Product::AutoCad);
 }
 
 ValuePtr Interpreter::SystemVariable(TextView upperName) const {

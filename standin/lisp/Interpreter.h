@@ -101,6 +101,11 @@ void DefineErrorFunctions(Interpreter& interpreter);
 // The ActiveX functions (vl-load-com, vlax-*) over the CAD's automation
 // objects.
 void DefineComFunctions(Interpreter& interpreter);
+// The CAD release the interpreter answers as: PROGRAM ("acad" or "acadlt"),
+// and in AutoCAD LT the functions that reach other programs' automation
+// objects, missing or raising an error on each call.
+enum class Product { AutoCad, AutoCadLt, AutoCadLtRaising };
+void SetProduct(Interpreter& interpreter, Product product);
 // Files (open, read-line, write-line, close) and DCL dialogs.
 void DefineFileFunctions(Interpreter& interpreter);
 void DefineDialogFunctions(Interpreter& interpreter);

@@ -60,6 +60,10 @@ CommandSession::CommandSession(const Options& options, JournalSink& journal, vr:
       scriptedPoints_(options.points.begin(), options.points.end()),
       scriptedDialogs_(options.dialogs.begin(), options.dialogs.end()),
       scriptedPicks_(options.picks.begin(), options.picks.end()) {
+    if (options.lt) {
+        lisp::SetProduct(lisp_, options.ltAutomationRaises ? lisp::Product::AutoCadLtRaising
+                                                           : lisp::Product::AutoCadLt);
+    }
     if (excel_) {
         excel_->SetObserver(this);
         for (const Options::Workbook& book : options.workbooks) {

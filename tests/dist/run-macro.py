@@ -9,12 +9,15 @@ PROCEDURE is one of Module1, or Module.Procedure.
   --text SHEET!CELL=V     puts the text V into the cell, as into a text cell
   --formula SHEET!CELL=F  puts the formula (or typed input) F into the cell
   --call PROCEDURE        runs a further procedure in the same session
+  --copy SOURCE TARGET    copies a file just before the procedure runs
+  --read SHEET!CELL       gives the cell's text as a further result
 Each ARGUMENT is passed as a string to the procedure it follows; each cell
-option is carried out just before that procedure runs. The return value of each
-call is printed as JSON, one line each.
+and copy option is carried out just before that procedure runs. The return
+value of each call is printed as JSON, one line each.
 """
 import json
 import os
+import shutil
 import subprocess
 import sys
 import time
@@ -72,6 +75,10 @@ def parse(procedure, argv):
             call["cells"].append((item[2:], sheet, cell, value))
         elif item == "--call":
             options["calls"].append({"procedure": next(rest), "cells": [], "arguments": []})
+        elif item == "--copy":
+            call["cells"].append(("copy", next(rest), next(rest), None))
+        elif item == "--read":
+            options["calls"].append({"read": next(rest).split("!"), "cells": [], "arguments": []})
         else:
             call["arguments"].append(item)
     return options
@@ -104,11 +111,18 @@ def run_session(workbook, options, profile):
         results = []
         for call in options["calls"]:
             for kind, sheet, cell, value in call["cells"]:
+                if kind == "copy":
+                    shutil.copyfile(sheet, cell)
+                    continue
                 target = document.Sheets.getByName(sheet).getCellRangeByName(cell)
                 if kind == "text":
                     target.setString(value)
                 else:
                     target.setFormula(value)
+            if "read" in call:
+                sheet, cell = call["read"]
+                results.append(document.Sheets.getByName(sheet).getCellRangeByName(cell).getString())
+                continue
             script = document.getScriptProvider().getScript(
                 f"vnd.sun.star.script:VBAProject.{qualified(call['procedure'])}"
                 "?language=Basic&location=document")

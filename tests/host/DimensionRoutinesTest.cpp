@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace standin {
 namespace {
@@ -34,6 +35,8 @@ struct Request {
     vr::Bytes digits = "2\r\n"; // gaugeread_int.dat; empty: no such file
     bool requestWritten = true; // excel_fname.lsp present
     bool bookInRequest = true;  // and its line for excelfnam
+    vr::Bytes earlierResult;    // gaugeread_result.txt of an earlier run
+    bool folderWritable = true;
 };
 
 std::vector<Text> Workbook(Text path = u"C:\\data\\book1.xlsm") {
@@ -49,6 +52,7 @@ std::vector<Text> With(std::vector<Text> options, const std::vector<Text>& more)
 struct Ran {
     Text history;
     std::vector<std::string> journal;
+    std::optional<vr::Bytes> result; // gaugeread_result.txt beside the request
 
     [[nodiscard]] std::vector<std::string> Writes() const {
         std::vector<std::string> writes;
@@ -74,6 +78,8 @@ struct Ran {
     }
 };
 
+const Text kResultFile = u"C:\\tools\\gaugeread_result.txt";
+
 Ran RunRoutine(const Request& request) {
     std::vector<Text> arguments{u"--support", u"C:\\tools"};
     arguments.insert(arguments.end(), request.standin.begin(), request.standin.end());
@@ -95,10 +101,17 @@ Ran RunRoutine(const Request& request) {
     bed.files.files[u"C:\\tools\\drawing.lsp"] = vr::EncodeAnsi(request.drawing + u"\r\n");
     const bool relative = !request.expression.empty() &&
                           (request.expression[0] == u'+' || request.expression[0] == u'-');
+    if (!request.earlierResult.empty()) {
+        bed.files.files[kResultFile] = request.earlierResult;
+    }
+    bed.files.failWrites = !request.folderWritable;
     bed.session.OnInputCharacters(u"(load \"drawing\")\r\n(load \"" +
                                   Text(relative ? u"qv" : u"qvpos") + u"\")\r\n");
     bed.windows.RunMessageLoop();
-    return Ran{bed.session.History(), bed.journal.lines};
+    const auto result = bed.files.files.find(kResultFile);
+    return Ran{bed.session.History(), bed.journal.lines,
+               result == bed.files.files.end() ? std::nullopt
+                                               : std::optional<vr::Bytes>(result->second)};
 }
 
 // Entities of the test drawing, each where a pick finds it.
@@ -235,7 +248,7 @@ TEST(DimensionRoutines, QvMovesByItsStepUntilEnterEscOrTheSheetEnds) {
          u"12",
          u"15,-8;15,-8;15,-8;enter",
          {12, 14, 16},
-         u"3 個の値を Excel に書き込みました。"},
+         u"3 個の値を Excel に直接書き込みました。"},
         {"upward off the sheet",
          u"-1",
          u"2",
@@ -247,7 +260,7 @@ TEST(DimensionRoutines, QvMovesByItsStepUntilEnterEscOrTheSheetEnds) {
          u"12",
          u"15,-8;500,500;15,-8",
          {12},
-         u"1 個の値を Excel に書き込みました。"},
+         u"1 個の値を Excel に直接書き込みました。"},
         {"escape ends it",
          u"+1",
          u"12",
@@ -322,18 +335,6 @@ TEST(DimensionRoutines, EachFaultIsNamedAndNothingIsLeftUnreleased) {
         return request;
     };
     const Case cases[] = {
-        {"Excel not running", with([](Request& r) {
-             r.standin = {u"--picks", u"15,-8;enter"};
-         }),
-         u"Excel が起動していません。ブック C:\\data\\book1.xlsm を開いてから", 0},
-        {"Excel running without the workbook", with([](Request& r) {
-             r.standin = {u"--excel", u"--picks", u"15,-8;enter"};
-         }),
-         u"ブック C:\\data\\book1.xlsm が Excel で開かれていません。", 0},
-        {"another workbook open", with([](Request& r) {
-             r.standin = With(Workbook(u"C:\\data\\book2.xlsm"), {u"--picks", u"15,-8;enter"});
-         }),
-         u"ブック C:\\data\\book1.xlsm が Excel で開かれていません。", 0},
         {"a protected sheet", with([](Request& r) {
              r.standin = With(Workbook(), {u"--protected", u"--picks", u"15,-8;enter"});
          }),
@@ -363,6 +364,178 @@ TEST(DimensionRoutines, EachFaultIsNamedAndNothingIsLeftUnreleased) {
         EXPECT_FALSE(ran.Shows(u"; error")) << Utf8(ran.history);
         EXPECT_FALSE(ran.Journaled("\"unreleased\":1")) << Utf8(ran.history);
         EXPECT_FALSE(ran.Journaled("\"unreleased\":2")) << Utf8(ran.history);
+    }
+}
+
+// Where the spreadsheet's automation object cannot be reached, or does not
+// hold the workbook, the values go through gaugeread_result.txt; on either
+// path the file tells the workbook how the request ended.
+TEST(DimensionRoutines, TheResultFileCarriesOrRecordsEveryValue) {
+    struct Case {
+        const char* name;
+        std::vector<Text> standin; // before the picks
+        Text expression;
+        Text picks;
+        std::string result;      // the file's bytes
+        std::size_t excelWrites; // cells written through automation
+        std::vector<Text> said;
+    };
+    const std::vector<Text> lt{u"--lt"};
+    const Case cases[] = {
+        {"AutoCAD LT without the automation functions",
+         lt,
+         u"+1",
+         u"15,-8;15,-8;42,13;enter",
+         "start +1 12 5\r\nvalue 12 5 30.00\r\nvalue 13 5 30.00\r\nvalue 14 5 40.00\r\nend 3\r\n",
+         0,
+         {u"この CAD の AutoLISP からは Excel に接続できません",
+          u"R12C5 ← 30.00（gaugeread_result.txt へ）",
+          u"3 個の値を gaugeread_result.txt に書きました。Excel のブックが取り込みます。"}},
+        {"AutoCAD LT whose automation functions raise an error",
+         With({u"--lt-automation-error"}, Workbook()),
+         u"+1",
+         u"15,-8;15,-8;15,-8;enter",
+         "start +1 12 5\r\nvalue 12 5 30.00\r\nvalue 13 5 30.00\r\nvalue 14 5 30.00\r\nend 3\r\n",
+         0,
+         {u"この CAD の AutoLISP からは Excel に接続できません"}},
+        {"escape after two picks",
+         lt,
+         u"+1",
+         u"15,-8;15,-8;esc",
+         "start +1 12 5\r\nvalue 12 5 30.00\r\nvalue 13 5 30.00\r\ncancelled 2\r\n",
+         0,
+         {u"中止しました。書き込んだ 2 個の値はそのままです。"}},
+        {"qvpos on AutoCAD LT",
+         lt,
+         u"5",
+         u"42,13",
+         "start 5 12 5\r\nvalue 12 5 40.00\r\nend 1\r\n",
+         0,
+         {u"1 個の値を gaugeread_result.txt に書きました。"}},
+        {"Enter at once", lt, u"5", u"enter", "start 5 12 5\r\nend 0\r\n", 0, {}},
+        {"Excel not running",
+         {},
+         u"-2",
+         u"15,-8;15,-8;enter",
+         "start -2 12 5\r\nvalue 12 5 30.00\r\nvalue 10 5 30.00\r\nend 2\r\n",
+         0,
+         {u"実行中の Excel に接続できません。値は gaugeread_result.txt を通してブック "
+          u"C:\\data\\book1.xlsm に届けます。"}},
+        {"Excel running without the workbook",
+         With({u"--excel"}, {}),
+         u"+1",
+         u"15,-8;enter",
+         "start +1 12 5\r\nvalue 12 5 30.00\r\nend 1\r\n",
+         0,
+         {u"接続できた Excel ではブック C:\\data\\book1.xlsm が開かれていません。"}},
+        {"another workbook open",
+         Workbook(u"C:\\data\\book2.xlsm"),
+         u"+1",
+         u"15,-8;enter",
+         "start +1 12 5\r\nvalue 12 5 30.00\r\nend 1\r\n",
+         0,
+         {u"接続できた Excel ではブック C:\\data\\book1.xlsm が開かれていません。"}},
+        {"written through automation",
+         Workbook(),
+         u"+1",
+         u"15,-8;15,-8;15,-8;enter",
+         "start +1 12 5\r\nwritten 12 5 30.00\r\nwritten 13 5 30.00\r\nwritten 14 5 30.00\r\n"
+         "end 3\r\n",
+         3,
+         {u"R14C5 ← 30.00", u"3 個の値を Excel に直接書き込みました。"}},
+        {"escape on the automation path",
+         Workbook(),
+         u"+1",
+         u"15,-8;15,-8;esc",
+         "start +1 12 5\r\nwritten 12 5 30.00\r\nwritten 13 5 30.00\r\ncancelled 2\r\n",
+         2,
+         {}},
+        {"a cell refused",
+         With(Workbook(), {u"--protected"}),
+         u"+1",
+         u"15,-8;15,-8",
+         "start +1 12 5\r\nfailed 0\r\n",
+         0,
+         {u"R12C5 に書き込めませんでした"}},
+        {"a bad row",
+         lt,
+         u"+1",
+         u"15,-8",
+         "start +1 0 5\r\nfailed 0\r\n",
+         0,
+         {u"行「0」は 1 から 1048576 までの整数ではありません。"}},
+        {"a bad step",
+         lt,
+         u"+x",
+         u"15,-8",
+         "start +x 12 5\r\nfailed 0\r\n",
+         0,
+         {u"式「+x」は qv では使えません。"}},
+        {"an expression in Japanese stays ASCII",
+         lt,
+         u"寸法",
+         u"15,-8",
+         "start ?? 12 5\r\nvalue 12 5 30.00\r\nend 1\r\n",
+         0,
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Request request;
+        request.expression = c.expression;
+        if (std::string(c.name) == "a bad row") {
+            request.row = u"0";
+        }
+        request.drawing = kSpan + u"\r\n" + kCentreText;
+        request.earlierResult = "start +1 12 5\r\nvalue 12 5 99.00\r\nend 1\r\n";
+        request.standin = With(c.standin, {u"--picks", c.picks});
+        const Ran ran = RunRoutine(request);
+        ASSERT_TRUE(ran.result) << Utf8(ran.history);
+        EXPECT_EQ(*ran.result, c.result) << Utf8(ran.history);
+        EXPECT_EQ(ran.Writes().size(), c.excelWrites) << Utf8(ran.history);
+        for (const Text& said : c.said) {
+            EXPECT_TRUE(ran.Shows(said)) << Utf8(said) << "\n" << Utf8(ran.history);
+        }
+        EXPECT_FALSE(ran.Shows(u"; error")) << Utf8(ran.history);
+        EXPECT_FALSE(ran.Journaled("\"unreleased\":1")) << Utf8(ran.history);
+    }
+}
+
+TEST(DimensionRoutines, WithoutARequestNoResultFileIsWritten) {
+    Request request;
+    request.requestWritten = false;
+    request.drawing = kSpan;
+    request.standin = {u"--lt", u"--picks", u"15,-8"};
+    const Ran ran = RunRoutine(request);
+    EXPECT_FALSE(ran.result);
+    EXPECT_TRUE(ran.Shows(u"excel_fname.lsp が見つかりません。")) << Utf8(ran.history);
+}
+
+// A folder the CAD cannot write to: on the file path nothing is asked for,
+// since no value could reach the workbook; through automation the values
+// still reach the cells.
+TEST(DimensionRoutines, AnUnwritableFolderStopsOnlyTheFilePath) {
+    const Text refused = u"C:\\tools\\gaugeread_result.txt に書き込めないため、値をブックに届け"
+                         u"られません。";
+    {
+        Request request;
+        request.folderWritable = false;
+        request.drawing = kSpan;
+        request.standin = {u"--lt", u"--picks", u"15,-8;enter"};
+        const Ran ran = RunRoutine(request);
+        EXPECT_TRUE(ran.Shows(refused)) << Utf8(ran.history);
+        EXPECT_FALSE(ran.Shows(u"寸法または文字を選択")) << Utf8(ran.history);
+        EXPECT_FALSE(ran.result);
+    }
+    {
+        Request request;
+        request.folderWritable = false;
+        request.drawing = kSpan;
+        request.standin = With(Workbook(), {u"--picks", u"15,-8;15,-8;enter"});
+        const Ran ran = RunRoutine(request);
+        EXPECT_FALSE(ran.Shows(refused)) << Utf8(ran.history);
+        EXPECT_EQ(ran.Writes().size(), 2u) << Utf8(ran.history);
+        EXPECT_TRUE(ran.Shows(u"2 個の値を Excel に直接書き込みました。")) << Utf8(ran.history);
     }
 }
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace standin::lisp {
 namespace {
 
@@ -196,6 +198,51 @@ TEST(StandinExcel, OnlyARunningSpreadsheetIsReached) {
                                  u" 'ActiveWorkbook)")
                             .value),
               u"nil");
+}
+
+// AutoCAD LT: PROGRAM says so, and the functions that reach another
+// program's objects are missing, or raise an error, even with Excel running;
+// the rest of the vlax functions stay.
+TEST(StandinExcel, AutoCadLtReachesNoOtherProgram) {
+    struct Release {
+        const char* name;
+        std::optional<Product> product;
+        Text program;
+        Text error; // of vlax-get-object; empty: it reaches Excel
+    };
+    const Release cases[] = {
+        {"AutoCAD", std::nullopt, u"\"acad\"", u""},
+        {"AutoCAD LT without the functions", Product::AutoCadLt, u"\"acadlt\"",
+         u"no function definition: VLAX-GET-OBJECT"},
+        {"AutoCAD LT raising an error", Product::AutoCadLtRaising, u"\"acadlt\"",
+         u"Automation Error. Not supported in AutoCAD LT"},
+    };
+    for (const Release& c : cases) {
+        SCOPED_TRACE(c.name);
+        ExcelRun run;
+        if (c.product) {
+            SetProduct(run.lisp, *c.product);
+        }
+        EXPECT_EQ(Prin1Text(run.Eval(u"(getvar \"program\")").value), c.program);
+        for (const Text function :
+             {u"vlax-get-object", u"vlax-get-or-create-object", u"vlax-create-object"}) {
+            const auto outcome = run.Eval(u"(" + function + u" \"Excel.Application\")");
+            if (c.error.empty()) {
+                EXPECT_FALSE(outcome.error) << vr::Utf8FromText(function);
+                continue;
+            }
+            ASSERT_TRUE(outcome.error) << vr::Utf8FromText(function);
+            if (function == u"vlax-get-object") {
+                EXPECT_EQ(*outcome.error, c.error);
+            }
+        }
+        const auto caught = run.Eval(u"(vl-catch-all-error-p (vl-catch-all-apply 'vlax-get-object "
+                                     u"'(\"Excel.Application\")))");
+        EXPECT_EQ(Prin1Text(caught.value), c.error.empty() ? u"nil" : u"T");
+        EXPECT_FALSE(run.Eval(u"(vl-load-com)").error);
+        EXPECT_FALSE(run.Eval(u"(vlax-make-variant 1)").error);
+        EXPECT_TRUE(run.Eval(u"(setvar \"PROGRAM\" \"acad\")").error);
+    }
 }
 
 TEST(StandinExcel, CountsTheReferencesNotYetReleased) {

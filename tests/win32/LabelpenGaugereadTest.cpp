@@ -96,14 +96,17 @@ TEST(Gaugeread, LoadsTheRoutineForTheExpressionAndLeavesItOnTheClipboard) {
         std::vector<std::string> printed; // what the routine shows, piece by piece
     };
     // No spreadsheet runs beside this stand-in: the routine reads the
-    // request and says so, naming the workbook.
+    // request and says that the values go through the result file to the
+    // workbook it names.
     const Case cases[] = {
         {L"+1 12 5 C:\\data\\book1.xlsm",
          "qv",
-         {"Excel が起動していません。ブック C:\\\\data\\\\book1.xlsm を開いてから"}},
+         {"実行中の Excel に接続できません。値は gaugeread_result.txt を通してブック "
+          "C:\\\\data\\\\book1.xlsm に届けます。"}},
         {L"5 3 4 \"C:\\My Books\\表.xlsm\"",
          "qvpos",
-         {"Excel が起動していません。ブック C:\\\\My Books\\\\表.xlsm を開いてから"}},
+         {"実行中の Excel に接続できません。値は gaugeread_result.txt を通してブック "
+          "C:\\\\My Books\\\\表.xlsm に届けます。"}},
     };
     for (const Case& c : cases) {
         const ToolFolder tool(L"gaugeread", L"gaugeread", L"", "");

@@ -196,7 +196,7 @@ TEST(Setupkit, InstallsTheBuiltFolderWhoseToolsThenRun) {
         {"{\"event\":\"print\",\"text\":\"\\n選んだ図形は寸法でも文字でもありません（LINE）。"}))
         << journal.Dump();
     EXPECT_TRUE(journal.WaitFor(
-        {"{\"event\":\"print\",\"text\":\"\\n0 個の値を Excel に書き込みました。"}));
+        {"{\"event\":\"print\",\"text\":\"\\n0 個の値を Excel に直接書き込みました。"}));
 }
 
 } // namespace

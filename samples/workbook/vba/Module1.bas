@@ -63,12 +63,15 @@ Public Sub PlaceTexts()
     If WriteToolInput("mojidata.txt", lines) Then StartTool "labelpen.exe", ""
 End Sub
 
-' 寸法シート: B3 の式、B4 の行、B5 の列と、このブックのパス。
+' 寸法シート: B3 の式、B4 の行、B5 の列と、このブックのパス。前の結果ファイルを
+' 消してから依頼し、CAD が値を gaugeread_result.txt で届けるときに備えて見張ります。
 Public Sub RequestDimension()
     Dim arguments As String
     If Not ToolReady("gaugeread.exe") Then Exit Sub
     arguments = DimensionRequestArguments()
-    If Len(arguments) > 0 Then StartTool "gaugeread.exe", arguments
+    If Len(arguments) = 0 Then Exit Sub
+    If Not DimensionResult.ForgetResult() Then Exit Sub
+    If StartTool("gaugeread.exe", arguments) Then DimensionResult.WatchResult
 End Sub
 
 ' gaugeread に渡す 4 つの値。入力に誤りがあれば、それを示して空を返します。
@@ -174,8 +177,8 @@ End Function
 
 ' ツールを起動して終了を待ち、結果をステータス バーに示します。止まった理由は
 ' ツール自身がメッセージで示したので、ここでは終了コードの種類だけを示します。
-' 待つ間は砂時計のカーソルにし、どの道筋でも元に戻します。
-Private Sub StartTool(ByVal exeName As String, ByVal arguments As String)
+' 待つ間は砂時計のカーソルにし、どの道筋でも元に戻します。終了コード 0 で True。
+Private Function StartTool(ByVal exeName As String, ByVal arguments As String) As Boolean
     Dim commandLine As String
     Dim taskId As Double
     Dim exitCode As Long
@@ -192,12 +195,13 @@ Private Sub StartTool(ByVal exeName As String, ByVal arguments As String)
     Application.Cursor = xlDefault
     toolRunning = False
     Application.StatusBar = ToolEndText(exeName, outcome, exitCode)
-    Exit Sub
+    StartTool = outcome = ToolEnded And exitCode = 0
+    Exit Function
 NotStarted:
     MsgBox Replace("〈ツール〉 を起動できませんでした。", "〈ツール〉", exeName) & vbCrLf & Err.Description, vbExclamation, ToolTitle
-    Exit Sub
+    Exit Function
 NotWatched:
     Application.Cursor = xlDefault
     toolRunning = False
     Application.StatusBar = ToolEndText(exeName, ToolUnwatched, 0)
-End Sub
+End Function
