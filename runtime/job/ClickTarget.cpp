@@ -67,8 +67,11 @@ Outcome CheckCommandLineShown(const Desktop& desktop, Hwnd commandWindow,
 }
 
 Outcome CheckCommandLineAtPoint(const Desktop& desktop, Hwnd commandWindow, ScreenPoint click) {
-    const Hwnd hit = desktop.windows.WindowFromPoint(click);
-    if (IsCommandLine(desktop, commandWindow, hit)) {
+    Hwnd hit = 0;
+    if (RetryBounded(desktop.clock, kRaiseWait, [&] {
+            hit = desktop.windows.WindowFromPoint(click);
+            return IsCommandLine(desktop, commandWindow, hit);
+        })) {
         return kSucceeded;
     }
     if (hit == 0) {

@@ -9,6 +9,10 @@ namespace vr {
 // How long the command line may take to get the focus after the click: the
 // CAD handles the click on its own thread, in its own time.
 inline constexpr RetryPolicy kFocusWait{BetweenAttempts::Nothing, 500, 10};
+// How long the raised CAD may take to come above the other windows at the
+// click point: a window of another thread is raised and made topmost in its
+// own thread's time (seen under Wine with two CADs on one spot).
+inline constexpr RetryPolicy kRaiseWait{BetweenAttempts::Nothing, 500, 10};
 
 // Before the CAD is raised: it takes input, its main window enabled. A
 // dialog of the CAD disables it, and the keys would go to the dialog.
@@ -22,8 +26,9 @@ inline constexpr RetryPolicy kFocusWait{BetweenAttempts::Nothing, 500, 10};
                                             const ScreenRect& commandRect, ScreenPoint click);
 
 // Just before the click, the CAD raised and topmost: the window a click at
-// the point reaches is the command area or lies inside it. Otherwise the
-// message names the covering window and its program.
+// the point reaches is the command area or lies inside it, waited for a
+// short bounded while. Otherwise the message names the covering window and
+// its program.
 [[nodiscard]] Outcome CheckCommandLineAtPoint(const Desktop& desktop, Hwnd commandWindow,
                                               ScreenPoint click);
 

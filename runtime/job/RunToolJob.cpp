@@ -378,6 +378,11 @@ Outcome JobSequence::Steps() {
         return failed;
     }
     if (Outcome failed = CheckCommandLineAtPoint(desktop_, commandWindow_, click_)) {
+        // A CAD that closed meanwhile leaves its place to whatever lay
+        // behind it: that is a lost CAD, not a covered command line.
+        if (Outcome lost = CheckStillInFront()) {
+            return lost;
+        }
         return failed;
     }
     if (Outcome failed = Click()) {
