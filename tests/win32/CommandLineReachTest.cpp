@@ -58,7 +58,8 @@ TEST(CommandLineReach, EveryShapeOfCommandLineIsPastedIntoOnceAndTheDrawingNever
         const test::ProcessRun run = tool.Run();
         ASSERT_TRUE(run.exited);
         EXPECT_EQ(run.exitCode, 0u);
-        EXPECT_TRUE(run.dialogs.empty());
+        EXPECT_TRUE(run.dialogs.empty())
+            << test::ToUtf8(run.dialogs.empty() ? std::wstring() : run.dialogs[0].text);
         ExpectPastedOnceIntoTheCommandLine(cad, "\"x\":5,\"y\":6");
         ExpectDesktopPutBack(before, cad.Main());
     }

@@ -154,7 +154,8 @@ TEST(FirstRun, LongerProductPrefixIsQuotedAndTheProposedLineWorks) {
     tool.folder.Write(L"ZuDuv.ini", settings);
     const test::ProcessRun second = tool.Run();
     ASSERT_TRUE(second.exited);
-    EXPECT_TRUE(second.dialogs.empty());
+    EXPECT_TRUE(second.dialogs.empty())
+        << test::ToUtf8(second.dialogs.empty() ? std::wstring() : second.dialogs[0].text);
     EXPECT_TRUE(cad.Journal().WaitFor({"\"type\":\"POINT\"", "\"x\":5,\"y\":6"}));
 }
 
