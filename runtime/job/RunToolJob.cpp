@@ -412,8 +412,23 @@ Outcome JobSequence::Steps() {
     if (Outcome failed = CheckStillInFront()) {
         return failed;
     }
-    if (Outcome failed = CheckCommandLineFocused(desktop_, commandWindow_)) {
-        return failed;
+    if (CheckCommandLineFocused(desktop_, commandWindow_)) {
+        // The CAD may handle its activation, which focuses its drawing, only
+        // after the click (seen under Wine): one more click onto the point
+        // checked above gives the command line the keys. Nothing is typed
+        // until it has them.
+        if (Outcome failed = CheckStillInFront()) {
+            return failed;
+        }
+        if (Outcome failed = CheckCommandLineAtPoint(desktop_, commandWindow_, click_)) {
+            return failed;
+        }
+        if (Outcome failed = Click()) {
+            return failed;
+        }
+        if (Outcome failed = CheckCommandLineFocused(desktop_, commandWindow_)) {
+            return failed;
+        }
     }
     for (const auto& [key, up] :
          {std::pair{kVirtualKeyControl, false}, std::pair{kVirtualKeyV, false},

@@ -5,6 +5,7 @@
 #include "JobWorld.h"
 #include "messages/ToolMessages.h"
 #include "text/AnsiText.h"
+#include "text/Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -156,13 +157,30 @@ TEST(ClickTarget, AClickThatLeavesTheFocusElsewherePressesNoKey) {
         ASSERT_TRUE(outcome) << c.name;
         EXPECT_EQ(outcome->kind, StopKind::CommandLineUnreachable) << c.name;
         EXPECT_EQ(outcome->message, c.message) << c.name;
-        EXPECT_EQ(d.Count("MouseInput"), 2u) << c.name; // one click, then nothing
+        // A click, a second one onto the same point, then nothing.
+        EXPECT_EQ(d.Count("MouseInput"), 4u) << c.name;
+        EXPECT_EQ(d.Count("SendInput("), 0u) << c.name;
         ExpectDesktopBack(d, c.name);
-        // Waited for a short while, not for ever.
-        EXPECT_GE(d.Count("GetGUIThreadInfo(40)"), 10u) << c.name;
-        EXPECT_LE(d.Count("GetGUIThreadInfo(40)"), kFocusWait.boundMs / kFocusWait.pauseMs + 2)
+        // Waited for a short while after each click, not for ever.
+        EXPECT_GE(d.Count("GetGUIThreadInfo(40)"), 20u) << c.name;
+        EXPECT_LE(d.Count("GetGUIThreadInfo(40)"),
+                  2 * (kFocusWait.boundMs / kFocusWait.pauseMs + 2))
             << c.name;
     }
+}
+
+// The CAD handled its activation, which focuses its drawing, after the
+// click: the second click gives the command line the keys, and the paste
+// goes through.
+TEST(ClickTarget, AClickUndoneByTheCadsActivationIsMadeOnceMore) {
+    TargetWorld world;
+    RecordingDesktop& d = world.fake.desktop;
+    d.threadFocus[40] = kDrawing;
+    d.clicksUndone = 1;
+    const Outcome outcome = RunToolJob(world.run, world.Plan());
+    EXPECT_FALSE(outcome) << (outcome ? Utf8FromText(outcome->message) : std::string());
+    EXPECT_EQ(d.Count("MouseInput"), 4u);
+    EXPECT_EQ(d.Count("SendInput("), 4u); // Ctrl, V, V up, Ctrl up
 }
 
 TEST(ClickTarget, TheFocusMayComeLateOrLieInsideTheCommandLine) {

@@ -100,6 +100,9 @@ class RecordingDesktop final : public CursorControl,
     // drawing).
     std::map<std::uint32_t, Hwnd> threadFocus;
     bool clicksTakeFocus = true;
+    // Clicks that lose the focus they gave (a CAD that handles its
+    // activation, which focuses its drawing, after the click).
+    int clicksUndone = 0;
 
     // Called after each call is recorded: a test changes the desktop at a
     // given step (the CAD closes, another window comes to the front).
@@ -288,7 +291,11 @@ class RecordingDesktop final : public CursorControl,
         } else if (r.flags == kMouseLeftUp) {
             leftButtonDown = false;
             if (const Hwnd clicked = WindowAt(cursor); clicked != 0 && clicksTakeFocus) {
-                threadFocus[ThreadOf(clicked)] = clicked;
+                if (clicksUndone > 0) {
+                    --clicksUndone;
+                } else {
+                    threadFocus[ThreadOf(clicked)] = clicked;
+                }
             }
         }
         return 1;
