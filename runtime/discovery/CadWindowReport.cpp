@@ -32,6 +32,17 @@ Text Title(const SurveyedWindow& window) {
     return Join({u"タイトル「", OnOneLine(window.title), u"」"});
 }
 
+// "  ← MainCaption の提案元" for each proposed line that came from here.
+Text SourceMarks(const std::vector<ProposalSource>& sources, std::uint32_t processId, Hwnd window) {
+    Text marks;
+    for (const ProposalSource& source : sources) {
+        if (source.processId == processId && source.window == window) {
+            marks += Join({u"  ← ", source.key, u" の提案元"});
+        }
+    }
+    return marks;
+}
+
 Text WindowLine(const SurveyedWindow& window) {
     Text line(static_cast<std::size_t>(window.depth) * 2, u' ');
     line += Join({Handle(window.handle), u" クラス「", window.className, u"」 ", Title(window)});
@@ -47,8 +58,9 @@ Text WindowLine(const SurveyedWindow& window) {
 } // namespace
 
 Bytes CadWindowReportBytes(const std::vector<SurveyedProcess>& processes,
-                           const std::vector<ProposedLine>& proposal,
-                           const std::optional<std::vector<SurveyedWindow>>& candidates) {
+                           const FirstRunFindings& findings) {
+    const std::vector<ProposedLine>& proposal = findings.proposal;
+    const auto& candidates = findings.candidates;
     std::vector<Text> lines = {
         u"CADのウィンドウの一覧",
         u"（CADと思われるプロセスごとに、トップレベルのウィンドウとその子孫。字下げは深さ）",
@@ -59,13 +71,15 @@ Bytes CadWindowReportBytes(const std::vector<SurveyedProcess>& processes,
     }
     for (const SurveyedProcess& process : processes) {
         lines.emplace_back(u"");
-        lines.push_back(Join(
-            {u"プロセス ", process.exeFile, u"（ID ", SignedNumber(process.processId), u"）"}));
+        lines.push_back(
+            Join({u"プロセス ", process.exeFile, u"（ID ", SignedNumber(process.processId), u"）",
+                  SourceMarks(findings.sources, process.processId, 0)}));
         if (process.windows.empty()) {
             lines.emplace_back(u"ウィンドウはありません。");
         }
         for (const SurveyedWindow& window : process.windows) {
-            lines.push_back(WindowLine(window));
+            lines.push_back(WindowLine(window) +
+                            SourceMarks(findings.sources, process.processId, window.handle));
         }
     }
     if (candidates) {

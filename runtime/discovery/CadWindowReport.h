@@ -1,7 +1,7 @@
 #pragma once
 
+#include "discovery/FirstRunProposals.h"
 #include "discovery/WindowSurvey.h"
-#include "messages/FirstRunMessages.h"
 #include "text/Text.h"
 
 #include <optional>
@@ -18,11 +18,10 @@ inline constexpr TextView kCadWindowReportName = u"cadwindows.txt";
 // (handle, owner, class, title, control ID, rectangle, visibility, indented
 // by depth), then, where no command area was found, the windows that could
 // be the command line with whether each is shown (one the user hid is found
-// but cannot be clicked), then the ZuDuv.ini lines proposed. Nothing else of
-// the machine is in it.
-[[nodiscard]] Bytes
-CadWindowReportBytes(const std::vector<SurveyedProcess>& processes,
-                     const std::vector<ProposedLine>& proposal,
-                     const std::optional<std::vector<SurveyedWindow>>& candidates = std::nullopt);
+// but cannot be clicked), then the ZuDuv.ini lines proposed. The process
+// and the windows a proposed line came from are marked with its key.
+// Nothing else of the machine is in it.
+[[nodiscard]] Bytes CadWindowReportBytes(const std::vector<SurveyedProcess>& processes,
+                                         const FirstRunFindings& findings);
 
 } // namespace vr

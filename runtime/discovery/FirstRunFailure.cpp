@@ -25,16 +25,16 @@ FirstRunFindings Findings(const std::vector<SurveyedProcess>& processes,
                           const ToolSettings& settings, FirstRunFault fault,
                           const CadInstance* cad) {
     if (fault == FirstRunFault::NoCad) {
-        return FindCloseProcesses(processes, settings.ACADName);
+        return ProposeAfterNoCad(processes, settings);
     }
     const SurveyedProcess* process = ProcessOf(processes, cad);
     if (!process) {
         return {}; // the process ended meanwhile
     }
     if (fault == FirstRunFault::NoMainWindow) {
-        return FindMainWindowTitles(*process);
+        return ProposeAfterNoMainWindow(*process, settings);
     }
-    return FindCommandLineCandidates(*process, cad->MainWindow);
+    return ProposeAfterNoCommandArea(*process, cad->MainWindow, settings);
 }
 
 } // namespace
@@ -45,10 +45,7 @@ Failure FirstRunFailure(const Desktop& desktop, FileAccess& files, TextView prog
     const FirstRunFindings findings = Findings(processes, settings, fault, cad);
     ReportPlace report{ToolFilePath(programFolder, kCadWindowReportName), true};
     report.written =
-        files
-            .ReplaceWholeFile(report.path, CadWindowReportBytes(processes, findings.proposal,
-                                                                findings.candidates))
-            .written;
+        files.ReplaceWholeFile(report.path, CadWindowReportBytes(processes, findings)).written;
     switch (fault) {
     case FirstRunFault::NoCad:
         return Failure{StopKind::NoCad,

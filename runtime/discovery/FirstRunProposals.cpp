@@ -22,6 +22,25 @@ bool IsEditClass(TextView className) {
            (className.size() >= 8 && SameAscii(className.substr(0, 8), u"RichEdit"));
 }
 
+// Windows every program has or that hold no command: input-method windows,
+// labels and buttons.
+bool IsInputMethodClass(TextView className) {
+    return SameAscii(className, u"IME") || SameAscii(className, u"MSCTFIME UI");
+}
+
+bool IsLabelOrButtonClass(TextView className) {
+    return SameAscii(className, u"Static") || SameAscii(className, u"Button");
+}
+
+// The CAD's text window (the history window F2 opens) holds an edit control
+// too, but typing there is no use: it is known by the settings' TextCaption
+// or by the name AutoCAD and IJCAD give it.
+bool IsTextWindowTitle(TextView title, TextView textCaption) {
+    return (!textCaption.empty() && title.starts_with(textCaption)) ||
+           title.find(u"テキスト ウィンドウ") != TextView::npos ||
+           title.find(u"Text Window") != TextView::npos;
+}
+
 bool IsKnownCommandLineClass(TextView className) {
     return std::find(std::begin(kKnownCommandLineClasses), std::end(kKnownCommandLineClasses),
                      className) != std::end(kKnownCommandLineClasses);
@@ -48,7 +67,7 @@ bool HoldsEdit(std::span<const SurveyedWindow> tree, std::size_t at) {
 
 // The nearest titled ancestor (below the top-level window) of the first
 // edit control that has one: the command area to click.
-std::optional<Text> TitledAreaAroundEdit(std::span<const SurveyedWindow> tree) {
+const SurveyedWindow* TitledAreaAroundEdit(std::span<const SurveyedWindow> tree) {
     for (std::size_t i = 1; i < tree.size(); ++i) {
         if (!IsEditClass(tree[i].className)) {
             continue;
@@ -60,11 +79,11 @@ std::optional<Text> TitledAreaAroundEdit(std::span<const SurveyedWindow> tree) {
             }
             depth = tree[j].depth;
             if (!tree[j].title.empty()) {
-                return tree[j].title;
+                return &tree[j];
             }
         }
     }
-    return std::nullopt;
+    return nullptr;
 }
 
 void AddOnce(std::vector<Text>& list, const Text& value) {
@@ -88,6 +107,73 @@ std::optional<Text> ProductOfMainTitle(TextView title) {
         return std::nullopt;
     }
     return Text(product);
+}
+
+// The main window discovery takes: the last titled top-level window whose
+// title starts with MainCaption.
+const SurveyedWindow* MainWindowAsDiscovered(const SurveyedProcess& process, TextView mainCaption) {
+    const SurveyedWindow* main = nullptr;
+    for (const SurveyedWindow& window : process.windows) {
+        if (window.depth == 0 && !window.title.empty() && window.title.starts_with(mainCaption)) {
+            main = &window;
+        }
+    }
+    return main;
+}
+
+// Whether discovery, with the settings as they stand, finds a command line
+// for this main window: a descendant titled CommandCaption, else a window of
+// class CommandClass among its descendants and then in the process's other
+// top-level windows.
+bool CommandLineWouldBeFound(const SurveyedProcess& process, Hwnd mainWindow,
+                             const ToolSettings& settings) {
+    const auto& windows = process.windows;
+    const auto top = std::find_if(windows.begin(), windows.end(), [&](const auto& window) {
+        return window.depth == 0 && window.handle == mainWindow;
+    });
+    if (top == windows.end()) {
+        return false;
+    }
+    const auto mainTree = TreeAt(windows, static_cast<std::size_t>(top - windows.begin()));
+    const auto below = mainTree.subspan(1);
+    if (std::any_of(below.begin(), below.end(),
+                    [&](const auto& window) { return window.title == settings.CommandCaption; })) {
+        return true;
+    }
+    return !settings.CommandClass.empty() &&
+           std::any_of(windows.begin(), windows.end(), [&](const auto& window) {
+               return window.handle != mainWindow && window.className == settings.CommandClass;
+           });
+}
+
+void Append(FirstRunFindings& into, FirstRunFindings&& next) {
+    into.proposal.insert(into.proposal.end(), next.proposal.begin(), next.proposal.end());
+    into.sources.insert(into.sources.end(), next.sources.begin(), next.sources.end());
+    if (next.candidates) {
+        into.candidates = std::move(next.candidates);
+    }
+}
+
+void ContinueAtCommandArea(FirstRunFindings& into, const SurveyedProcess& process, Hwnd mainWindow,
+                           const ToolSettings& settings) {
+    if (!CommandLineWouldBeFound(process, mainWindow, settings)) {
+        Append(into, FindCommandLineCandidates(process, mainWindow, settings.TextCaption));
+    }
+}
+
+void ContinueAtMainWindow(FirstRunFindings& into, const SurveyedProcess& process,
+                          const ToolSettings& settings) {
+    if (const SurveyedWindow* main = MainWindowAsDiscovered(process, settings.MainCaption)) {
+        ContinueAtCommandArea(into, process, main->handle, settings);
+        return;
+    }
+    FirstRunFindings next = FindMainWindowTitles(process);
+    if (next.sources.empty()) {
+        return; // no title to propose from: the next run says what it sees
+    }
+    const Hwnd proposedMain = next.sources.front().window;
+    Append(into, std::move(next));
+    ContinueAtCommandArea(into, process, proposedMain, settings);
 }
 
 } // namespace
@@ -117,23 +203,26 @@ FirstRunFindings FindCloseProcesses(const std::vector<SurveyedProcess>& processe
 FirstRunFindings FindMainWindowTitles(const SurveyedProcess& process) {
     FirstRunFindings findings;
     for (const SurveyedWindow& window : process.windows) {
-        if (window.depth != 0 || window.title.empty()) {
+        if (window.depth != 0 || window.title.empty() || IsInputMethodClass(window.className)) {
             continue;
         }
         AddOnce(findings.quoted, OnOneLine(window.title));
         if (findings.proposal.empty()) {
             if (const auto product = ProductOfMainTitle(window.title)) {
                 findings.proposal.push_back({u"MainCaption", *product});
+                findings.sources.push_back({process.processId, window.handle, u"MainCaption"});
             }
         }
     }
     return findings;
 }
 
-FirstRunFindings FindCommandLineCandidates(const SurveyedProcess& process, Hwnd mainWindow) {
+FirstRunFindings FindCommandLineCandidates(const SurveyedProcess& process, Hwnd mainWindow,
+                                           TextView textCaption) {
     FirstRunFindings findings;
     findings.candidates.emplace();
-    std::optional<Text> knownClass, caption;
+    const SurveyedWindow* knownClass = nullptr;
+    const SurveyedWindow* caption = nullptr;
     const auto& windows = process.windows;
     for (std::size_t top = 0; top < windows.size(); ++top) {
         if (windows[top].depth != 0) {
@@ -141,11 +230,17 @@ FirstRunFindings FindCommandLineCandidates(const SurveyedProcess& process, Hwnd 
         }
         const auto tree = TreeAt(windows, top);
         const bool isMain = windows[top].handle == mainWindow;
+        if (!isMain && IsTextWindowTitle(windows[top].title, textCaption)) {
+            continue;
+        }
         for (std::size_t i = 0; i < tree.size(); ++i) {
             const SurveyedWindow& window = tree[i];
+            if (IsLabelOrButtonClass(window.className) || IsInputMethodClass(window.className)) {
+                continue;
+            }
             const bool known = IsKnownCommandLineClass(window.className);
             if (known && !knownClass) {
-                knownClass = window.className;
+                knownClass = &window;
             }
             const bool titledDescendant = isMain && i > 0 && !window.title.empty();
             const bool titledHoldingEdit = !isMain && !window.title.empty() && HoldsEdit(tree, i);
@@ -167,11 +262,44 @@ FirstRunFindings FindCommandLineCandidates(const SurveyedProcess& process, Hwnd 
         }
     }
     if (knownClass) {
-        findings.proposal.push_back({u"CommandClass", *knownClass});
+        findings.proposal.push_back({u"CommandClass", knownClass->className});
+        findings.sources.push_back({process.processId, knownClass->handle, u"CommandClass"});
     } else if (caption) {
-        findings.proposal.push_back({u"CommandCaption", *caption});
+        findings.proposal.push_back({u"CommandCaption", caption->title});
+        findings.sources.push_back({process.processId, caption->handle, u"CommandCaption"});
     }
     return findings;
+}
+
+FirstRunFindings ProposeAfterNoCad(const std::vector<SurveyedProcess>& processes,
+                                   const ToolSettings& settings) {
+    FirstRunFindings findings = FindCloseProcesses(processes, settings.ACADName);
+    if (findings.proposal.empty()) {
+        return findings;
+    }
+    const Text& proposedName = findings.proposal.front().value;
+    const auto process = std::find_if(processes.begin(), processes.end(), [&](const auto& p) {
+        return BaseNameOf(p.exeFile) == proposedName;
+    });
+    if (process != processes.end()) {
+        findings.sources.push_back({process->processId, 0, u"ACADName"});
+        ContinueAtMainWindow(findings, *process, settings);
+    }
+    return findings;
+}
+
+FirstRunFindings ProposeAfterNoMainWindow(const SurveyedProcess& process,
+                                          const ToolSettings& settings) {
+    FirstRunFindings findings = FindMainWindowTitles(process);
+    if (!findings.sources.empty()) {
+        ContinueAtCommandArea(findings, process, findings.sources.front().window, settings);
+    }
+    return findings;
+}
+
+FirstRunFindings ProposeAfterNoCommandArea(const SurveyedProcess& process, Hwnd mainWindow,
+                                           const ToolSettings& settings) {
+    return FindCommandLineCandidates(process, mainWindow, settings.TextCaption);
 }
 
 } // namespace vr

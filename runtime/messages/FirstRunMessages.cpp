@@ -24,7 +24,8 @@ Text QuotedList(const std::vector<Text>& values) {
 
 // The lines to write, one a line, ready to copy.
 Text ProposalText(const std::vector<ProposedLine>& proposal) {
-    Text text = u"\nZuDuv.ini の [Main] に次の行を書いてください。";
+    Text text =
+        u"\nZuDuv.ini の [Main] で、次の行のとおりに書き換えてください（ない行は書き足します）。";
     for (const ProposedLine& line : proposal) {
         text += Join({u"\n", line.key, u"=", line.value});
     }

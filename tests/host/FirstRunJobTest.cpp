@@ -43,11 +43,29 @@ TEST(FirstRunJob, EachStopNamesWhatWasSeenAndWritesTheReport) {
          [](JobWorld& w) { w.fake.desktop.processes.back().exeFile = "C:\\CAD\\Acad.exe"; },
          NoCadFoundFirstRunMessage(u"acad", {u"C:\\CAD\\Acad.exe"}, {{u"ACADName", u"Acad"}},
                                    kReport),
-         u"プロセス C:\\CAD\\Acad.exe（ID 4）\r\n"},
+         u"プロセス C:\\CAD\\Acad.exe（ID 4）  ← ACADName の提案元\r\n"},
         {"another known CAD running",
          [](JobWorld& w) { w.fake.desktop.processes.back().exeFile = "gcad.exe"; },
          NoCadFoundFirstRunMessage(u"acad", {u"gcad.exe"}, {{u"ACADName", u"gcad"}}, kReport),
          u"\r\n[Main]\r\nACADName=gcad\r\n"},
+        {"another known CAD whose titles differ too: every line in one message",
+         [](JobWorld& w) {
+             auto& d = w.fake.desktop;
+             d.processes.back().exeFile = "gcad.exe";
+             d.windows[JobWorld::kMain].title = "IJCAD 2024 - [a.dwg]";
+             d.windows[JobWorld::kMainCommand].title = "Cmd Line";
+             d.windows[JobWorld::kMainInput].className = "Edit";
+             d.windows[JobWorld::kText].title = "IJCAD Text Window - a.dwg";
+             d.windows[JobWorld::kTextCommand].title = "Cmd Line";
+             d.windows[JobWorld::kTextHistory].className = "Edit";
+         },
+         NoCadFoundFirstRunMessage(u"acad", {u"gcad.exe"},
+                                   {{u"ACADName", u"gcad"},
+                                    {u"MainCaption", u"IJCAD 2024"},
+                                    {u"CommandCaption", u"Cmd Line"}},
+                                   kReport),
+         u"  0x00000110 クラス「Window」 タイトル「Cmd Line」 ID 0 位置 (100,500)-(711,631) 表示"
+         u"  ← CommandCaption の提案元\r\n"},
         {"no CAD at all", [](JobWorld& w) { w.fake.desktop.processes.pop_back(); },
          NoCadFoundFirstRunMessage(u"acad", {}, {}, kReport),
          u"CADと思われるプロセスは実行されていません。\r\n"},
@@ -59,6 +77,21 @@ TEST(FirstRunJob, EachStopNamesWhatWasSeenAndWritesTheReport) {
                                      {u"CAD Text Window - a.dwg", u"Autodesk CAD 2024 - [a.dwg]"},
                                      {{u"MainCaption", u"Autodesk CAD 2024"}}, kReport),
          u"MainCaption=Autodesk CAD 2024\r\n"},
+        {"a longer product prefix and a command line of another name, beside an IME window",
+         [](JobWorld& w) {
+             auto& d = w.fake.desktop;
+             d.windows[JobWorld::kMain].title = "Autodesk CAD 2024 - [a.dwg]";
+             d.windows[JobWorld::kMainCommand].title = "Command";
+             d.windows[JobWorld::kMainInput].className = "Edit";
+             d.windows[0x500] = {"Default IME", {}, {}};
+             d.windows[0x500].className = "IME";
+             d.threadWindows[40].push_back(0x500);
+         },
+         NoMainWindowFirstRunMessage(
+             u"acad", u"CAD 2024", {u"CAD Text Window - a.dwg", u"Autodesk CAD 2024 - [a.dwg]"},
+             {{u"MainCaption", u"Autodesk CAD 2024"}, {u"CommandCaption", u"Command"}}, kReport),
+         u"タイトル「Autodesk CAD 2024 - [a.dwg]」 オーナーなし 位置 (0,0)-(800,600) 表示"
+         u"  ← MainCaption の提案元\r\n"},
         {"no window with a title",
          [](JobWorld& w) {
              w.fake.desktop.windows[JobWorld::kMain].title = "";
@@ -72,6 +105,10 @@ TEST(FirstRunJob, EachStopNamesWhatWasSeenAndWritesTheReport) {
              d.windows[JobWorld::kMainCommand].title = "Command";
              d.windows[JobWorld::kMainInput].className = "Edit";
              d.windows[JobWorld::kTextCommand].title = "";
+             // The prompt beside the input box is a label, no candidate.
+             d.windows[JobWorld::kMainCommand].children = {0x112, JobWorld::kMainInput};
+             d.windows[0x112] = {"Command:", {}, {}};
+             d.windows[0x112].className = "Static";
          },
          NoCommandAreaFirstRunMessage(u"Command Line", u"", {u"Command"},
                                       {{u"CommandCaption", u"Command"}}, kReport),

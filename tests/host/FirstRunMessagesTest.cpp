@@ -33,7 +33,8 @@ TEST(FirstRunMessages, NoCadNamesTheCloseProcessesAndTheLineToWrite) {
          WithReport(u"ZuDuv.ini の ACADName「acad」という名前のCADが実行されていません。\n"
                     u"実行中のプログラムのうちCADと思われるもの: 「ACAD.EXE」\n"
                     u"名前は大文字と小文字も区別されます。\n"
-                    u"ZuDuv.ini の [Main] に次の行を書いてください。\n"
+                    u"ZuDuv.ini の [Main] "
+                    u"で、次の行のとおりに書き換えてください（ない行は書き足します）。\n"
                     u"ACADName=ACAD")},
         {"two known CADs",
          NoCadFoundFirstRunMessage(u"acad", {u"gcad.exe", u"icad.exe"}, {{u"ACADName", u"gcad"}},
@@ -41,7 +42,8 @@ TEST(FirstRunMessages, NoCadNamesTheCloseProcessesAndTheLineToWrite) {
          WithReport(u"ZuDuv.ini の ACADName「acad」という名前のCADが実行されていません。\n"
                     u"実行中のプログラムのうちCADと思われるもの: 「gcad.exe」「icad.exe」\n"
                     u"名前は大文字と小文字も区別されます。\n"
-                    u"ZuDuv.ini の [Main] に次の行を書いてください。\n"
+                    u"ZuDuv.ini の [Main] "
+                    u"で、次の行のとおりに書き換えてください（ない行は書き足します）。\n"
                     u"ACADName=gcad")},
     };
     for (const Case& c : cases) {
@@ -58,7 +60,8 @@ TEST(FirstRunMessages, NoMainWindowQuotesTheTitlesAndProposesThePrefix) {
                          u"MainCaption「AutoCAD」で始まるタイトルのウィンドウがありません。\n"
                          u"このCADのウィンドウのタイトル: 「Autodesk AutoCAD 2024 - [図面1.dwg]」"
                          u"「AutoCAD テキスト ウィンドウ」\n"
-                         u"ZuDuv.ini の [Main] に次の行を書いてください。\n"
+                         u"ZuDuv.ini の [Main] "
+                         u"で、次の行のとおりに書き換えてください（ない行は書き足します）。\n"
                          u"MainCaption=Autodesk AutoCAD 2024"));
     EXPECT_EQ(NoMainWindowFirstRunMessage(u"acad", u"AutoCAD", {u"Drawing1"}, {}, kReport),
               WithReport(u"CAD（acad）のメインウィンドウが見つかりません。ZuDuv.ini の "
@@ -81,7 +84,8 @@ TEST(FirstRunMessages, NoCommandAreaQuotesTheCandidatesAndProposesCaptionOrClass
                          u"「コマンド ライン」）。\n"
                          u"コマンド ラインと思われるウィンドウ: "
                          u"「（タイトルなし、クラス AcEdCommandLine）」\n"
-                         u"ZuDuv.ini の [Main] に次の行を書いてください。\n"
+                         u"ZuDuv.ini の [Main] "
+                         u"で、次の行のとおりに書き換えてください（ない行は書き足します）。\n"
                          u"CommandClass=AcEdCommandLine"));
     EXPECT_EQ(NoCommandAreaFirstRunMessage(u"Command Line", u"AcEdCommandLine",
                                            {u"コマンド", u"プロパティ"},
@@ -89,7 +93,8 @@ TEST(FirstRunMessages, NoCommandAreaQuotesTheCandidatesAndProposesCaptionOrClass
               WithReport(u"CADのコマンド ラインが見つかりません（ZuDuv.ini の CommandCaption"
                          u"「Command Line」、CommandClass「AcEdCommandLine」）。\n"
                          u"コマンド ラインと思われるウィンドウ: 「コマンド」「プロパティ」\n"
-                         u"ZuDuv.ini の [Main] に次の行を書いてください。\n"
+                         u"ZuDuv.ini の [Main] "
+                         u"で、次の行のとおりに書き換えてください（ない行は書き足します）。\n"
                          u"CommandCaption=コマンド"));
     EXPECT_EQ(NoCommandAreaFirstRunMessage(u"Command Line", u"", {}, {}, kReport),
               WithReport(u"CADのコマンド ラインが見つかりません（ZuDuv.ini の CommandCaption"
