@@ -89,6 +89,7 @@ class JobSequence {
     Outcome Click();
     Outcome Key(std::uint16_t key, bool up);
     Outcome Clipboard(ClipboardResult result);
+    bool CadTookTheKeys();
     void PutDesktopBack();
 
     ToolRun& run_;
@@ -298,6 +299,24 @@ Outcome JobSequence::Key(std::uint16_t key, bool up) {
     return kSucceeded;
 }
 
+// A CAD busy for longer than the waits between the keys takes its Ctrl+V
+// late; emptied before that, the clipboard would give it nothing to paste
+// and nothing would be drawn, with the run reported as done. A message sent
+// to the CAD's thread is answered only when it takes messages again, and
+// a thread takes the messages sent to it before its queued keys: the second
+// answer comes once the thread has been back after taking the Ctrl+V. A CAD
+// that does not answer in time keeps the load command on the clipboard, for
+// the paste it has still to make.
+bool JobSequence::CadTookTheKeys() {
+    for (int round = 0; round < 2; ++round) {
+        if (std::uintptr_t answer = 0; !desktop_.messaging.SendMessageTimeoutA(
+                commandWindow_, kWmNull, 0, 0, kCadAnswerTimeoutMs, answer)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 Outcome JobSequence::Clipboard(ClipboardResult result) {
     if (result == ClipboardResult::Done) {
         desktop_.clock.PumpMessages();
@@ -437,8 +456,8 @@ Outcome JobSequence::Steps() {
             return failed;
         }
     }
-    // 17. The clipboard emptied again.
-    if (plan_.emptyClipboardAfterPaste) {
+    // 17. The clipboard emptied again, once the CAD has come to the keys.
+    if (plan_.emptyClipboardAfterPaste && CadTookTheKeys()) {
         if (Outcome failed = Clipboard(EmptyClipboardNow(desktop_, owner))) {
             return failed;
         }

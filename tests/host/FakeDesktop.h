@@ -446,7 +446,7 @@ class RecordingDesktop final : public CursorControl,
                              std::uintptr_t& result) override {
         Record("SendMessageTimeoutA(" + Handle(window) + "," + std::to_string(message) + "," +
                std::to_string(timeoutMs) + ")");
-        if (Fails("SendMessageTimeoutA") || !windows.count(window)) {
+        if (Fails("SendMessageTimeoutA", Handle(window)) || !windows.count(window)) {
             return false;
         }
         const std::string& text = windows[window].text;

@@ -95,6 +95,64 @@ TEST(RunToolJob, WholeRunMakesTheCallsInOrder) {
     EXPECT_EQ(world.fake.desktop.cursor, (ScreenPoint{10, 20}));
 }
 
+// The calls from the last key up to the topmost state taken off.
+Calls AfterTheKeys(const std::vector<std::string>& calls) {
+    const auto last = std::find(calls.begin(), calls.end(), "SendInput(1,17,29,3,0,0)");
+    const auto end = std::find(calls.begin(), calls.end(), "SetWindowPos(0x100,-2,67)");
+    return last == calls.end() ? Calls{} : Calls(last + 1, end);
+}
+
+// A CAD that comes to its Ctrl+V late must still find the load command on
+// the clipboard: it is emptied only once the CAD's thread has answered twice
+// after the keys, and kept when it does not answer.
+TEST(RunToolJob, ClipboardIsEmptiedOnlyOnceTheCadHasComeToTheKeys) {
+    const Calls answered = {
+        "Sleep(35)",
+        "SendMessageTimeoutA(0x110,0,2000)",
+        "SendMessageTimeoutA(0x110,0,2000)",
+        "OpenClipboard(0x900)",
+        "EmptyClipboard",
+        "CloseClipboard",
+        "PumpMessages",
+        "Sleep(60)",
+        "ClipCursor(0,0,1280,1024)",
+        "SetCursorPos(10,20)",
+    };
+    const Calls unanswered = {
+        "Sleep(35)",
+        "SendMessageTimeoutA(0x110,0,2000)",
+        "ClipCursor(0,0,1280,1024)",
+        "SetCursorPos(10,20)",
+    };
+    const Calls withoutEmptying = {
+        "Sleep(35)",
+        "ClipCursor(0,0,1280,1024)",
+        "SetCursorPos(10,20)",
+    };
+    struct Case {
+        const char* name;
+        bool emptyAfterPaste;
+        bool cadAnswers;
+        const Calls& calls;
+        bool loadCommandKept;
+    };
+    const Case cases[] = {
+        {"answers: emptied", true, true, answered, false},
+        {"does not answer: kept for the paste to come", true, false, unanswered, true},
+        {"a tool that keeps the clipboard asks nothing", false, true, withoutEmptying, true},
+    };
+    for (const Case& c : cases) {
+        JobWorld world;
+        if (!c.cadAnswers) {
+            world.fake.desktop.failures["SendMessageTimeoutA(0x110)"] = -1;
+        }
+        EXPECT_FALSE(RunToolJob(world.run, world.Plan(c.emptyAfterPaste))) << c.name;
+        EXPECT_EQ(AfterTheKeys(world.fake.desktop.calls), c.calls) << c.name;
+        EXPECT_EQ(world.fake.desktop.clipboardHasText, c.loadCommandKept) << c.name;
+        EXPECT_EQ(world.fake.desktop.cursor, (ScreenPoint{10, 20})) << c.name;
+    }
+}
+
 TEST(RunToolJob, MinimizedCadIsRestoredByOpenIconOnly) {
     JobWorld world;
     world.fake.desktop.windows[JobWorld::kMain].iconic = true;
