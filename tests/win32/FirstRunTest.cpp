@@ -1,5 +1,6 @@
 // A first run against a CAD whose windows do not fit the settings: the
 // stand-in in the shapes of later releases, under Wine.
+#include "BuildPaths.h"
 #include "ToolBed.h"
 #include "messages/FirstRunMessages.h"
 #include "winsupport/win32/FileReader.h"
@@ -45,6 +46,139 @@ void ExpectReportNamed(const test::ProcessRun& run, const ToolFolder& tool) {
     EXPECT_TRUE(EndsWith(run.dialogs[0].text, tool.folder.File(L"cadwindows.txt")))
         << test::ToUtf8(run.dialogs[0].text);
     EXPECT_FALSE(ReportOf(tool).empty());
+}
+
+std::wstring FromCp932(const std::string& bytes) {
+    const int length =
+        MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), length);
+    return text;
+}
+
+std::string ToCp932(const std::wstring& text) {
+    const int length = WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length,
+                        nullptr, nullptr);
+    return bytes;
+}
+
+// The key=value lines a message proposes: those between its "write these
+// lines" sentence and the blank line before the report's path.
+std::vector<std::wstring> ProposedLines(const std::wstring& message) {
+    std::vector<std::wstring> lines;
+    const std::wstring lead = L"ZuDuv.ini の [Main] で、";
+    std::size_t at = message.find(lead);
+    if (at == std::wstring::npos) {
+        return lines;
+    }
+    at = message.find(L'\n', at);
+    while (at != std::wstring::npos && at + 1 < message.size() && message[at + 1] != L'\n') {
+        const std::size_t end = message.find(L'\n', at + 1);
+        lines.push_back(message.substr(at + 1, end == std::wstring::npos ? end : end - at - 1));
+        at = end;
+    }
+    return lines;
+}
+
+// The settings file edited as a user follows the message: a line of the
+// same key in [Main] is replaced, a key the file lacks is added at the end
+// of the section.
+std::string WithLinesWritten(const std::string& ini, const std::vector<std::wstring>& lines) {
+    std::wstring text = FromCp932(ini);
+    for (const std::wstring& line : lines) {
+        const std::wstring key = line.substr(0, line.find(L'=') + 1);
+        const std::size_t existing = text.find(L"\r\n" + key);
+        if (existing != std::wstring::npos) {
+            const std::size_t end = text.find(L"\r\n", existing + 2);
+            text.replace(existing + 2, end - existing - 2, line);
+        } else {
+            text += line + L"\r\n";
+        }
+    }
+    return ToCp932(text);
+}
+
+// From the settings file as installed, against CADs shaped like the ones
+// users run: the first run's one message proposes every line needed, and
+// with those lines written in the next run draws.
+TEST(FirstRun, ShippedSettingsWithTheProposedLinesWrittenInDraw) {
+    struct Shape {
+        const char* name;
+        const wchar_t* exe;
+        std::wstring options;
+        std::vector<std::wstring> lines;
+        const wchar_t* markedInReport;
+    };
+    const Shape shapes[] = {
+        {"AutoCAD 2014 and later, an AutoCAD-based product titled by its own name",
+         L"acad.exe",
+         L" --main-caption \"Autodesk Civil 3D 2024\" --text-caption \"AutoCAD テキスト "
+         L"ウィンドウ\" --docked-command-line AcEdCommandLine",
+         {L"MainCaption=Autodesk Civil 3D 2024"},
+         L"タイトル「Autodesk Civil 3D 2024 - [Drawing1.dwg]」"},
+        {"AutoCAD LT 2014 and later, a floating command line",
+         L"acadlt.exe",
+         L" --main-caption \"Autodesk AutoCAD LT 2024\" --text-caption \"AutoCAD LT テキスト "
+         L"ウィンドウ\" --floating-command-line AcEdCommandLine",
+         {L"ACADName=acadlt"},
+         L"プロセス acadlt.exe"},
+        {"IJCAD: another program, title and command line",
+         L"gcad.exe",
+         L" --main-caption \"IJCAD 2024 STD\" --text-caption \"IJCAD テキスト ウィンドウ\" "
+         L"--command-caption コマンドライン",
+         {L"ACADName=gcad", L"MainCaption=IJCAD 2024 STD", L"CommandCaption=コマンドライン"},
+         L"タイトル「コマンドライン」"},
+    };
+    const std::optional<std::string> shipped =
+        ReadWholeFile(std::wstring(kDistDir) + L"\\zuduv.ini");
+    ASSERT_TRUE(shipped);
+    for (const Shape& shape : shapes) {
+        SCOPED_TRACE(shape.name);
+        const ToolFolder tool(L"firstrun-shipped", L"pinmark", L"senten.txt", "node\r\n7,8\r\n");
+        tool.folder.Write(L"ZuDuv.ini", *shipped);
+        StandinCad cad(tool.folder, shape.exe, tool.Support() + shape.options);
+        ASSERT_TRUE(cad.Ready());
+        const DesktopState before = PrepareDesktop();
+        const test::ProcessRun first = tool.Run();
+        ASSERT_TRUE(first.exited);
+        EXPECT_EQ(first.exitCode, test::ToolExitCode(StopKind::NoCad));
+        ExpectReportNamed(first, tool);
+        ASSERT_FALSE(first.dialogs.empty());
+        const std::wstring& message = first.dialogs[0].text;
+        EXPECT_EQ(ProposedLines(message), shape.lines) << test::ToUtf8(message);
+        // Every thread's input-method window is no title a user means.
+        EXPECT_EQ(message.find(L"Default IME"), std::wstring::npos) << test::ToUtf8(message);
+        // The report marks where each proposal came from.
+        const std::wstring report = ReportOf(tool);
+        for (const std::wstring& line : shape.lines) {
+            const std::wstring mark = L"  ← " + line.substr(0, line.find(L'=')) + L" の提案元";
+            EXPECT_NE(report.find(mark), std::wstring::npos) << test::ToUtf8(report);
+        }
+        // The last line's mark stands on the window (or process) it quotes.
+        const std::wstring& last = shape.lines.back();
+        const std::size_t mark =
+            report.find(L"  ← " + last.substr(0, last.find(L'=')) + L" の提案元\r\n");
+        ASSERT_NE(mark, std::wstring::npos) << test::ToUtf8(report);
+        const std::size_t lineStart = report.rfind(L"\r\n", mark) + 2;
+        EXPECT_NE(report.substr(lineStart, mark - lineStart).find(shape.markedInReport),
+                  std::wstring::npos)
+            << test::ToUtf8(report);
+        EXPECT_EQ(cad.Journal().Count("\"event\":\"click\""), 0u);
+        ExpectDesktopPutBack(before, cad.Main());
+
+        tool.folder.Write(L"ZuDuv.ini", WithLinesWritten(*shipped, shape.lines));
+        const test::ProcessRun second = tool.Run();
+        ASSERT_TRUE(second.exited);
+        EXPECT_EQ(second.exitCode, 0u);
+        EXPECT_TRUE(second.dialogs.empty())
+            << test::ToUtf8(second.dialogs.empty() ? std::wstring() : second.dialogs[0].text);
+        EXPECT_TRUE(cad.Journal().WaitFor({"\"type\":\"POINT\"", "\"x\":7,\"y\":8"}))
+            << cad.Journal().Dump();
+        EXPECT_EQ(cad.Journal().Count("\"event\":\"paste\""), 1u);
+    }
 }
 
 TEST(FirstRun, FloatingOrDockedCommandLineIsPastedIntoWithCommandClass) {
