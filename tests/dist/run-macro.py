@@ -96,7 +96,8 @@ def run_session(workbook, options, profile):
         resolver = local.ServiceManager.createInstanceWithContext(
             "com.sun.star.bridge.UnoUrlResolver", local)
         remote = None
-        for _ in range(120):
+        # A loaded machine can take a minute or more to bring the office up.
+        for _ in range(480):
             try:
                 remote = resolver.resolve(f"uno:pipe,name={pipe};urp;StarOffice.ComponentContext")
                 break
@@ -143,16 +144,20 @@ def main():
     initialise_profile(profile)
     if options["locale"]:
         set_locale(profile, options["locale"])
-    # The headless office itself sometimes crashes on a loaded machine (the
-    # bridge to it is then disposed mid-call); that is the test bed's fault,
-    # not the workbook's, so such a session is run again, up to three times.
+    # The headless office itself sometimes crashes or does not come up on a
+    # loaded machine (the bridge to it is then disposed mid-call, or it never
+    # listens); that is the test bed's fault, not the workbook's, so such a
+    # session is run again, up to three times.
+    results = None
     for attempt in range(3):
         try:
             results = run_session(workbook, options, profile)
-            break
         except DisposedException:
             if attempt == 2:
                 raise
+            continue
+        if results is not None:
+            break
     if results is None:
         print("LibreOffice did not start")
         return 1
