@@ -245,6 +245,8 @@ void AddSetupMessages(std::vector<Entry>& out) {
          setup::CopyFailedMessage(u"〈ファイル名〉", failure, u"〈コピー元〉", u"〈コピー先〉"),
          Text(u"〈Windows の説明〉=Windows が示す説明|") + Text(setup::kUnknownError)});
     out.push_back({kSetup, "setup-own-folder", setup::OwnFolderMessage(u"〈フォルダー〉"), {}});
+    out.push_back(
+        {kSetup, "setup-desktop-question", setup::DesktopQuestion(u"〈フォルダー〉"), {}});
     out.push_back({kSetup,
                    "setup-folder-name-unusable",
                    setup::FolderNameUnusableMessage(u"〈フォルダー〉", u"〈文字〉"),

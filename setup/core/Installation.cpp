@@ -14,23 +14,62 @@ std::u16string JoinPath(std::u16string_view folder, std::u16string_view name) {
     return path;
 }
 
-InstallOutcome RunInstallation(InstallerPlatform& platform) {
-    const std::u16string target = platform.ChooseInstallFolder();
-    if (target.empty()) {
-        return InstallOutcome::Cancelled;
+namespace {
+
+// What the checks make of a chosen folder.
+enum class Verdict { ChooseAgain, Refused, Install };
+
+bool IsDesktop(InstallerPlatform& platform, const std::u16string& target) {
+    for (const std::u16string& desktop : platform.DesktopFolders()) {
+        if (platform.IsSameFolder(desktop, target)) {
+            return true;
+        }
     }
-    const std::u16string source = platform.ProgramFolder();
+    return false;
+}
+
+// The checks of a folder the browser returned, before anything is copied.
+Verdict CheckTarget(InstallerPlatform& platform, const std::u16string& source,
+                    const std::u16string& target) {
     // Copying each file onto itself would report success and install nothing.
     if (platform.IsSameFolder(source, target)) {
         platform.ShowMessage(OwnFolderMessage(target));
-        return InstallOutcome::RefusedOwnFolder;
+        return Verdict::ChooseAgain;
     }
     // The tools read their settings, and the CAD loads their files, through
     // the ANSI code page: a folder whose name it cannot write names no file.
     if (const std::u16string character = platform.FirstCharacterOutsideCodePage(target);
         !character.empty()) {
         platform.ShowMessage(FolderNameUnusableMessage(target, character));
-        return InstallOutcome::RefusedFolderName;
+        return Verdict::Refused;
+    }
+    // The browser opens with the Desktop selected, so one OK would scatter
+    // the files over it. Asked last, so that a Yes is never followed by a
+    // refusal.
+    if (IsDesktop(platform, target) && !platform.AskYesNo(DesktopQuestion(target))) {
+        return Verdict::ChooseAgain;
+    }
+    return Verdict::Install;
+}
+
+} // namespace
+
+InstallOutcome RunInstallation(InstallerPlatform& platform) {
+    std::u16string target;
+    std::u16string source;
+    for (;;) {
+        target = platform.ChooseInstallFolder();
+        if (target.empty()) {
+            return InstallOutcome::Cancelled;
+        }
+        source = platform.ProgramFolder();
+        const Verdict verdict = CheckTarget(platform, source, target);
+        if (verdict == Verdict::Install) {
+            break;
+        }
+        if (verdict == Verdict::Refused) {
+            return InstallOutcome::RefusedFolderName;
+        }
     }
     // The window keeps answering during the copies; a second press must not
     // start a second installation.

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vr::setup {
 
@@ -22,6 +23,10 @@ class InstallerPlatform {
     [[nodiscard]] virtual std::u16string ChooseInstallFolder() = 0;
     // The folder that holds the running installer.
     [[nodiscard]] virtual std::u16string ProgramFolder() = 0;
+    // The folders whose files the user sees loose on the Desktop, as Windows
+    // reports them: the user's own and the one all users share. A folder
+    // Windows cannot name is left out.
+    [[nodiscard]] virtual std::vector<std::u16string> DesktopFolders() = 0;
     // Whether two paths name the same folder on disk.
     [[nodiscard]] virtual bool IsSameFolder(const std::u16string& a, const std::u16string& b) = 0;
     // The first character of the text that the system's ANSI code page
@@ -35,6 +40,9 @@ class InstallerPlatform {
     virtual void ProcessPendingMessages() = 0;
     // A modal box with OK only, no icon, captioned with the program's title.
     virtual void ShowMessage(std::u16string_view text) = 0;
+    // A modal warning with Yes and No, captioned with the program's title;
+    // No is the default, so that Enter alone never says Yes. True for Yes.
+    [[nodiscard]] virtual bool AskYesNo(std::u16string_view text) = 0;
     // Opens a document with its file type's default action, without waiting
     // for the viewer; false when the shell refused (the user has been told).
     [[nodiscard]] virtual bool OpenDocument(const std::u16string& path) = 0;
@@ -44,10 +52,12 @@ class InstallerPlatform {
     virtual void WaitForDocumentLaunch() = 0;
 };
 
-enum class InstallOutcome { Cancelled, RefusedOwnFolder, RefusedFolderName, CopyFailed, Completed };
+enum class InstallOutcome { Cancelled, RefusedFolderName, CopyFailed, Completed };
 
 // One press of the install button: choose a folder, copy the payload in
-// order, confirm and open the guide. The program ends after any outcome.
+// order, confirm and open the guide. The installer's own folder, and the
+// Desktop unless the user confirms it, send the user back to the folder
+// browser. The program ends after any outcome.
 InstallOutcome RunInstallation(InstallerPlatform& platform);
 
 // folder + "\" + name, without doubling the backslash of a drive root such

@@ -1,5 +1,6 @@
 #include "SetupMessages.h"
 
+#include "InstallPayload.h"
 #include "Installation.h"
 #include "winsupport/core/DigitText.h"
 
@@ -32,10 +33,25 @@ std::u16string CopyFailedMessage(std::u16string_view name, const CopyFailure& fa
 }
 
 std::u16string OwnFolderMessage(std::u16string_view folder) {
-    std::u16string text = u"選んだフォルダ「";
+    std::u16string text = u"選んだフォルダー「";
     text += folder;
-    text += u"」はこのインストーラーのあるフォルダです。\r\n"
-            u"ここにはインストールできません。別のフォルダを選んでやり直してください。";
+    text +=
+        u"」は、このインストーラーのあるフォルダーです。ここにはインストールできません。\r\n\r\n"
+        u"OK を押すとフォルダーの選択に戻ります。別のフォルダーを選んでください。\r\n"
+        u"インストールをやめるときは、フォルダーの選択で「キャンセル」を押してください。";
+    return text;
+}
+
+std::u16string DesktopQuestion(std::u16string_view folder) {
+    std::u16string text = u"選んだフォルダー「";
+    text += folder;
+    text += u"」はデスクトップです。\r\nここにインストールすると、";
+    text += DecimalDigits(kInstallPayload.size());
+    text += u" 個のファイルがデスクトップに直接並びます。\r\n\r\n"
+            u"このままデスクトップにインストールしますか？\r\n\r\n"
+            u"「いいえ」を押すとフォルダーの選択に戻ります。\r\n"
+            u"インストール用のフォルダー（例: C:\\ExcelCAD）を選んでください。\r\n"
+            u"まだないときは、エクスプローラーで作ってから「いいえ」を押してください。";
     return text;
 }
 

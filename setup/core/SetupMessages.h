@@ -32,8 +32,13 @@ inline constexpr std::u16string_view kFormFailed =
 [[nodiscard]] std::u16string CopyFailedMessage(std::u16string_view name, const CopyFailure& failure,
                                                std::u16string_view from, std::u16string_view to);
 
-// The message when the chosen folder is the installer's own.
+// The message when the chosen folder is the installer's own; the folder
+// browser opens again after it.
 [[nodiscard]] std::u16string OwnFolderMessage(std::u16string_view folder);
+
+// The question when the chosen folder is the Desktop: the payload would lie
+// loose on it. No (the default) opens the folder browser again.
+[[nodiscard]] std::u16string DesktopQuestion(std::u16string_view folder);
 
 // A target whose name holds a character the ANSI code page cannot write:
 // the folder and the character.

@@ -134,6 +134,21 @@ std::u16string Win32Installer::ProgramFolder() {
     return RunningProgramFolder();
 }
 
+// The current paths, so that a Desktop moved elsewhere (redirected, or kept
+// in OneDrive) is the one compared; the shared Desktop's files show on every
+// user's Desktop too.
+std::vector<std::u16string> Win32Installer::DesktopFolders() {
+    std::vector<std::u16string> folders;
+    for (const int csidl : {CSIDL_DESKTOPDIRECTORY, CSIDL_COMMON_DESKTOPDIRECTORY}) {
+        wchar_t path[MAX_PATH] = {};
+        if (SUCCEEDED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)) &&
+            path[0] != L'\0') {
+            folders.push_back(FromWide(std::wstring_view(path)));
+        }
+    }
+    return folders;
+}
+
 bool Win32Installer::IsSameFolder(const std::u16string& a, const std::u16string& b) {
     BY_HANDLE_FILE_INFORMATION first{};
     BY_HANDLE_FILE_INFORMATION second{};
@@ -173,6 +188,13 @@ void Win32Installer::ProcessPendingMessages() {
 
 void Win32Installer::ShowMessage(std::u16string_view text) {
     MessageBoxW(form_, WideZ(text).c_str(), WideZ(kProgramTitle).c_str(), MB_OK);
+}
+
+// A warning rather than the question mark, which Windows no longer
+// recommends for message boxes.
+bool Win32Installer::AskYesNo(std::u16string_view text) {
+    return MessageBoxW(form_, WideZ(text).c_str(), WideZ(kProgramTitle).c_str(),
+                       MB_YESNO | MB_DEFBUTTON2 | MB_ICONWARNING) == IDYES;
 }
 
 bool Win32Installer::OpenDocument(const std::u16string& path) {

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace vr::setup {
 
 // The installation's platform operations on Windows, for Form1.
@@ -14,6 +16,7 @@ class Win32Installer final : public InstallerPlatform {
 
     std::u16string ChooseInstallFolder() override;
     std::u16string ProgramFolder() override;
+    std::vector<std::u16string> DesktopFolders() override;
     bool IsSameFolder(const std::u16string& a, const std::u16string& b) override;
     std::u16string FirstCharacterOutsideCodePage(const std::u16string& text) override;
     void SetInstallEnabled(bool enabled) override;
@@ -21,6 +24,7 @@ class Win32Installer final : public InstallerPlatform {
                                                const std::u16string& to) override;
     void ProcessPendingMessages() override;
     void ShowMessage(std::u16string_view text) override;
+    bool AskYesNo(std::u16string_view text) override;
     bool OpenDocument(const std::u16string& path) override;
     void WaitForDocumentLaunch() override;
 

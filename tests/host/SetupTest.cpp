@@ -65,20 +65,28 @@ TEST(JoinPath, PutsOneBackslashBetweenFolderAndName) {
     }
 }
 
-// Records every platform call of an installation, in order.
+// Records every platform call of an installation, in order. The user's
+// folder choices and answers are played back in turn; a choice beyond the
+// last is a cancel.
 class RecordingInstaller final : public InstallerPlatform {
   public:
     std::u16string ChooseInstallFolder() override {
         calls.push_back(u"choose");
-        return chosen;
+        return nextChoice < choices.size() ? choices[nextChoice++] : std::u16string();
     }
     std::u16string ProgramFolder() override {
         calls.push_back(u"program folder");
         return u"D:\\配布";
     }
+    std::vector<std::u16string> DesktopFolders() override {
+        calls.push_back(u"desktops");
+        return desktops;
+    }
+    // As Windows compares folders on disk: without regard to the case of
+    // ASCII letters or a trailing backslash.
     bool IsSameFolder(const std::u16string& a, const std::u16string& b) override {
         calls.push_back(u"same? " + a + u" | " + b);
-        return sameFolder;
+        return FolderKey(a) == FolderKey(b);
     }
     std::u16string FirstCharacterOutsideCodePage(const std::u16string& text) override {
         calls.push_back(u"code page? " + text);
@@ -97,19 +105,54 @@ class RecordingInstaller final : public InstallerPlatform {
     void ShowMessage(std::u16string_view text) override {
         calls.push_back(u"message " + std::u16string(text));
     }
+    bool AskYesNo(std::u16string_view text) override {
+        calls.push_back(u"ask " + std::u16string(text));
+        EXPECT_LT(nextAnswer, answers.size()) << "an unexpected question";
+        return nextAnswer < answers.size() && answers[nextAnswer++];
+    }
     bool OpenDocument(const std::u16string& path) override {
         calls.push_back(u"open " + path);
         return opens;
     }
     void WaitForDocumentLaunch() override { calls.push_back(u"wait for the launch"); }
 
-    std::u16string chosen;
+    std::vector<std::u16string> choices; // what the browser returns, round by round
+    std::vector<bool> answers;           // Yes (true) or No, question by question
+    std::vector<std::u16string> desktops = {u"C:\\Users\\taro\\Desktop",
+                                            u"C:\\Users\\Public\\Desktop"};
     std::u16string outsideCodePage; // what the code-page check finds
     bool opens = true;
-    bool sameFolder = false;
     std::map<std::u16string, CopyFailure> failures;
     std::vector<std::u16string> calls;
+
+  private:
+    static std::u16string FolderKey(std::u16string path) {
+        while (!path.empty() && path.back() == u'\\') {
+            path.pop_back();
+        }
+        for (char16_t& c : path) {
+            if (c >= u'A' && c <= u'Z') {
+                c = static_cast<char16_t>(c - u'A' + u'a');
+            }
+        }
+        return path;
+    }
+
+    std::size_t nextChoice = 0;
+    std::size_t nextAnswer = 0;
 };
+
+// The calls that check a chosen folder which is neither the installer's own
+// nor badly named: up to the question about the Desktop, if one is asked.
+std::vector<std::u16string> ChecksOf(const std::u16string& target) {
+    return {u"choose",
+            u"program folder",
+            u"same? D:\\配布 | " + target,
+            u"code page? " + target,
+            u"desktops",
+            u"same? C:\\Users\\taro\\Desktop | " + target,
+            u"same? C:\\Users\\Public\\Desktop | " + target};
+}
 
 std::vector<std::u16string> CopiesInto(const std::u16string& target, std::size_t count) {
     std::vector<std::u16string> calls;
@@ -121,28 +164,41 @@ std::vector<std::u16string> CopiesInto(const std::u16string& target, std::size_t
     return calls;
 }
 
+// From the disabled button to the guide: what follows the checks when the
+// installation goes ahead.
+std::vector<std::u16string> InstallationInto(const std::u16string& target) {
+    std::vector<std::u16string> calls = {u"disable"};
+    const std::vector<std::u16string> copies = CopiesInto(target, 19);
+    calls.insert(calls.end(), copies.begin(), copies.end());
+    calls.push_back(u"message " + std::u16string(kCompleted));
+    calls.push_back(u"open " + JoinPath(target, u"setupguide.pdf"));
+    // The program ends after this: not before the shell has launched the
+    // guide.
+    calls.push_back(u"wait for the launch");
+    return calls;
+}
+
+std::vector<std::u16string> Joined(std::initializer_list<std::vector<std::u16string>> parts) {
+    std::vector<std::u16string> calls;
+    for (const auto& part : parts) {
+        calls.insert(calls.end(), part.begin(), part.end());
+    }
+    return calls;
+}
+
 TEST(RunInstallation, CopiesEveryFileInOrderThenConfirmsAndOpensTheGuide) {
     for (const std::u16string target : {u"C:\\ExcelCAD", u"T:\\"}) {
         RecordingInstaller installer;
-        installer.chosen = target;
+        installer.choices = {target};
         EXPECT_EQ(RunInstallation(installer), InstallOutcome::Completed);
-        std::vector<std::u16string> expected = {u"choose", u"program folder",
-                                                u"same? D:\\配布 | " + target,
-                                                u"code page? " + target, u"disable"};
-        const std::vector<std::u16string> copies = CopiesInto(target, 19);
-        expected.insert(expected.end(), copies.begin(), copies.end());
-        expected.push_back(u"message " + std::u16string(kCompleted));
-        expected.push_back(u"open " + JoinPath(target, u"setupguide.pdf"));
-        // The program ends after this: not before the shell has launched
-        // the guide.
-        expected.push_back(u"wait for the launch");
-        EXPECT_THAT(installer.calls, ElementsAreArray(expected));
+        EXPECT_THAT(installer.calls,
+                    ElementsAreArray(Joined({ChecksOf(target), InstallationInto(target)})));
     }
 }
 
 TEST(RunInstallation, AGuideTheShellRefusedIsNotWaitedFor) {
     RecordingInstaller installer;
-    installer.chosen = u"C:\\ExcelCAD";
+    installer.choices = {u"C:\\ExcelCAD"};
     installer.opens = false;
     EXPECT_EQ(RunInstallation(installer), InstallOutcome::Completed);
     EXPECT_EQ(installer.calls.back(), u"open C:\\ExcelCAD\\setupguide.pdf");
@@ -152,10 +208,10 @@ TEST(RunInstallation, AGuideTheShellRefusedIsNotWaitedFor) {
 // before anything is copied, naming the character.
 TEST(RunInstallation, RefusesAFolderWhoseNameTheCodePageCannotWrite) {
     RecordingInstaller installer;
-    installer.chosen = u"C:\\Users\\森鷗外\\CAD";
+    installer.choices = {u"C:\\Users\\森鷗外\\CAD"};
     installer.outsideCodePage = u"鷗";
     EXPECT_EQ(RunInstallation(installer), InstallOutcome::RefusedFolderName);
-    const std::u16string message = FolderNameUnusableMessage(installer.chosen, u"鷗");
+    const std::u16string message = FolderNameUnusableMessage(installer.choices[0], u"鷗");
     const std::vector<std::u16string> expected = {
         u"choose", u"program folder", u"same? D:\\配布 | C:\\Users\\森鷗外\\CAD",
         u"code page? C:\\Users\\森鷗外\\CAD", u"message " + message};
@@ -170,28 +226,112 @@ TEST(RunInstallation, EndsSilentlyWhenNoFolderIsChosen) {
     EXPECT_THAT(installer.calls, ElementsAreArray({u"choose"}));
 }
 
-TEST(RunInstallation, RefusesTheInstallersOwnFolder) {
+// A round that ends in the installer's own folder: its message, then the
+// browser again.
+std::vector<std::u16string> OwnFolderRound(const std::u16string& target) {
+    return {u"choose", u"program folder", u"same? D:\\配布 | " + target,
+            u"message " + OwnFolderMessage(target)};
+}
+
+// A round that ends in the question about the Desktop; the public Desktop
+// is compared only when the user's own was not it.
+std::vector<std::u16string> DesktopRound(const std::u16string& target, bool publicDesktop) {
+    std::vector<std::u16string> calls = ChecksOf(target);
+    if (!publicDesktop) {
+        calls.pop_back();
+    }
+    calls.push_back(u"ask " + DesktopQuestion(target));
+    return calls;
+}
+
+// The installer's own folder and the Desktop send the user back to the
+// browser, as often as it takes; a cancel in the browser ends silently at
+// any round, and only a folder that passes every check is copied into.
+TEST(RunInstallation, ReturnsToTheBrowserAfterTheOwnFolderAndADesktopTheUserDeclines) {
+    const std::u16string desktop = u"C:\\Users\\taro\\Desktop";
+    const std::u16string excelCad = u"C:\\ExcelCAD";
+    const std::vector<std::u16string> cancel = {u"choose"};
+    struct Case {
+        const char* name;
+        std::vector<std::u16string> choices;
+        std::vector<bool> answers;
+        InstallOutcome outcome;
+        std::vector<std::u16string> calls;
+    };
+    const Case cases[] = {
+        {"own folder, then cancel",
+         {u"d:\\配布\\"},
+         {},
+         InstallOutcome::Cancelled,
+         Joined({OwnFolderRound(u"d:\\配布\\"), cancel})},
+        {"own folder, then a good folder",
+         {u"D:\\配布", excelCad},
+         {},
+         InstallOutcome::Completed,
+         Joined({OwnFolderRound(u"D:\\配布"), ChecksOf(excelCad), InstallationInto(excelCad)})},
+        {"Desktop and No, then cancel",
+         {desktop},
+         {false},
+         InstallOutcome::Cancelled,
+         Joined({DesktopRound(desktop, false), cancel})},
+        {"Desktop and No, then another folder",
+         {desktop, excelCad},
+         {false},
+         InstallOutcome::Completed,
+         Joined({DesktopRound(desktop, false), ChecksOf(excelCad), InstallationInto(excelCad)})},
+        {"Desktop and Yes",
+         {desktop},
+         {true},
+         InstallOutcome::Completed,
+         Joined({DesktopRound(desktop, false), InstallationInto(desktop)})},
+        {"the Desktop spelled otherwise, and the shared Desktop",
+         {u"c:\\users\\TARO\\desktop\\", u"C:\\Users\\Public\\Desktop"},
+         {false, false},
+         InstallOutcome::Cancelled,
+         Joined({DesktopRound(u"c:\\users\\TARO\\desktop\\", false),
+                 DesktopRound(u"C:\\Users\\Public\\Desktop", true), cancel})},
+        {"own folder, Desktop and No, own folder again, then a good folder",
+         {u"D:\\配布", desktop, u"D:\\配布", excelCad},
+         {false},
+         InstallOutcome::Completed,
+         Joined({OwnFolderRound(u"D:\\配布"), DesktopRound(desktop, false),
+                 OwnFolderRound(u"D:\\配布"), ChecksOf(excelCad), InstallationInto(excelCad)})},
+        {"a folder on the Desktop is no Desktop",
+         {desktop + u"\\ExcelCAD"},
+         {},
+         InstallOutcome::Completed,
+         Joined({ChecksOf(desktop + u"\\ExcelCAD"), InstallationInto(desktop + u"\\ExcelCAD")})},
+    };
+    for (const Case& c : cases) {
+        RecordingInstaller installer;
+        installer.choices = c.choices;
+        installer.answers = c.answers;
+        EXPECT_EQ(RunInstallation(installer), c.outcome) << c.name;
+        EXPECT_THAT(installer.calls, ElementsAreArray(c.calls)) << c.name;
+    }
+}
+
+// Without a Desktop that Windows can name, nothing is asked.
+TEST(RunInstallation, AsksNothingWhenWindowsNamesNoDesktop) {
     RecordingInstaller installer;
-    installer.chosen = u"d:\\配布\\";
-    installer.sameFolder = true;
-    EXPECT_EQ(RunInstallation(installer), InstallOutcome::RefusedOwnFolder);
-    const std::vector<std::u16string> expected = {u"choose", u"program folder",
-                                                  u"same? D:\\配布 | d:\\配布\\",
-                                                  u"message " + OwnFolderMessage(u"d:\\配布\\")};
-    EXPECT_THAT(installer.calls, ElementsAreArray(expected));
-    EXPECT_TRUE(Contains(OwnFolderMessage(u"d:\\配布\\"), u"「d:\\配布\\」"));
+    installer.desktops.clear();
+    installer.choices = {u"C:\\Users\\taro\\Desktop"};
+    EXPECT_EQ(RunInstallation(installer), InstallOutcome::Completed);
+    std::vector<std::u16string> checks = ChecksOf(u"C:\\Users\\taro\\Desktop");
+    checks.resize(5); // up to the desktops, none compared
+    EXPECT_THAT(installer.calls,
+                ElementsAreArray(Joined({checks, InstallationInto(u"C:\\Users\\taro\\Desktop")})));
 }
 
 TEST(RunInstallation, StopsAtTheFirstFailedCopyAndSaysWhy) {
     RecordingInstaller installer;
-    installer.chosen = u"C:\\ExcelCAD";
+    installer.choices = {u"C:\\ExcelCAD"};
     const CopyFailure missing{2, u"指定されたファイルが見つかりません。"};
     installer.failures[u"C:\\ExcelCAD\\gaugeread.exe"] = missing;
     EXPECT_EQ(RunInstallation(installer), InstallOutcome::CopyFailed);
 
-    std::vector<std::u16string> expected = {u"choose", u"program folder",
-                                            u"same? D:\\配布 | C:\\ExcelCAD",
-                                            u"code page? C:\\ExcelCAD", u"disable"};
+    std::vector<std::u16string> expected = ChecksOf(u"C:\\ExcelCAD");
+    expected.push_back(u"disable");
     const std::vector<std::u16string> copies = CopiesInto(u"C:\\ExcelCAD", 7);
     expected.insert(expected.end(), copies.begin(), copies.end() - 1); // no pump after 7
     const std::u16string message = CopyFailedMessage(
@@ -222,8 +362,17 @@ TEST(SetupMessages, SpellEachMessageExactly) {
          u"インストーラーの画面を表示できませんでした。setupkit を終了します。\r\n\r\n"
          u"不明なエラーです。（エラー 0）"},
         {OwnFolderMessage(u"C:\\表ソ"),
-         u"選んだフォルダ「C:\\表ソ」はこのインストーラーのあるフォルダです。\r\n"
-         u"ここにはインストールできません。別のフォルダを選んでやり直してください。"},
+         u"選んだフォルダー「C:\\表ソ」は、このインストーラーのあるフォルダーです。"
+         u"ここにはインストールできません。\r\n\r\n"
+         u"OK を押すとフォルダーの選択に戻ります。別のフォルダーを選んでください。\r\n"
+         u"インストールをやめるときは、フォルダーの選択で「キャンセル」を押してください。"},
+        {DesktopQuestion(u"C:\\Users\\能\\Desktop"),
+         u"選んだフォルダー「C:\\Users\\能\\Desktop」はデスクトップです。\r\n"
+         u"ここにインストールすると、19 個のファイルがデスクトップに直接並びます。\r\n\r\n"
+         u"このままデスクトップにインストールしますか？\r\n\r\n"
+         u"「いいえ」を押すとフォルダーの選択に戻ります。\r\n"
+         u"インストール用のフォルダー（例: C:\\ExcelCAD）を選んでください。\r\n"
+         u"まだないときは、エクスプローラーで作ってから「いいえ」を押してください。"},
         {CopyFailedMessage(u"qv.lsp", {5, u"アクセスが拒否されました。"}, u"D:\\a\\qv.lsp",
                            u"C:\\b\\qv.lsp"),
          u"ファイル「qv.lsp」をコピーできませんでした。インストールを中止します。\r\n\r\n"

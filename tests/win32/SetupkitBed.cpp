@@ -54,7 +54,110 @@ bool HasChildOfClass(HWND window, const wchar_t* className) {
     return search.found;
 }
 
+// A dialog of the process: the folder browser (the one with a folder tree)
+// or a message box.
+HWND WaitForDialog(DWORD processId, bool browser) {
+    const DWORD start = GetTickCount();
+    do {
+        for (HWND window : VisibleTopWindows(processId)) {
+            if (ClassName(window) == L"#32770" &&
+                HasChildOfClass(window, L"SysTreeView32") == browser) {
+                return window;
+            }
+        }
+        Sleep(20);
+    } while (GetTickCount() - start < kSetupkitWaitMs);
+    return nullptr;
+}
+
+bool WaitUntilGone(HWND dialog) {
+    const DWORD start = GetTickCount();
+    while (IsWindow(dialog) && IsWindowVisible(dialog)) {
+        if (GetTickCount() - start > 5000) {
+            return false;
+        }
+        Sleep(20);
+    }
+    return true;
+}
+
+constexpr wchar_t kUserShellFolders[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+
 } // namespace
+
+RedirectedDesktop::RedirectedDesktop(const std::wstring& path) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kUserShellFolders, 0, nullptr, 0,
+                        KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        ADD_FAILURE() << "User Shell Folders cannot be opened";
+        return;
+    }
+    wchar_t value[1024] = {};
+    DWORD size = sizeof value - sizeof(wchar_t);
+    DWORD type = 0;
+    if (RegQueryValueExW(key, L"Desktop", nullptr, &type, reinterpret_cast<BYTE*>(value), &size) ==
+        ERROR_SUCCESS) {
+        before_ = value;
+        beforeType_ = type;
+    }
+    EXPECT_EQ(RegSetValueExW(key, L"Desktop", 0, REG_EXPAND_SZ,
+                             reinterpret_cast<const BYTE*>(path.c_str()),
+                             static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
+RedirectedDesktop::~RedirectedDesktop() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kUserShellFolders, 0, KEY_SET_VALUE, &key) !=
+        ERROR_SUCCESS) {
+        return;
+    }
+    if (before_) {
+        RegSetValueExW(key, L"Desktop", 0, beforeType_,
+                       reinterpret_cast<const BYTE*>(before_->c_str()),
+                       static_cast<DWORD>((before_->size() + 1) * sizeof(wchar_t)));
+    } else {
+        RegDeleteValueW(key, L"Desktop");
+    }
+    RegCloseKey(key);
+}
+
+void SaveBitmap(HWND window, const std::wstring& path) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    const ScopedGetDc screen(nullptr);
+    const ScopedMemoryDc memory(screen.Get());
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    const GdiObject<HBITMAP> bitmap(
+        CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    ASSERT_NE(bitmap.Get(), nullptr);
+    {
+        const SelectedObject selected(memory.Get(), bitmap.Get());
+        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY);
+    }
+    const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) / 4) * 4;
+    BITMAPFILEHEADER header{};
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
+    header.bfSize = header.bfOffBits + stride * static_cast<DWORD>(height);
+    const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(file.IsValid());
+    DWORD written = 0;
+    WriteFile(file.Get(), &header, sizeof header, &written, nullptr);
+    WriteFile(file.Get(), &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
+    WriteFile(file.Get(), bits, stride * static_cast<DWORD>(height), &written, nullptr);
+}
 
 std::wstring PayloadName(std::size_t index) {
     return Wide(setup::kInstallPayload[index]);
@@ -132,8 +235,14 @@ void Setupkit::Press(int id) const {
 }
 
 HWND Setupkit::WaitForBrowser() const {
-    const HWND browser = WaitForMessageBox(process_.dwProcessId, kSetupkitWaitMs);
-    return browser && HasChildOfClass(browser, L"SysTreeView32") ? browser : nullptr;
+    return WaitForDialog(process_.dwProcessId, true);
+}
+
+HWND Setupkit::WaitForBox() const {
+    const HWND box = WaitForDialog(process_.dwProcessId, false);
+    // Let the box finish laying itself out before it is read.
+    Sleep(50);
+    return box;
 }
 
 // Selects a folder in the browser as the user would by clicking through the
@@ -167,6 +276,35 @@ bool Setupkit::Select(HWND browser, const std::wstring& folder) const {
     return false;
 }
 
+bool Setupkit::Choose(HWND browser, const std::wstring& folder) const {
+    if (!Select(browser, folder)) {
+        ADD_FAILURE() << "the browser did not select " << ToUtf8(folder);
+        PostMessageW(browser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return false;
+    }
+    return PressOk(browser, 5000);
+}
+
+// The browser opens with its first item, the Desktop, selected; where the
+// shell has not selected it yet, a click on it does.
+bool Setupkit::ConfirmAtOnce(HWND browser) const {
+    const HWND tree = FindWindowExW(browser, nullptr, L"SysTreeView32", nullptr);
+    const DWORD start = GetTickCount();
+    LRESULT root = 0;
+    while ((root = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)) == 0 &&
+           GetTickCount() - start < kSetupkitWaitMs) {
+        Sleep(50);
+    }
+    if (root == 0) {
+        ADD_FAILURE() << "the browser shows no folder tree";
+        return false;
+    }
+    if (SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0) != root) {
+        SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, root);
+    }
+    return PressOk(browser, 5000);
+}
+
 ProcessRun Setupkit::InstallInto(const std::wstring& folder, bool thenCancel) const {
     Press(setup::kCommand1);
     const HWND browser = WaitForBrowser();
@@ -189,6 +327,26 @@ ProcessRun Setupkit::InstallInto(const std::wstring& folder, bool thenCancel) co
 HWND Setupkit::BrowserOnce() const {
     Press(setup::kCommand1);
     return WaitForBrowser();
+}
+
+bool PressButton(HWND dialog, int id) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    return WaitUntilGone(dialog);
+}
+
+// The key goes where the keyboard focus is, as a key press would: the
+// dialog's own handling then decides which button Enter means.
+bool PressEnter(HWND dialog) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    HWND target = dialog;
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) && info.hwndFocus &&
+        IsChild(dialog, info.hwndFocus)) {
+        target = info.hwndFocus;
+    }
+    PostMessageW(target, WM_KEYDOWN, VK_RETURN, 1 | (MapVirtualKeyW(VK_RETURN, 0) << 16));
+    return WaitUntilGone(dialog);
 }
 
 void ExpectCompletionOnly(const ProcessRun& run) {

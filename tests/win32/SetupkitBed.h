@@ -28,6 +28,24 @@ inline constexpr DWORD kSetupkitWaitMs = 15000;
 // beside it, each file "new"; one file can be left out.
 void LayOutDistribution(const ScratchFolder& folder, std::optional<std::size_t> leftOut = {});
 
+// The user's Desktop moved to a folder of the test while the object lives,
+// as Windows moves a redirected Desktop: setupkit must know it by the path
+// Windows reports, and no test writes onto the machine's own desktop.
+class RedirectedDesktop {
+  public:
+    explicit RedirectedDesktop(const std::wstring& path);
+    ~RedirectedDesktop();
+    RedirectedDesktop(const RedirectedDesktop&) = delete;
+    RedirectedDesktop& operator=(const RedirectedDesktop&) = delete;
+
+  private:
+    std::optional<std::wstring> before_;
+    DWORD beforeType_ = REG_EXPAND_SZ;
+};
+
+// A window's picture as a bitmap file, for a person to look at.
+void SaveBitmap(HWND window, const std::wstring& path);
+
 // .pdf documents open with the recorder, which notes them in opened.txt.
 class GuideRecorder {
   public:
@@ -62,11 +80,19 @@ class Setupkit {
 
     // Command1 pressed: the shell's folder browser it opens.
     [[nodiscard]] HWND BrowserOnce() const;
+    // The folder browser once it shows (again); null when it did not.
+    [[nodiscard]] HWND WaitForBrowser() const;
+    // A message box of setupkit's once it shows; null when none did.
+    [[nodiscard]] HWND WaitForBox() const;
+
+    // Selects a folder in the browser and confirms it with OK.
+    [[nodiscard]] bool Choose(HWND browser, const std::wstring& folder) const;
+    // OK at once on the item the browser opened with, the Desktop.
+    [[nodiscard]] bool ConfirmAtOnce(HWND browser) const;
 
     [[nodiscard]] ProcessRun Watch() const { return WatchProcess(process_, kSetupkitWaitMs); }
 
   private:
-    [[nodiscard]] HWND WaitForBrowser() const;
     [[nodiscard]] bool Select(HWND browser, const std::wstring& folder) const;
 
     const PROCESS_INFORMATION process_;
@@ -74,6 +100,14 @@ class Setupkit {
     const UniqueHandle ownedThread_;
     HWND form_ = nullptr;
 };
+
+// Presses a button of a dialog (IDYES, IDNO, IDCANCEL, ...) and waits,
+// bounded, until the dialog is gone.
+[[nodiscard]] bool PressButton(HWND dialog, int id);
+
+// Enter, pressed where the dialog's keyboard focus is; waits, bounded, until
+// the dialog is gone.
+[[nodiscard]] bool PressEnter(HWND dialog);
 
 // The run ended after the one box that says the installation is complete.
 void ExpectCompletionOnly(const ProcessRun& run);

@@ -18,41 +18,6 @@
 namespace vr::test {
 namespace {
 
-void SaveBitmap(HWND window, const std::wstring& path) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    const ScopedGetDc screen(nullptr);
-    const ScopedMemoryDc memory(screen.Get());
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    const GdiObject<HBITMAP> bitmap(
-        CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    ASSERT_NE(bitmap.Get(), nullptr);
-    {
-        const SelectedObject selected(memory.Get(), bitmap.Get());
-        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY);
-    }
-    const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) / 4) * 4;
-    BITMAPFILEHEADER header{};
-    header.bfType = 0x4D42;
-    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
-    header.bfSize = header.bfOffBits + stride * static_cast<DWORD>(height);
-    const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(file.IsValid());
-    DWORD written = 0;
-    WriteFile(file.Get(), &header, sizeof header, &written, nullptr);
-    WriteFile(file.Get(), &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
-    WriteFile(file.Get(), bits, stride * static_cast<DWORD>(height), &written, nullptr);
-}
-
 RECT ClientRectOf(HWND control) {
     RECT rect;
     GetWindowRect(control, &rect);

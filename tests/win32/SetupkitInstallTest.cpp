@@ -121,28 +121,6 @@ TEST(Setupkit, StopsAtAMissingFileAndKeepsWhatWasCopied) {
     EXPECT_EQ(guide.Opened(500), "");
 }
 
-// Also at a drive root, where the installer's folder is spelled "T:\".
-TEST(Setupkit, RefusesItsOwnFolder) {
-    GuideRecorder guide;
-    for (const bool atRoot : {false, true}) {
-        const ScratchFolder distribution =
-            atRoot ? ScratchFolder::At(L"T:\\") : ScratchFolder(L"setupkit-dist");
-        LayOutDistribution(distribution);
-        distribution.Write(L"zuduv.ini", "[Main]\r\nACADName=edited by the user\r\n");
-        const Setupkit setupkit(distribution);
-        ASSERT_NE(setupkit.Form(), nullptr);
-
-        const ProcessRun run = setupkit.InstallInto(atRoot ? L"T:\\" : distribution.Path());
-        EXPECT_TRUE(run.exited);
-        ASSERT_EQ(run.dialogs.size(), 1u) << atRoot;
-        EXPECT_NE(run.dialogs[0].text.find(Wide(u"このインストーラーのあるフォルダです")),
-                  std::wstring::npos);
-        EXPECT_EQ(ReadWholeFile(distribution.File(L"zuduv.ini")),
-                  "[Main]\r\nACADName=edited by the user\r\n");
-    }
-    EXPECT_EQ(guide.Opened(500), "");
-}
-
 // The folder the build assembles, installed by its own setupkit, is a working
 // installation: with the shipped zuduv.ini, pinmark draws and gaugeread's
 // request reaches the installed qv.lsp in a CAD whose executable and
