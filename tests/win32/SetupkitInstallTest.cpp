@@ -135,7 +135,7 @@ TEST(Setupkit, RefusesItsOwnFolder) {
         const ProcessRun run = setupkit.InstallInto(atRoot ? L"T:\\" : distribution.Path());
         EXPECT_TRUE(run.exited);
         ASSERT_EQ(run.dialogs.size(), 1u) << atRoot;
-        EXPECT_NE(run.dialogs[0].text.find(Wide(u"このインストーラーのあるフォルダです")),
+        EXPECT_NE(run.dialogs[0].text.find(Wide(u"このインストーラーのあるフォルダーです")),
                   std::wstring::npos);
         EXPECT_EQ(ReadWholeFile(distribution.File(L"zuduv.ini")),
                   "[Main]\r\nACADName=edited by the user\r\n");
