@@ -3,7 +3,7 @@ Attribute VB_Name = "Module1"
 '
 ' 各シートの内容をツールの入力ファイル（Shift-JIS、行末 CR LF）に書き、
 ' このブックと同じフォルダーにあるツールを起動して、その終了を待ちます。
-' ブックはツールのインストール先フォルダーに置いて使います。
+' ブックはツールのインストール先フォルダーに置きます。
 '
 ' 利用者に見せる文は、差し込む値を 〈名前〉 の形で書き、Replace で値を入れます。
 ' 文の一覧は dist/docs/messages/workbook.tsv にあります。
@@ -155,7 +155,7 @@ Private Function ToolReady(ByVal exeName As String) As Boolean
     ToolReady = True
 End Function
 
-' 入力ファイルをブックのフォルダーに書きます（Excel の Print # は行末を CR LF にします）。書けないときは理由を示します。
+' 入力ファイルをブックのフォルダーに書きます。書けないときは理由を示します。
 Private Function WriteToolInput(ByVal fileName As String, ByVal lines As Collection) As Boolean
     Dim fileNumber As Integer
     Dim line As Variant
