@@ -1,14 +1,14 @@
-;;; excel_install_dir.lsp - VadoRariri のフォルダが CAD から見えるかを確かめる
+;;; excel_install_dir.lsp - VadoRariri のフォルダーが CAD から見えるかを確かめる
 ;;;
 ;;; CAD のサポート ファイル検索パスからこのファイル自身を探し、見つかった
-;;; フォルダを *excel-install-dir* に入れて、コマンド ラインに表示します
+;;; フォルダーを *excel-install-dir* に入れて、コマンド ラインに表示します
 ;;; （末尾の \ は付けません）。インストールのあと、CAD のコマンド ラインで
 ;;; (load "excel_install_dir") と入力すると、サポート ファイル検索パスの設定を
 ;;; 確かめられます。ツールと CAD 側のルーチンはこの値を使いません。
 ;; 表示する文（EXCELマクロエラー.pdf の表は、ビルドのときにこの一覧から作られます）。
 (setq excel-install-dir-messages
-  '(("install-dir-found" . "VadoRariri のフォルダ: ")
-    ("install-dir-missing" . "excel_install_dir.lsp がサポート ファイル検索パスにありません。ツールのフォルダを追加してください。")))
+  '(("install-dir-found" . "VadoRariri のフォルダー: ")
+    ("install-dir-missing" . "excel_install_dir.lsp がサポート ファイル検索パスにありません。ツールのフォルダーを追加してください。")))
 
 (defun excel-install-dir-of (path / i dir)
   (setq i (strlen path) dir nil)

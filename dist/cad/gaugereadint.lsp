@@ -13,14 +13,14 @@
 ;;;      依頼の始まり・値・終わり方を残す。
 ;;; CAD の起動ごとにこのファイルを読み込んでおくと（スタートアップ スイート
 ;;; か acaddoc.lsp）、初めから GAUGEREADINT コマンドが使えます。
-;;; ファイルはすべてツールのフォルダにあり、CAD のサポート ファイル検索パスで
+;;; ファイルはすべてツールのフォルダーにあり、CAD のサポート ファイル検索パスで
 ;;; 見つけます。
 
 ;;; ---- メッセージ ----
 ;;; 利用者に見せる文はすべてここにあります。〈…〉には、前から順に値が入ります。
 ;;; （EXCELマクロエラー.pdf の表は、ビルドのときにこの一覧から作られます。）
 (setq gaugeread:messages
-  '(("request-missing" . "excel_fname.lsp が見つかりません。ツールのフォルダを CAD のサポート ファイル検索パスに追加してください。")
+  '(("request-missing" . "excel_fname.lsp が見つかりません。ツールのフォルダーを CAD のサポート ファイル検索パスに追加してください。")
     ("request-incomplete" . "excel_fname.lsp に expr・row・col・excelfnam がそろっていません。Excel から依頼し直してください。")
     ("bad-step" . "式「〈式〉」は qv では使えません。+N か -N（N は 1 以上の整数）を指定してください。+1 で 1 行ずつ下へ、-1 で上へ書き込みます。")
     ("bad-row" . "行「〈行〉」は 1 から 1048576 までの整数ではありません。")
@@ -30,7 +30,7 @@
     ("excel-not-running" . "実行中の Excel に接続できません。値は gaugeread_result.txt を通してブック 〈ブック〉 に届けます。")
     ("book-not-open" . "接続できた Excel ではブック 〈ブック〉 が開かれていません。値は gaugeread_result.txt を通してブックに届けます。")
     ("sheet-unavailable" . "ブック 〈ブック〉 のアクティブ シートに直接書き込めません（〈理由〉）。値は gaugeread_result.txt を通してブックに届けます。")
-    ("result-unwritable" . "〈ファイル〉 に書き込めないため、値をブックに届けられません。ツールのフォルダに書き込めるか確かめてください。")
+    ("result-unwritable" . "〈ファイル〉 に書き込めないため、値をブックに届けられません。ツールのフォルダーに書き込めるか確かめてください。")
     ("read-only" . "ブック 〈ブック〉 は読み取り専用で開かれています。値は書き込みますが、このブックには上書き保存できません。")
     ("pick-many" . "\n寸法または文字を選択 [Enter で終了]: ")
     ("pick-one" . "\n寸法または文字を選択: ")
@@ -47,7 +47,7 @@
     ("digits-prompt-error" . "0 から 8 の数字を 1 つ入れてください。")
     ("digits-saved" . "寸法値の小数点以下の桁数を 〈桁数〉 にしました。")
     ("digits-not-saved" . "gaugeread_int.dat が見つからないか書き込めないため、桁数を保存できませんでした。")
-    ("dialog-missing" . "gaugereadint.dcl を読み込めません。ツールのフォルダを CAD のサポート ファイル検索パスに追加してください。")))
+    ("dialog-missing" . "gaugereadint.dcl を読み込めません。ツールのフォルダーを CAD のサポート ファイル検索パスに追加してください。")))
 
 ;; キーの文の〈…〉に、前から順に values を入れたもの。
 (defun gaugeread:text (key values / text from at end)
@@ -88,7 +88,7 @@
       (if (and line (= (strlen line) 1) (wcmatch line "#") (<= (atoi line) 8))
         (atoi line)))))
 
-;; gaugeread_int.dat がなければ、gaugereadint.lsp と同じフォルダに作る。
+;; gaugeread_int.dat がなければ、gaugereadint.lsp と同じフォルダーに作る。
 (defun gaugeread:write-digits (digits / path file)
   (if (and (or (setq path (findfile "gaugeread_int.dat"))
                (and (setq path (findfile "gaugereadint.lsp"))
@@ -313,7 +313,7 @@
       T)))
 
 ;;; ---- 結果ファイル（gaugeread_result.txt） ----
-;;; excel_fname.lsp と同じフォルダに置く、ブックへの報告です。1 行目は
+;;; excel_fname.lsp と同じフォルダーに置く、ブックへの報告です。1 行目は
 ;;; start 式 行 列、値ごとに 1 行（ブックが書く値は value、Excel に書き込んだ
 ;;; 値は written、続けて 行 列 数値）、最後は end・cancelled・failed と値の個数。
 ;;; 文字は ASCII だけ、行末は CR LF。1 行ごとに開いて閉じるので、ブックは
@@ -378,7 +378,7 @@
       (atoi (substr expression 2)))))
 
 ;; 依頼を読み込み、(式 行 列 ブック) を返します。不備があればそう言って nil。
-;; 読み込めたら、同じフォルダの結果ファイルを start の行で書き直します。
+;; 読み込めたら、同じフォルダーの結果ファイルを start の行で書き直します。
 (defun gaugeread:request (/ path)
   (setq expr nil row nil col nil excelfnam nil)
   (cond

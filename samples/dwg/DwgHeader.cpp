@@ -95,7 +95,8 @@ void SpaceSettings(BitWriter& w, const Extents& extents) {
 
 } // namespace
 
-BitWriter HeaderVariables(const Extents& extents, std::uint32_t handseed) {
+BitWriter HeaderVariables(const Extents& extents, const PointStyle& pointStyle,
+                          std::uint32_t handseed) {
     BitWriter w;
     w.BD(412148564080.0);
     w.BD(1.0);
@@ -122,7 +123,8 @@ BitWriter HeaderVariables(const Extents& extents, std::uint32_t handseed) {
     w.BS(0);    // AUNITS
     w.BS(0);    // AUPREC
     w.BS(1);    // ATTMODE
-    w.BS(0);    // PDMODE
+    // PDMODE
+    w.BS(static_cast<std::uint16_t>(pointStyle.mode));
     const std::uint16_t shorts[] = {0, 0, 0, 0, 0, 8, 6, 6, 6, 6, 6, 6, 3, 70, 0, 64, 4, 0, 1};
     for (const std::uint16_t value : shorts) {
         w.BS(value); // USERI1-5 SPLINESEGS SURFU SURFV SURFTYPE SURFTAB1 SURFTAB2
@@ -136,7 +138,8 @@ BitWriter HeaderVariables(const Extents& extents, std::uint32_t handseed) {
     w.BD(0.0); // FILLETRAD
     w.BD(0.0); // THICKNESS
     w.BD(0.0); // ANGBASE
-    w.BD(0.0); // PDSIZE
+    // PDSIZE
+    w.BD(pointStyle.size);
     w.BD(0.0); // PLINEWID
     for (int i = 0; i < 5; ++i) {
         w.BD(0.0); // USERR1-5

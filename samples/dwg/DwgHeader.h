@@ -25,6 +25,7 @@ struct Extents {
 void DimensionVariables(BitWriter& w, bool inHeader);
 
 // Every header variable, in order; handseed is the next free handle.
-[[nodiscard]] BitWriter HeaderVariables(const Extents& extents, std::uint32_t handseed);
+[[nodiscard]] BitWriter HeaderVariables(const Extents& extents, const PointStyle& pointStyle,
+                                        std::uint32_t handseed);
 
 } // namespace vr::samples::dwg

@@ -127,7 +127,7 @@ std::vector<std::uint8_t> WriteDwgR2000(const Drawing& drawing) {
     objects.Add(hPaperEndblk, BlockBoundary(kEndblk, hPaperEndblk, false, ""));
 
     const std::vector<std::uint8_t> header =
-        Section(kHeaderStart, HeaderVariables(extents, handseed), kHeaderEnd);
+        Section(kHeaderStart, HeaderVariables(extents, drawing.pointStyle, handseed), kHeaderEnd);
     const std::vector<std::uint8_t> classes = Section(kClassesStart, BitWriter{}, kClassesEnd);
 
     constexpr std::uint32_t kRecords = 3;

@@ -24,11 +24,21 @@ struct Text {
     std::string bytes;   // in the drawing's code page (932)
 };
 
+// How the CAD shows POINT entities (header variables PDMODE and PDSIZE).
+// Mode 0 is a single dot, which a user cannot tell from nothing; size 0
+// is 5 % of the drawing area's height, a size above 0 is in drawing units,
+// one below 0 a percentage of the viewport's size.
+struct PointStyle {
+    std::int16_t mode = 0;
+    double size = 0;
+};
+
 // What the sample drawing holds, all on layer 0 of model space.
 struct Drawing {
     std::vector<Line> lines;
     std::vector<Point3> points;
     std::vector<Text> texts;
+    PointStyle pointStyle;
 };
 
 // The drawing as an AutoCAD 2000 (AC1015) file, code page ANSI_932: file

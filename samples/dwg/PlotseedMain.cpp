@@ -31,8 +31,13 @@ Drawing SampleBridge() {
     for (int x = 0; x <= 100; x += 10) {
         drawing.points.push_back({static_cast<double>(x), 10, 0});
     }
+    // A cross in a circle, 1 m across: the points show at once where the
+    // default single dot would hide them in the deck line.
+    drawing.pointStyle = {35, 1.0};
     const std::pair<Point3, const char*> labels[] = {
-        {{30, 20, 0}, "表ソ橋 側面図"},
+        // 能 (0x94 0x5C) ends in the byte of a backslash: a reader that
+        // takes the text byte by byte breaks the title.
+        {{30, 20, 0}, "能見橋 側面図"},
         {{-2, -4, 0}, "A1橋台"},
         {{28, -4, 0}, "P1橋脚"},
         {{68, -4, 0}, "P2橋脚"},

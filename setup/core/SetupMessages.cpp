@@ -57,13 +57,13 @@ std::u16string DesktopQuestion(std::u16string_view folder) {
 
 std::u16string FolderNameUnusableMessage(std::u16string_view folder,
                                          std::u16string_view character) {
-    std::u16string text = u"選んだフォルダ「";
+    std::u16string text = u"選んだフォルダー「";
     text += folder;
     text += u"」の名前には、Windows の文字コード（Shift-JIS）で書けない文字「";
     text += character;
     text += u"」があります。\r\n"
-            u"ツールはこのフォルダの設定ファイルを読めないため、ここにはインストールできません。"
-            u"\r\nこの文字を含まない名前のフォルダを選んでやり直してください。";
+            u"ツールはこのフォルダーの設定ファイルを読めないため、ここにはインストールできません。"
+            u"\r\nこの文字を含まない名前のフォルダーを選んでやり直してください。";
     return text;
 }
 

@@ -346,7 +346,7 @@ TEST(CadSideRoutines, InstallDirRecordsTheFolderItWasFoundIn) {
     const auto loaded = lisp.EvaluateText(u"(load \"excel_install_dir\")");
     EXPECT_FALSE(loaded.error) << vr::Utf8FromText(loaded.error.value_or(u""));
     EXPECT_EQ(Prin1Text(lisp.Get(u"*EXCEL-INSTALL-DIR*")), u"\"C:\\\\support\"");
-    EXPECT_EQ(host.printed, u"\nVadoRariri のフォルダ: C:\\support");
+    EXPECT_EQ(host.printed, u"\nVadoRariri のフォルダー: C:\\support");
 
     // Run without the file on the search path: nothing recorded, and the
     // user is told what to set up.

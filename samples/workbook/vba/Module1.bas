@@ -2,8 +2,8 @@ Attribute VB_Name = "Module1"
 ' bridgebook - Excel連携ツールの見本ブック
 '
 ' 各シートの内容をツールの入力ファイル（Shift-JIS、行末 CR LF）に書き、
-' このブックと同じフォルダにあるツールを起動して、その終了を待ちます。
-' ブックはツールのインストール先フォルダに置いて使います。
+' このブックと同じフォルダーにあるツールを起動して、その終了を待ちます。
+' ブックはツールのインストール先フォルダーに置きます。
 '
 ' 利用者に見せる文は、差し込む値を 〈名前〉 の形で書き、Replace で値を入れます。
 ' 文の一覧は dist/docs/messages/workbook.tsv にあります。
@@ -132,15 +132,15 @@ Private Function CellHoldsError(ByVal cell As Range) As Boolean
     CellHoldsError = True
 End Function
 
-'' ブックと同じフォルダにあるファイルのパス。
+'' ブックと同じフォルダーにあるファイルのパス。
 Private Function InBookFolder(ByVal fileName As String) As String
     InBookFolder = ThisWorkbook.Path & Application.PathSeparator & fileName
 End Function
 
-' ツールがブックと同じフォルダにあるかを確かめます。
+' ツールがブックと同じフォルダーにあるかを確かめます。
 Private Function ToolReady(ByVal exeName As String) As Boolean
     If Len(ThisWorkbook.Path) = 0 Then
-        MsgBox "ブックを保存してから実行してください。ツールはブックと同じフォルダから起動します。", vbExclamation, ToolTitle
+        MsgBox "ブックを保存してから実行してください。ツールはブックと同じフォルダーから起動します。", vbExclamation, ToolTitle
         Exit Function
     End If
     If toolRunning Then
@@ -149,13 +149,13 @@ Private Function ToolReady(ByVal exeName As String) As Boolean
     End If
     If Len(Dir(InBookFolder(exeName))) = 0 Then
         MsgBox Replace("〈ツール〉 が見つかりません。", "〈ツール〉", exeName) & vbCrLf & ThisWorkbook.Path & vbCrLf & _
-            "ブックをツールのインストール先フォルダに置いてください。", vbExclamation, ToolTitle
+            "ブックをツールのインストール先フォルダーに置いてください。", vbExclamation, ToolTitle
         Exit Function
     End If
     ToolReady = True
 End Function
 
-' 入力ファイルをブックのフォルダに書きます（Excel の Print # は行末を CR LF にします）。書けないときは理由を示します。
+' 入力ファイルをブックのフォルダーに書きます。書けないときは理由を示します。
 Private Function WriteToolInput(ByVal fileName As String, ByVal lines As Collection) As Boolean
     Dim fileNumber As Integer
     Dim line As Variant
