@@ -17,7 +17,7 @@ std::u16string JoinPath(std::u16string_view folder, std::u16string_view name) {
 namespace {
 
 // What the checks make of a chosen folder.
-enum class Verdict { ChooseAgain, Refused, Install };
+enum class Verdict { ChooseAgain, Install };
 
 bool IsDesktop(InstallerPlatform& platform, const std::u16string& target) {
     for (const std::u16string& desktop : platform.DesktopFolders()) {
@@ -41,7 +41,7 @@ Verdict CheckTarget(InstallerPlatform& platform, const std::u16string& source,
     if (const std::u16string character = platform.FirstCharacterOutsideCodePage(target);
         !character.empty()) {
         platform.ShowMessage(FolderNameUnusableMessage(target, character));
-        return Verdict::Refused;
+        return Verdict::ChooseAgain;
     }
     // The browser opens with the Desktop selected, so one OK would scatter
     // the files over it. Asked last, so that a Yes is never followed by a
@@ -66,9 +66,6 @@ InstallOutcome RunInstallation(InstallerPlatform& platform) {
         const Verdict verdict = CheckTarget(platform, source, target);
         if (verdict == Verdict::Install) {
             break;
-        }
-        if (verdict == Verdict::Refused) {
-            return InstallOutcome::RefusedFolderName;
         }
     }
     // The window keeps answering during the copies; a second press must not

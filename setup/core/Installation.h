@@ -52,12 +52,12 @@ class InstallerPlatform {
     virtual void WaitForDocumentLaunch() = 0;
 };
 
-enum class InstallOutcome { Cancelled, RefusedFolderName, CopyFailed, Completed };
+enum class InstallOutcome { Cancelled, CopyFailed, Completed };
 
 // One press of the install button: choose a folder, copy the payload in
-// order, confirm and open the guide. The installer's own folder, and the
-// Desktop unless the user confirms it, send the user back to the folder
-// browser. The program ends after any outcome.
+// order, confirm and open the guide. The installer's own folder, a folder
+// whose name the code page cannot write, and the Desktop unless the user
+// confirms it, send the user back to the folder browser. The program ends after any outcome.
 InstallOutcome RunInstallation(InstallerPlatform& platform);
 
 // folder + "\" + name, without doubling the backslash of a drive root such

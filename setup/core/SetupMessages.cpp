@@ -63,7 +63,8 @@ std::u16string FolderNameUnusableMessage(std::u16string_view folder,
     text += character;
     text += u"」があります。\r\n"
             u"ツールはこのフォルダーの設定ファイルを読めないため、ここにはインストールできません。"
-            u"\r\nこの文字を含まない名前のフォルダーを選んでやり直してください。";
+            u"\r\nOK を押すとフォルダーの選択に戻ります。"
+            u"この文字を含まない名前のフォルダーを選んでください。";
     return text;
 }
 

@@ -90,7 +90,9 @@ class RecordingInstaller final : public InstallerPlatform {
     }
     std::u16string FirstCharacterOutsideCodePage(const std::u16string& text) override {
         calls.push_back(u"code page? " + text);
-        return outsideCodePage;
+        return !outsideCodePage.empty() && text.find(outsideCodePage) != std::u16string::npos
+                   ? outsideCodePage
+                   : std::u16string();
     }
     void SetInstallEnabled(bool enabled) override {
         calls.push_back(enabled ? u"enable" : u"disable");
@@ -205,16 +207,20 @@ TEST(RunInstallation, AGuideTheShellRefusedIsNotWaitedFor) {
 }
 
 // The tools could not read their settings in such a folder: it is refused
-// before anything is copied, naming the character.
+// before anything is copied, naming the character, and the browser opens
+// again for another folder.
 TEST(RunInstallation, RefusesAFolderWhoseNameTheCodePageCannotWrite) {
     RecordingInstaller installer;
     installer.choices = {u"C:\\Users\\森鷗外\\CAD"};
     installer.outsideCodePage = u"鷗";
-    EXPECT_EQ(RunInstallation(installer), InstallOutcome::RefusedFolderName);
+    EXPECT_EQ(RunInstallation(installer), InstallOutcome::Cancelled);
     const std::u16string message = FolderNameUnusableMessage(installer.choices[0], u"鷗");
-    const std::vector<std::u16string> expected = {
-        u"choose", u"program folder", u"same? D:\\配布 | C:\\Users\\森鷗外\\CAD",
-        u"code page? C:\\Users\\森鷗外\\CAD", u"message " + message};
+    const std::vector<std::u16string> expected = {u"choose",
+                                                  u"program folder",
+                                                  u"same? D:\\配布 | C:\\Users\\森鷗外\\CAD",
+                                                  u"code page? C:\\Users\\森鷗外\\CAD",
+                                                  u"message " + message,
+                                                  u"choose"};
     EXPECT_THAT(installer.calls, ElementsAreArray(expected));
     EXPECT_TRUE(Contains(message, u"「C:\\Users\\森鷗外\\CAD」"));
     EXPECT_TRUE(Contains(message, u"「鷗」"));
