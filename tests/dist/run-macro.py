@@ -147,13 +147,13 @@ def main():
     # The headless office itself sometimes crashes or does not come up on a
     # loaded machine (the bridge to it is then disposed mid-call, or it never
     # listens); that is the test bed's fault, not the workbook's, so such a
-    # session is run again, up to three times.
+    # session is run again, up to five times.
     results = None
-    for attempt in range(3):
+    for attempt in range(5):
         try:
             results = run_session(workbook, options, profile)
         except DisposedException:
-            if attempt == 2:
+            if attempt == 4:
                 raise
             continue
         if results is not None:

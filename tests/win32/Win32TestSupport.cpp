@@ -102,11 +102,20 @@ PROCESS_INFORMATION StartProgram(const std::wstring& exePath, const std::wstring
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process)) {
-        throw std::runtime_error("cannot start the program");
+    // Wine on a loaded machine now and then fails to create a process at
+    // once; that is the test bed's fault, not the program's, so a start is
+    // tried a few times before the test fails with the error.
+    DWORD error = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           nullptr, &startup, &process)) {
+            return process;
+        }
+        error = GetLastError();
+        Sleep(500);
     }
-    return process;
+    throw std::runtime_error("cannot start " + ToUtf8(exePath) + " (error " +
+                             std::to_string(error) + ")");
 }
 
 ProcessRun RunAndWatch(const std::wstring& exePath, const std::wstring& arguments,
