@@ -83,12 +83,15 @@ Outcome CheckCommandLineAtPoint(const Desktop& desktop, Hwnd commandWindow, Scre
                                                  ProgramOf(desktop, processId)));
 }
 
-Outcome CheckCommandLineFocused(const Desktop& desktop, Hwnd commandWindow) {
+Outcome CheckCommandLineFocused(const Desktop& desktop, Hwnd commandWindow, FocusInArea accepted) {
     const std::uint32_t thread = desktop.windows.GetWindowThreadId(commandWindow);
+    const bool areaWillDo = accepted == FocusInArea::AreaItselfToo ||
+                            desktop.tree.EnumChildWindows(commandWindow).empty();
     Hwnd focus = 0;
     if (RetryBounded(desktop.clock, kFocusWait, [&] {
             focus = desktop.windows.GetThreadFocus(thread);
-            return IsCommandLine(desktop, commandWindow, focus);
+            return focus == commandWindow ? areaWillDo
+                                          : IsCommandLine(desktop, commandWindow, focus);
         })) {
         return kSucceeded;
     }

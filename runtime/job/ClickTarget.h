@@ -36,6 +36,13 @@ inline constexpr RetryPolicy kRaiseWait{BetweenAttempts::Nothing, 500, 10};
 // the command area or a window inside it (a CAD may host its input box in
 // windows of its own), waited for a short bounded while. Otherwise Ctrl+V
 // would reach the drawing, which pastes the text into it as an object.
-[[nodiscard]] Outcome CheckCommandLineFocused(const Desktop& desktop, Hwnd commandWindow);
+// After the first click the focus must lie inside the command area, or be
+// the area itself only where it holds no window: a floating command line
+// that its own activation gave the focus, while the click did not reach
+// its input box, would take the keys nowhere. After a second click the
+// area itself will do.
+enum class FocusInArea { InsideOnly, AreaItselfToo };
+[[nodiscard]] Outcome CheckCommandLineFocused(const Desktop& desktop, Hwnd commandWindow,
+                                              FocusInArea accepted);
 
 } // namespace vr

@@ -431,7 +431,7 @@ Outcome JobSequence::Steps() {
     if (Outcome failed = CheckStillInFront()) {
         return failed;
     }
-    if (CheckCommandLineFocused(desktop_, commandWindow_)) {
+    if (CheckCommandLineFocused(desktop_, commandWindow_, FocusInArea::InsideOnly)) {
         // The CAD may handle its activation, which focuses its drawing, only
         // after the click (seen under Wine): one more click onto the point
         // checked above gives the command line the keys. Nothing is typed
@@ -445,7 +445,8 @@ Outcome JobSequence::Steps() {
         if (Outcome failed = Click()) {
             return failed;
         }
-        if (Outcome failed = CheckCommandLineFocused(desktop_, commandWindow_)) {
+        if (Outcome failed =
+                CheckCommandLineFocused(desktop_, commandWindow_, FocusInArea::AreaItselfToo)) {
             return failed;
         }
     }

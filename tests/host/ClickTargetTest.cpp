@@ -191,16 +191,16 @@ TEST(ClickTarget, TheFocusMayComeLateOrLieInsideTheCommandLine) {
         std::vector<std::string> checks;
     };
     const Case cases[] = {
-        {"on the first read", 0, JobWorld::kMainCommand, {"GetGUIThreadInfo(40)"}},
         {"after two reads",
          3,
-         JobWorld::kMainCommand,
-         {"GetGUIThreadInfo(40)", "IsChild(0x110,0x120)", "Sleep(10)", "GetGUIThreadInfo(40)",
-          "IsChild(0x110,0x120)", "Sleep(10)", "GetGUIThreadInfo(40)"}},
+         JobWorld::kMainInput,
+         {"EnumChildWindows(0x110)", "GetGUIThreadInfo(40)", "IsChild(0x110,0x120)", "Sleep(10)",
+          "GetGUIThreadInfo(40)", "IsChild(0x110,0x120)", "Sleep(10)", "GetGUIThreadInfo(40)",
+          "IsChild(0x110,0x111)"}},
         {"in the input box inside the command area",
          0,
          JobWorld::kMainInput,
-         {"GetGUIThreadInfo(40)", "IsChild(0x110,0x111)"}},
+         {"EnumChildWindows(0x110)", "GetGUIThreadInfo(40)", "IsChild(0x110,0x111)"}},
     };
     for (const Case& c : cases) {
         TargetWorld world;
@@ -231,6 +231,30 @@ TEST(ClickTarget, TheFocusMayComeLateOrLieInsideTheCommandLine) {
             return call.rfind("GetWindowProcessId", 0) == 0;
         });
         EXPECT_EQ(between, c.checks) << c.name;
+    }
+}
+
+// A floating command line that its activation gave the focus, while the
+// click did not reach its input box, takes the keys nowhere: the command
+// area itself holding the focus is taken after a second click only, unless
+// it holds no window, when it is the input box.
+TEST(ClickTarget, TheCommandAreaItselfIsTakenAtOnceOnlyWhereItHoldsNoWindow) {
+    for (const bool holdsInput : {true, false}) {
+        TargetWorld world;
+        RecordingDesktop& d = world.fake.desktop;
+        d.clicksTakeFocus = false;
+        d.threadFocus[40] = kDrawing;
+        if (!holdsInput) {
+            d.windows[JobWorld::kMainCommand].children.clear();
+        }
+        d.afterCall = [&d](const std::string& call) {
+            if (call == "MouseInput(4)") {
+                d.threadFocus[40] = JobWorld::kMainCommand;
+            }
+        };
+        EXPECT_FALSE(RunToolJob(world.run, world.Plan())) << holdsInput;
+        EXPECT_EQ(d.Count("MouseInput(2)"), holdsInput ? 2u : 1u) << holdsInput;
+        EXPECT_EQ(d.Count("SendInput"), 4u) << holdsInput;
     }
 }
 

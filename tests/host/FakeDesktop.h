@@ -96,8 +96,8 @@ class RecordingDesktop final : public CursorControl,
     // window, then the rest; each window's owned windows above it.
     std::vector<Hwnd> aboveAll;
     // The keyboard focus of each thread. A click gives it to the window
-    // clicked, unless clicksTakeFocus is false (a CAD that keeps it in its
-    // drawing).
+    // clicked (to its first child where it holds others), unless
+    // clicksTakeFocus is false (a CAD that keeps it in its drawing).
     std::map<std::uint32_t, Hwnd> threadFocus;
     bool clicksTakeFocus = true;
     // Clicks that lose the focus they gave (a CAD that handles its
@@ -294,7 +294,10 @@ class RecordingDesktop final : public CursorControl,
                 if (clicksUndone > 0) {
                     --clicksUndone;
                 } else {
-                    threadFocus[ThreadOf(clicked)] = clicked;
+                    // A window that holds others gives the focus to its
+                    // first, as a command line gives it to its input box.
+                    const auto& children = windows[clicked].children;
+                    threadFocus[ThreadOf(clicked)] = children.empty() ? clicked : children.front();
                 }
             }
         }

@@ -60,8 +60,9 @@ const Calls kWholeRun = {
     "SetCursorPos(405,565)",
     "IsWindow(0x100)",
     "IsWindow(0x110)",
-    // The click gave the command area the keyboard focus.
+    // The click gave the command line's input box the keyboard focus.
     "GetGUIThreadInfo(40)",
+    "IsChild(0x110,0x111)",
     "MapVirtualKeyA(17,0)",
     "SendInput(1,17,29,1,0,0)",
     "Sleep(35)",
