@@ -26,18 +26,21 @@ bool EndsWith(const std::wstring& text, const std::wstring& end) {
            text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
+std::wstring FromCp932(const std::string& bytes) {
+    const int length =
+        MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), length);
+    return text;
+}
+
 // The report as text, decoded from code page 932.
 std::wstring ReportOf(const ToolFolder& tool) {
     const std::optional<std::string> bytes = ReadWholeFile(tool.folder.File(L"cadwindows.txt"));
     if (!bytes) {
         return L"";
     }
-    const int length =
-        MultiByteToWideChar(932, 0, bytes->data(), static_cast<int>(bytes->size()), nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(932, 0, bytes->data(), static_cast<int>(bytes->size()), text.data(),
-                        length);
-    return text;
+    return FromCp932(*bytes);
 }
 
 // The message ends with the report's path, and the report is there.
@@ -46,14 +49,6 @@ void ExpectReportNamed(const test::ProcessRun& run, const ToolFolder& tool) {
     EXPECT_TRUE(EndsWith(run.dialogs[0].text, tool.folder.File(L"cadwindows.txt")))
         << test::ToUtf8(run.dialogs[0].text);
     EXPECT_FALSE(ReportOf(tool).empty());
-}
-
-std::wstring FromCp932(const std::string& bytes) {
-    const int length =
-        MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), length);
-    return text;
 }
 
 std::string ToCp932(const std::wstring& text) {
