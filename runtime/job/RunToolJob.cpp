@@ -1,7 +1,7 @@
 #include "job/RunToolJob.h"
 
+#include "diagnosis/FirstRunFailure.h"
 #include "discovery/DiscoverCadInstances.h"
-#include "discovery/FirstRunFailure.h"
 #include "job/CadIntegrityCheck.h"
 #include "job/ClickTarget.h"
 #include "job/JobInput.h"

@@ -1,8 +1,8 @@
 // The window report cadwindows.txt, byte for byte: code page 932, CR LF.
-#include "discovery/CadWindowReport.h"
+#include "diagnosis/CadWindowReport.h"
 #include "FakeDesktop.h"
 #include "SourceFiles.h"
-#include "discovery/FirstRunProposals.h"
+#include "diagnosis/FirstRunProposals.h"
 #include "text/AnsiText.h"
 #include "text/Utf8.h"
 

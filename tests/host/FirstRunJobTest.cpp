@@ -2,7 +2,7 @@
 // it leaves, and that it touched nothing on the desktop before stopping.
 #include "JobWorld.h"
 #include "TestText.h"
-#include "discovery/CadWindowReport.h"
+#include "diagnosis/CadWindowReport.h"
 #include "messages/FirstRunMessages.h"
 #include "text/AnsiText.h"
 

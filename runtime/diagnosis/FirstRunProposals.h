@@ -1,6 +1,6 @@
 #pragma once
 
-#include "discovery/WindowSurvey.h"
+#include "diagnosis/WindowSurvey.h"
 #include "messages/FirstRunMessages.h"
 #include "settings/ToolSettings.h"
 

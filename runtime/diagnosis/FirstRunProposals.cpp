@@ -1,4 +1,4 @@
-#include "discovery/FirstRunProposals.h"
+#include "diagnosis/FirstRunProposals.h"
 
 #include "discovery/BaseNameOf.h"
 

@@ -1,7 +1,7 @@
-#include "discovery/FirstRunFailure.h"
+#include "diagnosis/FirstRunFailure.h"
 
-#include "discovery/CadWindowReport.h"
-#include "discovery/FirstRunProposals.h"
+#include "diagnosis/CadWindowReport.h"
+#include "diagnosis/FirstRunProposals.h"
 #include "messages/FirstRunMessages.h"
 #include "settings/ToolPaths.h"
 

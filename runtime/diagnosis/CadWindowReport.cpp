@@ -1,4 +1,4 @@
-#include "discovery/CadWindowReport.h"
+#include "diagnosis/CadWindowReport.h"
 
 #include "messages/MessageText.h"
 #include "text/AnsiText.h"

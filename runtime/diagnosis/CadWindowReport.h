@@ -1,7 +1,7 @@
 #pragma once
 
-#include "discovery/FirstRunProposals.h"
-#include "discovery/WindowSurvey.h"
+#include "diagnosis/FirstRunProposals.h"
+#include "diagnosis/WindowSurvey.h"
 #include "text/Text.h"
 
 #include <optional>

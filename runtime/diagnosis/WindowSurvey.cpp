@@ -1,4 +1,4 @@
-#include "discovery/WindowSurvey.h"
+#include "diagnosis/WindowSurvey.h"
 
 #include "discovery/BaseNameOf.h"
 #include "discovery/CadInstances.h"
