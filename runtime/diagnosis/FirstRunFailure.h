@@ -1,7 +1,7 @@
 #pragma once
 
 #include "discovery/CadInstances.h"
-#include "outcome/Failure.h"
+#include "outcome/Status.h"
 #include "platform/Desktop.h"
 #include "platform/FileAccess.h"
 #include "settings/ToolSettings.h"

@@ -148,24 +148,24 @@ std::variant<InputLines, Failure> ReadToolInputFile(FileAccess& files, TextView 
     return std::get<InputLines>(std::move(split));
 }
 
-Outcome CheckLispNumber(TextView fileName, std::size_t lineNumber, TextView what, TextView value,
-                        TextView path) {
+Status CheckLispNumber(TextView fileName, std::size_t lineNumber, TextView what, TextView value,
+                       TextView path) {
     if (IsLispNumber(value)) {
-        return kSucceeded;
+        return Status::Ok();
     }
     return Failure{StopKind::Input,
                    InputValueNotNumberMessage(fileName, lineNumber, what, value, path,
                                               NumberSlipHint(SlipInValue(value)))};
 }
 
-Outcome WriteToolOutputFile(FileAccess& files, TextView programFolder, TextView fileName,
-                            BytesView bytes) {
+Status WriteToolOutputFile(FileAccess& files, TextView programFolder, TextView fileName,
+                           BytesView bytes) {
     const Text path = ToolFilePath(programFolder, fileName);
     if (const FileWrite write = files.ReplaceWholeFile(path, bytes); !write.written) {
         return Failure{StopKind::OutputUnwritable,
                        OutputFileUnwritableMessage(fileName, path, write.reason)};
     }
-    return kSucceeded;
+    return Status::Ok();
 }
 
 } // namespace vr

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outcome/Failure.h"
+#include "outcome/Status.h"
 #include "platform/FileAccess.h"
 #include "text/Text.h"
 
@@ -69,12 +69,12 @@ ReadToolInputFile(FileAccess& files, TextView programFolder, const InputFileShap
 // A value of line lineNumber of an input file that goes into the AutoLISP
 // script as a number; what names it in the message, which also names a usual
 // slip (full-width digits, ".5", a tab) where one explains the value.
-[[nodiscard]] Outcome CheckLispNumber(TextView fileName, std::size_t lineNumber, TextView what,
-                                      TextView value, TextView path);
+[[nodiscard]] Status CheckLispNumber(TextView fileName, std::size_t lineNumber, TextView what,
+                                     TextView value, TextView path);
 
 // Writes "<programFolder>\<fileName>" whole through a temporary file, so that
 // a failure leaves the old file as it was.
-[[nodiscard]] Outcome WriteToolOutputFile(FileAccess& files, TextView programFolder,
-                                          TextView fileName, BytesView bytes);
+[[nodiscard]] Status WriteToolOutputFile(FileAccess& files, TextView programFolder,
+                                         TextView fileName, BytesView bytes);
 
 } // namespace vr

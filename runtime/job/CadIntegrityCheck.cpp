@@ -4,16 +4,16 @@
 
 namespace vr {
 
-Outcome CheckCadIntegrity(ProcessIntegrity& integrity, std::uint32_t processId, TextView acadName) {
+Status CheckCadIntegrity(ProcessIntegrity& integrity, std::uint32_t processId, TextView acadName) {
     const std::optional<std::uint32_t> cad = integrity.ProcessIntegrityLevel(processId);
     if (!cad) {
-        return kSucceeded;
+        return Status::Ok();
     }
     const std::optional<std::uint32_t> own = integrity.OwnIntegrityLevel();
     if (own && *cad > *own) {
         return Failure{StopKind::CadElevated, ElevatedCadMessage(acadName)};
     }
-    return kSucceeded;
+    return Status::Ok();
 }
 
 } // namespace vr

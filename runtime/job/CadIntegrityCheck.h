@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outcome/Failure.h"
+#include "outcome/Status.h"
 #include "platform/ProcessIntegrity.h"
 #include "text/Text.h"
 
@@ -12,7 +12,7 @@ namespace vr {
 // a higher integrity level than the tool (started as administrator): the
 // platform would drop the click and the keys without a word. Where either
 // level cannot be read, the run goes on.
-[[nodiscard]] Outcome CheckCadIntegrity(ProcessIntegrity& integrity, std::uint32_t processId,
-                                        TextView acadName);
+[[nodiscard]] Status CheckCadIntegrity(ProcessIntegrity& integrity, std::uint32_t processId,
+                                       TextView acadName);
 
 } // namespace vr

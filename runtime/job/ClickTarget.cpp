@@ -47,15 +47,15 @@ Failure Unreachable(Text message) {
 
 } // namespace
 
-Outcome CheckCadTakesInput(const Desktop& desktop, Hwnd mainWindow) {
+Status CheckCadTakesInput(const Desktop& desktop, Hwnd mainWindow) {
     if (!desktop.windows.IsWindowEnabled(mainWindow)) {
         return Unreachable(CadDialogOpenMessage());
     }
-    return kSucceeded;
+    return Status::Ok();
 }
 
-Outcome CheckCommandLineShown(const Desktop& desktop, Hwnd commandWindow,
-                              const ScreenRect& commandRect, ScreenPoint click) {
+Status CheckCommandLineShown(const Desktop& desktop, Hwnd commandWindow,
+                             const ScreenRect& commandRect, ScreenPoint click) {
     if (!desktop.tree.IsWindowVisible(commandWindow) || commandRect.right <= commandRect.left ||
         commandRect.bottom <= commandRect.top) {
         return Unreachable(CommandLineHiddenMessage());
@@ -63,16 +63,16 @@ Outcome CheckCommandLineShown(const Desktop& desktop, Hwnd commandWindow,
     if (!desktop.windows.IsPointOnMonitor(click)) {
         return Unreachable(CommandLineOffScreenMessage());
     }
-    return kSucceeded;
+    return Status::Ok();
 }
 
-Outcome CheckCommandLineAtPoint(const Desktop& desktop, Hwnd commandWindow, ScreenPoint click) {
+Status CheckCommandLineAtPoint(const Desktop& desktop, Hwnd commandWindow, ScreenPoint click) {
     Hwnd hit = 0;
     if (RetryBounded(desktop.clock, kRaiseWait, [&] {
             hit = desktop.windows.WindowFromPoint(click);
             return IsCommandLine(desktop, commandWindow, hit);
         })) {
-        return kSucceeded;
+        return Status::Ok();
     }
     if (hit == 0) {
         return Unreachable(CommandLineOffScreenMessage());
@@ -83,7 +83,7 @@ Outcome CheckCommandLineAtPoint(const Desktop& desktop, Hwnd commandWindow, Scre
                                                  ProgramOf(desktop, processId)));
 }
 
-Outcome CheckCommandLineFocused(const Desktop& desktop, Hwnd commandWindow, FocusInArea accepted) {
+Status CheckCommandLineFocused(const Desktop& desktop, Hwnd commandWindow, FocusInArea accepted) {
     const std::uint32_t thread = desktop.windows.GetWindowThreadId(commandWindow);
     const bool areaWillDo = accepted == FocusInArea::AreaItselfToo ||
                             desktop.tree.EnumChildWindows(commandWindow).empty();
@@ -93,7 +93,7 @@ Outcome CheckCommandLineFocused(const Desktop& desktop, Hwnd commandWindow, Focu
             return focus == commandWindow ? areaWillDo
                                           : IsCommandLine(desktop, commandWindow, focus);
         })) {
-        return kSucceeded;
+        return Status::Ok();
     }
     if (focus == 0) {
         return Unreachable(CommandLineFocusNotTakenMessage({}, {}));

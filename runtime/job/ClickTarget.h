@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outcome/Failure.h"
+#include "outcome/Status.h"
 #include "platform/Desktop.h"
 #include "winsupport/core/RetryBounded.h"
 
@@ -16,21 +16,21 @@ inline constexpr RetryPolicy kRaiseWait{BetweenAttempts::Nothing, 500, 10};
 
 // Before the CAD is raised: it takes input, its main window enabled. A
 // dialog of the CAD disables it, and the keys would go to the dialog.
-[[nodiscard]] Outcome CheckCadTakesInput(const Desktop& desktop, Hwnd mainWindow);
+[[nodiscard]] Status CheckCadTakesInput(const Desktop& desktop, Hwnd mainWindow);
 
 // Once the CAD is raised (a minimized window's command area lies far off
 // the screen): the command area is shown (itself and every window it lies
 // in), its rectangle is not empty, and the click point lies on a monitor
 // (the cursor calls would move the point onto one and click there).
-[[nodiscard]] Outcome CheckCommandLineShown(const Desktop& desktop, Hwnd commandWindow,
-                                            const ScreenRect& commandRect, ScreenPoint click);
+[[nodiscard]] Status CheckCommandLineShown(const Desktop& desktop, Hwnd commandWindow,
+                                           const ScreenRect& commandRect, ScreenPoint click);
 
 // Just before the click, the CAD raised and topmost: the window a click at
 // the point reaches is the command area or lies inside it, waited for a
 // short bounded while. Otherwise the message names the covering window and
 // its program.
-[[nodiscard]] Outcome CheckCommandLineAtPoint(const Desktop& desktop, Hwnd commandWindow,
-                                              ScreenPoint click);
+[[nodiscard]] Status CheckCommandLineAtPoint(const Desktop& desktop, Hwnd commandWindow,
+                                             ScreenPoint click);
 
 // Just before the keys: the keyboard focus of the command area's thread is
 // the command area or a window inside it (a CAD may host its input box in
@@ -42,7 +42,7 @@ inline constexpr RetryPolicy kRaiseWait{BetweenAttempts::Nothing, 500, 10};
 // its input box, would take the keys nowhere. After a second click the
 // area itself will do.
 enum class FocusInArea { InsideOnly, AreaItselfToo };
-[[nodiscard]] Outcome CheckCommandLineFocused(const Desktop& desktop, Hwnd commandWindow,
-                                              FocusInArea accepted);
+[[nodiscard]] Status CheckCommandLineFocused(const Desktop& desktop, Hwnd commandWindow,
+                                             FocusInArea accepted);
 
 } // namespace vr

@@ -19,7 +19,7 @@
 
 namespace vr {
 
-Outcome LoadSettingsStep(ToolRun& run) {
+Status LoadSettingsStep(ToolRun& run) {
     run.settingsFolder = SettingsFolderOf(run.programFolder);
     // Without the file every setting would take its default, and the user
     // would be told that no CAD runs.
@@ -34,7 +34,7 @@ Outcome LoadSettingsStep(ToolRun& run) {
         return std::move(*failure);
     }
     run.settings = std::move(std::get<ToolSettings>(loaded));
-    return kSucceeded;
+    return Status::Ok();
 }
 
 namespace {
@@ -46,17 +46,17 @@ class JobSequence {
     JobSequence(ToolRun& run, const ToolJobPlan& plan)
         : run_(run), plan_(plan), desktop_(run.services.desktop) {}
 
-    Outcome Run() {
+    Status Run() {
         locked_ = std::exchange(run_.runLockHeld, false);
-        Outcome outcome = StepsCatchingFaults();
-        if (outcome) {
+        Status status = StepsCatchingFaults();
+        if (!status.ok()) {
             PutDesktopBack();
         }
         if (locked_) {
             WaitForRestoredCursor();
             desktop_.runLock.ReleaseRunLock();
         }
-        return outcome;
+        return status;
     }
 
   private:
@@ -79,16 +79,16 @@ class JobSequence {
         });
     }
 
-    Outcome StepsCatchingFaults();
-    Outcome Steps();
-    Outcome FindTarget();
-    Outcome CheckStillInFront();
+    Status StepsCatchingFaults();
+    Status Steps();
+    Status FindTarget();
+    Status CheckStillInFront();
     void SaveTopmostState();
     bool RestoreTopmostState(bool lastResort);
     void WaitForRestoredCursor();
-    Outcome Click();
-    Outcome Key(std::uint16_t key, bool up);
-    Outcome Clipboard(ClipboardResult result);
+    Status Click();
+    Status Key(std::uint16_t key, bool up);
+    Status Clipboard(ClipboardResult result);
     bool CadTookTheKeys();
     void PutDesktopBack();
 
@@ -118,13 +118,13 @@ class JobSequence {
     std::vector<std::uint16_t> keysDown_;
 };
 
-Outcome JobSequence::FindTarget() {
+Status JobSequence::FindTarget() {
     DiscoverCadInstances(desktop_, run_.settings, run_.discovery, run_.window);
     InstanceList& list = run_.services.mainWindow.cmbFileName();
     const int selected = list.SelectedIndex();
     // What a first run that does not fit the CAD stops with: what was seen,
     // the line to write, and the window report beside the tool.
-    const auto firstRunStop = [&](FirstRunFault fault, const CadInstance* cad) -> Outcome {
+    const auto firstRunStop = [&](FirstRunFault fault, const CadInstance* cad) -> Status {
         return FirstRunFailure(desktop_, run_.services.files, run_.programFolder, run_.settings,
                                fault, cad);
     };
@@ -136,9 +136,10 @@ Outcome JobSequence::FindTarget() {
         return firstRunStop(FirstRunFault::NoCad, nullptr);
     }
     const CadInstance& cad = run_.discovery.InstanceTable[row];
-    if (Outcome elevated =
-            CheckCadIntegrity(desktop_.integrity, cad.ProcessId, run_.settings.ACADName)) {
-        return elevated;
+    if (Status status =
+            CheckCadIntegrity(desktop_.integrity, cad.ProcessId, run_.settings.ACADName);
+        !status.ok()) {
+        return status;
     }
     target_ = cad.MainWindow;
     commandWindow_ = run_.discovery.LastCommandWindow;
@@ -166,14 +167,14 @@ Outcome JobSequence::FindTarget() {
     }
     targetThread_ = desktop_.windows.GetWindowThreadId(target_);
     targetProcess_ = desktop_.tree.GetWindowProcessId(target_);
-    return kSucceeded;
+    return Status::Ok();
 }
 
 // The click and the keys go wherever the focus is: before each, the CAD must
 // still be there, its command area still its own, and one of its windows
 // still in front. A CAD that closed part-way would otherwise leave the paste
 // to whatever program came to the front.
-Outcome JobSequence::CheckStillInFront() {
+Status JobSequence::CheckStillInFront() {
     WindowControl& windows = desktop_.windows;
     WindowTree& tree = desktop_.tree;
     if (!windows.IsWindow(target_) || !windows.IsWindow(commandWindow_) || targetProcess_ == 0 ||
@@ -184,7 +185,7 @@ Outcome JobSequence::CheckStillInFront() {
     if (front != target_ && (front == 0 || tree.GetWindowProcessId(front) != targetProcess_)) {
         return Failure{StopKind::CadLost, CadLostFocusMessage()};
     }
-    return kSucceeded;
+    return Status::Ok();
 }
 
 void JobSequence::SaveTopmostState() {
@@ -258,7 +259,7 @@ void JobSequence::WaitForRestoredCursor() {
 }
 
 // Whatever stops the steps, the desktop is put back before the message.
-Outcome JobSequence::StepsCatchingFaults() {
+Status JobSequence::StepsCatchingFaults() {
     try {
         return Steps();
     } catch (const MainWindowNotCreated& fault) {
@@ -271,7 +272,7 @@ Outcome JobSequence::StepsCatchingFaults() {
     }
 }
 
-Outcome JobSequence::Click() {
+Status JobSequence::Click() {
     mouseDown_ = true;
     if (!SendMouseButton(desktop_, kMouseLeftDown)) {
         mouseDown_ = false;
@@ -283,10 +284,10 @@ Outcome JobSequence::Click() {
     }
     mouseDown_ = false;
     ShortWait();
-    return kSucceeded;
+    return Status::Ok();
 }
 
-Outcome JobSequence::Key(std::uint16_t key, bool up) {
+Status JobSequence::Key(std::uint16_t key, bool up) {
     if (!SendKeyEvent(desktop_, key, up)) {
         return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationKeys)};
     }
@@ -296,7 +297,7 @@ Outcome JobSequence::Key(std::uint16_t key, bool up) {
         keysDown_.push_back(key); // released again if the job stops
     }
     ShortWait();
-    return kSucceeded;
+    return Status::Ok();
 }
 
 // A CAD busy for longer than the waits between the keys takes its Ctrl+V
@@ -317,11 +318,11 @@ bool JobSequence::CadTookTheKeys() {
     return true;
 }
 
-Outcome JobSequence::Clipboard(ClipboardResult result) {
+Status JobSequence::Clipboard(ClipboardResult result) {
     if (result == ClipboardResult::Done) {
         desktop_.clock.PumpMessages();
         LongWait();
-        return kSucceeded;
+        return Status::Ok();
     }
     const Hwnd holder =
         result == ClipboardResult::Busy ? desktop_.clipboard.GetOpenClipboardWindow() : Hwnd{0};
@@ -329,14 +330,14 @@ Outcome JobSequence::Clipboard(ClipboardResult result) {
                    ClipboardBusyMessage(holder ? GetWindowCaption(desktop_.tree, holder) : Text())};
 }
 
-Outcome JobSequence::Steps() {
+Status JobSequence::Steps() {
     // 1. Settings, and the lock that keeps tool runs from overlapping.
-    if (Outcome failed = LoadSettingsStep(run_)) {
-        return failed;
+    if (Status status = LoadSettingsStep(run_); !status.ok()) {
+        return status;
     }
     if (!locked_) {
-        if (Outcome failed = TakeRunLock(desktop_.runLock)) {
-            return failed;
+        if (Status status = TakeRunLock(desktop_.runLock); !status.ok()) {
+            return status;
         }
     }
     locked_ = true;
@@ -348,12 +349,12 @@ Outcome JobSequence::Steps() {
         savedClip_ = clip;
     }
     // 3, 4. The CAD to drive.
-    if (Outcome failed = FindTarget()) {
-        return failed;
+    if (Status status = FindTarget(); !status.ok()) {
+        return status;
     }
     // 5. Bring it to the front, when it takes input.
-    if (Outcome failed = CheckCadTakesInput(desktop_, target_)) {
-        return failed;
+    if (Status status = CheckCadTakesInput(desktop_, target_); !status.ok()) {
+        return status;
     }
     const bool raised =
         desktop_.windows.IsIconic(target_)
@@ -371,8 +372,9 @@ Outcome JobSequence::Steps() {
     }
     click_ = ClickPoint(commandRect);
     // Its command line is there to be clicked.
-    if (Outcome failed = CheckCommandLineShown(desktop_, commandWindow_, commandRect, click_)) {
-        return failed;
+    if (Status status = CheckCommandLineShown(desktop_, commandWindow_, commandRect, click_);
+        !status.ok()) {
+        return status;
     }
     // 7. Topmost, with the state before it kept to be put back.
     SaveTopmostState();
@@ -393,74 +395,77 @@ Outcome JobSequence::Steps() {
         return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationMoveCursor)};
     }
     // 11. One click, into the CAD only, onto its command line.
-    if (Outcome failed = CheckStillInFront()) {
-        return failed;
+    if (Status status = CheckStillInFront(); !status.ok()) {
+        return status;
     }
-    if (Outcome failed = CheckCommandLineAtPoint(desktop_, commandWindow_, click_)) {
+    if (Status status = CheckCommandLineAtPoint(desktop_, commandWindow_, click_); !status.ok()) {
         // A CAD that closed meanwhile leaves its place to whatever lay
         // behind it: that is a lost CAD, not a covered command line.
-        if (Outcome lost = CheckStillInFront()) {
+        if (Status lost = CheckStillInFront(); !lost.ok()) {
             return lost;
         }
-        return failed;
+        return status;
     }
-    if (Outcome failed = Click()) {
-        return failed;
+    if (Status status = Click(); !status.ok()) {
+        return status;
     }
     // 12. An empty clipboard.
     const Hwnd owner = run_.services.mainWindow.ClipboardOwner();
-    if (Outcome failed = Clipboard(EmptyClipboardNow(desktop_, owner))) {
-        return failed;
+    if (Status status = Clipboard(EmptyClipboardNow(desktop_, owner)); !status.ok()) {
+        return status;
     }
     // 13. The tool's own step.
     if (plan_.toolStep) {
-        if (Outcome failed = plan_.toolStep(run_.services.files, run_.programFolder)) {
-            return failed;
+        if (Status status = plan_.toolStep(run_.services.files, run_.programFolder); !status.ok()) {
+            return status;
         }
     }
     // 14. The load command on the clipboard.
-    if (Outcome failed =
-            Clipboard(SetClipboardTextNow(desktop_, owner, EncodeAnsi(plan_.loadCommand)))) {
-        return failed;
+    if (Status status =
+            Clipboard(SetClipboardTextNow(desktop_, owner, EncodeAnsi(plan_.loadCommand)));
+        !status.ok()) {
+        return status;
     }
     // 15. Back to the click point, 16. Ctrl+V, into the CAD only, and only
     // once the click has given its command line the keys.
     if (!MoveCursorTo(click_)) {
         return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationMoveCursor)};
     }
-    if (Outcome failed = CheckStillInFront()) {
-        return failed;
+    if (Status status = CheckStillInFront(); !status.ok()) {
+        return status;
     }
-    if (CheckCommandLineFocused(desktop_, commandWindow_, FocusInArea::InsideOnly)) {
+    if (!CheckCommandLineFocused(desktop_, commandWindow_, FocusInArea::InsideOnly).ok()) {
         // The CAD may handle its activation, which focuses its drawing, only
         // after the click (seen under Wine): one more click onto the point
         // checked above gives the command line the keys. Nothing is typed
         // until it has them.
-        if (Outcome failed = CheckStillInFront()) {
-            return failed;
+        if (Status status = CheckStillInFront(); !status.ok()) {
+            return status;
         }
-        if (Outcome failed = CheckCommandLineAtPoint(desktop_, commandWindow_, click_)) {
-            return failed;
+        if (Status status = CheckCommandLineAtPoint(desktop_, commandWindow_, click_);
+            !status.ok()) {
+            return status;
         }
-        if (Outcome failed = Click()) {
-            return failed;
+        if (Status status = Click(); !status.ok()) {
+            return status;
         }
-        if (Outcome failed =
-                CheckCommandLineFocused(desktop_, commandWindow_, FocusInArea::AreaItselfToo)) {
-            return failed;
+        if (Status status =
+                CheckCommandLineFocused(desktop_, commandWindow_, FocusInArea::AreaItselfToo);
+            !status.ok()) {
+            return status;
         }
     }
     for (const auto& [key, up] :
          {std::pair{kVirtualKeyControl, false}, std::pair{kVirtualKeyV, false},
           std::pair{kVirtualKeyV, true}, std::pair{kVirtualKeyControl, true}}) {
-        if (Outcome failed = Key(key, up)) {
-            return failed;
+        if (Status status = Key(key, up); !status.ok()) {
+            return status;
         }
     }
     // 17. The clipboard emptied again, once the CAD has come to the keys.
     if (plan_.emptyClipboardAfterPaste && CadTookTheKeys()) {
-        if (Outcome failed = Clipboard(EmptyClipboardNow(desktop_, owner))) {
-            return failed;
+        if (Status status = Clipboard(EmptyClipboardNow(desktop_, owner)); !status.ok()) {
+            return status;
         }
     }
     // 18-20. The desktop as it was.
@@ -478,7 +483,7 @@ Outcome JobSequence::Steps() {
         return Failure{StopKind::CadNotAnswering, CadNotRespondingMessage(kOperationTopmostOff)};
     }
     topmost_ = false;
-    return kSucceeded;
+    return Status::Ok();
 }
 
 void JobSequence::PutDesktopBack() {
@@ -509,10 +514,10 @@ void JobSequence::PutDesktopBack() {
 
 } // namespace
 
-Outcome TakeRunLock(RunLock& lock) {
+Status TakeRunLock(RunLock& lock) {
     switch (lock.AcquireRunLock(kRunLockTimeoutMs)) {
     case RunLockResult::Acquired:
-        return kSucceeded;
+        return Status::Ok();
     case RunLockResult::TimedOut:
         return Failure{StopKind::AnotherTool, AnotherToolRunningMessage()};
     case RunLockResult::Unavailable:
@@ -521,7 +526,7 @@ Outcome TakeRunLock(RunLock& lock) {
     return Failure{StopKind::Unexpected, UnexpectedStopMessage(kRunLockUnavailable)};
 }
 
-Outcome RunToolJob(ToolRun& run, const ToolJobPlan& plan) {
+Status RunToolJob(ToolRun& run, const ToolJobPlan& plan) {
     return JobSequence(run, plan).Run();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outcome/Failure.h"
+#include "outcome/Status.h"
 #include "platform/FileAccess.h"
 #include "text/Text.h"
 
@@ -12,7 +12,7 @@ namespace vr {
 
 // A tool's own step: writes its script file beside the program once the CAD
 // has been clicked.
-using ToolStep = std::function<Outcome(FileAccess& files, TextView programFolder)>;
+using ToolStep = std::function<Status(FileAccess& files, TextView programFolder)>;
 
 // A file of the tool written whole.
 struct ToolOutputFile {

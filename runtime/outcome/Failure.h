@@ -3,8 +3,6 @@
 #include "outcome/StopKind.h"
 #include "text/Text.h"
 
-#include <optional>
-
 namespace vr {
 
 // An error that stops the job: its kind, which decides the exit code, and
@@ -14,10 +12,5 @@ struct Failure {
     StopKind kind;
     Text message;
 };
-
-// The result of a step that either succeeds or stops the job.
-using Outcome = std::optional<Failure>;
-
-inline constexpr std::nullopt_t kSucceeded = std::nullopt;
 
 } // namespace vr

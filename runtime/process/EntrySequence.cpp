@@ -17,9 +17,9 @@ int RunEntrySequence(ToolRun& run, const ToolJob& job, const ToolJob& beforeDela
         return ExitCodeOf(StopKind::Settings);
     }
     if (beforeDelay) {
-        if (const Outcome outcome = beforeDelay(run)) {
-            run.services.messages.ShowMessage(run.toolName, outcome->message);
-            return ExitCodeOf(outcome->kind);
+        if (Status status = beforeDelay(run); !status.ok()) {
+            run.services.messages.ShowMessage(run.toolName, status.failure().message);
+            return ExitCodeOf(status.failure().kind);
         }
     }
     const std::optional<std::int16_t> factor =
@@ -30,10 +30,10 @@ int RunEntrySequence(ToolRun& run, const ToolJob& job, const ToolJob& beforeDela
         run.services.messages.ShowMessage(run.toolName, kDelayFileMessage);
         run.delayFactor = kDefaultDelayFactor;
     }
-    const Outcome outcome = job(run);
-    if (outcome) {
-        run.services.messages.ShowMessage(run.toolName, outcome->message);
-        return ExitCodeOf(outcome->kind);
+    const Status status = job(run);
+    if (!status.ok()) {
+        run.services.messages.ShowMessage(run.toolName, status.failure().message);
+        return ExitCodeOf(status.failure().kind);
     }
     return kPastedExitCode;
 }
@@ -41,17 +41,17 @@ int RunEntrySequence(ToolRun& run, const ToolJob& job, const ToolJob& beforeDela
 // The request belongs to the run that pastes its load command: the lock is
 // taken before the file is written, so that a second run cannot replace the
 // request that this run's routine is about to read, and the job keeps it.
-Outcome WriteRequestFile(ToolRun& run, const ToolJobPlan& plan) {
+Status WriteRequestFile(ToolRun& run, const ToolJobPlan& plan) {
     if (!plan.requestFile) {
-        return kSucceeded;
+        return Status::Ok();
     }
     RunLock& lock = run.services.desktop.runLock;
-    if (Outcome failed = TakeRunLock(lock)) {
-        return failed;
+    if (Status status = TakeRunLock(lock); !status.ok()) {
+        return status;
     }
-    Outcome written = WriteToolOutputFile(run.services.files, run.programFolder,
-                                          plan.requestFile->fileName, plan.requestFile->content);
-    if (written) {
+    Status written = WriteToolOutputFile(run.services.files, run.programFolder,
+                                         plan.requestFile->fileName, plan.requestFile->content);
+    if (!written.ok()) {
         lock.ReleaseRunLock();
     } else {
         run.runLockHeld = true;
@@ -59,7 +59,7 @@ Outcome WriteRequestFile(ToolRun& run, const ToolJobPlan& plan) {
     return written;
 }
 
-Outcome RunPlannedJob(ToolRun& run, const ToolJobPlan& plan) {
+Status RunPlannedJob(ToolRun& run, const ToolJobPlan& plan) {
     if (!plan.buildScript) {
         return RunToolJob(run, plan);
     }
@@ -78,8 +78,8 @@ Outcome RunPlannedJob(ToolRun& run, const ToolJobPlan& plan) {
 int RunToolProgram(ToolRun& run, const ToolPlanOrFailure& planOrFailure) {
     if (const auto* failure = std::get_if<Failure>(&planOrFailure)) {
         return RunEntrySequence(
-            run, [](ToolRun&) { return kSucceeded; },
-            [&](ToolRun&) -> Outcome { return *failure; });
+            run, [](ToolRun&) { return Status::Ok(); },
+            [&](ToolRun&) -> Status { return *failure; });
     }
     const ToolJobPlan& plan = std::get<ToolJobPlan>(planOrFailure);
     return RunEntrySequence(

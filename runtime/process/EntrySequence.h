@@ -8,7 +8,7 @@
 
 namespace vr {
 
-using ToolJob = std::function<Outcome(ToolRun&)>;
+using ToolJob = std::function<Status(ToolRun&)>;
 
 // The entry sequence of a tool: a step of the tool's own that comes first
 // (gaugeread's request; none for the others), then delay.dat into the delay
@@ -25,11 +25,11 @@ using ToolPlanOrFailure = std::variant<ToolJobPlan, Failure>;
 
 // The plan's request file beside the program, when it has one, written
 // under the run lock, which the job then keeps.
-[[nodiscard]] Outcome WriteRequestFile(ToolRun& run, const ToolJobPlan& plan);
+[[nodiscard]] Status WriteRequestFile(ToolRun& run, const ToolJobPlan& plan);
 
 // The plan's script built from the tool's input, then the job, which writes
 // the script at its tool step. A bad input stops before the job starts.
-[[nodiscard]] Outcome RunPlannedJob(ToolRun& run, const ToolJobPlan& plan);
+[[nodiscard]] Status RunPlannedJob(ToolRun& run, const ToolJobPlan& plan);
 
 // The entry sequence of a tool with its plan: the request file first, then
 // delay.dat, then RunPlannedJob.

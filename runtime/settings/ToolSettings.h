@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outcome/Failure.h"
+#include "outcome/Status.h"
 #include "platform/ProfileAccess.h"
 #include "text/Text.h"
 

@@ -106,10 +106,10 @@ TEST(ClickTarget, APointThatDoesNotShowTheCommandLineIsNeverClicked) {
     for (const Case& c : cases) {
         TargetWorld world;
         c.arrange(world);
-        const Outcome outcome = RunToolJob(world.run, world.Plan());
-        ASSERT_TRUE(outcome) << c.name;
-        EXPECT_EQ(outcome->kind, StopKind::CommandLineUnreachable) << c.name;
-        EXPECT_EQ(outcome->message, c.message) << c.name;
+        const Status status = RunToolJob(world.run, world.Plan());
+        ASSERT_FALSE(status.ok()) << c.name;
+        EXPECT_EQ(status.failure().kind, StopKind::CommandLineUnreachable) << c.name;
+        EXPECT_EQ(status.failure().message, c.message) << c.name;
         const RecordingDesktop& d = world.fake.desktop;
         EXPECT_EQ(d.Count("MouseInput"), 0u) << c.name;
         EXPECT_EQ(d.Count("ToolStep"), 0u) << c.name;
@@ -153,10 +153,10 @@ TEST(ClickTarget, AClickThatLeavesTheFocusElsewherePressesNoKey) {
         RecordingDesktop& d = world.fake.desktop;
         d.clicksTakeFocus = false;
         d.threadFocus[40] = c.focus;
-        const Outcome outcome = RunToolJob(world.run, world.Plan());
-        ASSERT_TRUE(outcome) << c.name;
-        EXPECT_EQ(outcome->kind, StopKind::CommandLineUnreachable) << c.name;
-        EXPECT_EQ(outcome->message, c.message) << c.name;
+        const Status status = RunToolJob(world.run, world.Plan());
+        ASSERT_FALSE(status.ok()) << c.name;
+        EXPECT_EQ(status.failure().kind, StopKind::CommandLineUnreachable) << c.name;
+        EXPECT_EQ(status.failure().message, c.message) << c.name;
         // A click, a second one onto the same point, then nothing.
         EXPECT_EQ(d.Count("MouseInput"), 4u) << c.name;
         EXPECT_EQ(d.Count("SendInput("), 0u) << c.name;
@@ -177,8 +177,9 @@ TEST(ClickTarget, AClickUndoneByTheCadsActivationIsMadeOnceMore) {
     RecordingDesktop& d = world.fake.desktop;
     d.threadFocus[40] = kDrawing;
     d.clicksUndone = 1;
-    const Outcome outcome = RunToolJob(world.run, world.Plan());
-    EXPECT_FALSE(outcome) << (outcome ? Utf8FromText(outcome->message) : std::string());
+    const Status status = RunToolJob(world.run, world.Plan());
+    EXPECT_TRUE(status.ok()) << (!status.ok() ? Utf8FromText(status.failure().message)
+                                              : std::string());
     EXPECT_EQ(d.Count("MouseInput"), 4u);
     EXPECT_EQ(d.Count("SendInput("), 4u); // Ctrl, V, V up, Ctrl up
 }
@@ -215,7 +216,7 @@ TEST(ClickTarget, TheFocusMayComeLateOrLieInsideTheCommandLine) {
                 d.threadFocus[40] = c.focus;
             }
         };
-        EXPECT_FALSE(RunToolJob(world.run, world.Plan())) << c.name;
+        EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok()) << c.name;
         EXPECT_EQ(d.Count("SendInput"), 4u) << c.name;
         // The reads sit between the last check of the front and Ctrl down.
         auto calls = d.calls;
@@ -252,7 +253,7 @@ TEST(ClickTarget, TheCommandAreaItselfIsTakenAtOnceOnlyWhereItHoldsNoWindow) {
                 d.threadFocus[40] = JobWorld::kMainCommand;
             }
         };
-        EXPECT_FALSE(RunToolJob(world.run, world.Plan())) << holdsInput;
+        EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok()) << holdsInput;
         EXPECT_EQ(d.Count("MouseInput(2)"), holdsInput ? 2u : 1u) << holdsInput;
         EXPECT_EQ(d.Count("SendInput"), 4u) << holdsInput;
     }

@@ -69,7 +69,7 @@ TEST(CommandClass, FoundCommandLineIsClickedPastedIntoAndTheDesktopPutBack) {
         JobWorld world;
         Arrange(world, c.shape, c.floatingTitle);
         SetCommandClass(world, "AcEdCommandLine");
-        EXPECT_FALSE(RunToolJob(world.run, world.Plan())) << c.name;
+        EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok()) << c.name;
         auto& d = world.fake.desktop;
         EXPECT_EQ(world.run.discovery.LastCommandWindow, c.commandLine) << c.name;
         EXPECT_EQ(world.run.discovery.InstanceTable.back().MainCommandWindow, c.commandLine)
@@ -95,9 +95,9 @@ TEST(CommandClass, WithoutTheKeyTheRunStopsAndProposesTheClass) {
     for (const Shape shape : {Shape::Floating, Shape::Docked}) {
         JobWorld world;
         Arrange(world, shape);
-        const Outcome outcome = RunToolJob(world.run, world.Plan());
-        ASSERT_TRUE(outcome);
-        EXPECT_EQ(outcome->message,
+        const Status status = RunToolJob(world.run, world.Plan());
+        ASSERT_FALSE(status.ok());
+        EXPECT_EQ(status.failure().message,
                   NoCommandAreaFirstRunMessage(u"Command Line", u"",
                                                {u"（タイトルなし、クラス AcEdCommandLine）"},
                                                {{u"CommandClass", u"AcEdCommandLine"}},
@@ -115,9 +115,9 @@ TEST(CommandClass, AClassThatIsNotThereStopsWithTheMessage) {
     JobWorld world;
     Arrange(world, Shape::Floating);
     SetCommandClass(world, "acedcommandline"); // compared exactly
-    const Outcome outcome = RunToolJob(world.run, world.Plan());
-    ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->message,
+    const Status status = RunToolJob(world.run, world.Plan());
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.failure().message,
               NoCommandAreaFirstRunMessage(u"Command Line", u"acedcommandline",
                                            {u"（タイトルなし、クラス AcEdCommandLine）"},
                                            {{u"CommandClass", u"AcEdCommandLine"}},
@@ -135,7 +135,7 @@ TEST(CommandClass, SearchedOnlyWhenTheCaptionSearchFoundNothing) {
     d.windows[kFloating].className = "AcEdCommandLine";
     d.windows[kFloating].owner = JobWorld::kMain;
     SetCommandClass(world, "AcEdCommandLine");
-    EXPECT_FALSE(RunToolJob(world.run, world.Plan()));
+    EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok());
     EXPECT_EQ(world.run.discovery.LastCommandWindow, JobWorld::kMainCommand);
     EXPECT_EQ(d.Count("GetClassNameA"), 0u);
     EXPECT_EQ(d.Count("SetCursorPos(405,565)"), 3u);
@@ -150,7 +150,7 @@ TEST(CommandClass, DockedIsFoundBeforeFloatingAndTheMainWindowIsNotItsOwnCandida
     d.windows[kFloating] = {"", {}, kFloatingRect};
     d.windows[kFloating].className = "AcEdCommandLine";
     SetCommandClass(world, "AcEdCommandLine");
-    EXPECT_FALSE(RunToolJob(world.run, world.Plan()));
+    EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok());
     EXPECT_EQ(world.run.discovery.LastCommandWindow, kDocked);
 }
 
@@ -158,8 +158,8 @@ TEST(CommandClass, WithoutTheKeyEverythingIsAsBefore) {
     JobWorld without;
     JobWorld withEmpty;
     SetCommandClass(withEmpty, "");
-    EXPECT_FALSE(RunToolJob(without.run, without.Plan()));
-    EXPECT_FALSE(RunToolJob(withEmpty.run, withEmpty.Plan()));
+    EXPECT_TRUE(RunToolJob(without.run, without.Plan()).ok());
+    EXPECT_TRUE(RunToolJob(withEmpty.run, withEmpty.Plan()).ok());
     EXPECT_EQ(without.fake.desktop.calls, withEmpty.fake.desktop.calls);
     EXPECT_EQ(without.fake.desktop.Count("GetClassNameA"), 0u);
 }

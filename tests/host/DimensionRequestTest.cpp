@@ -134,10 +134,10 @@ TEST(DimensionRequest, RequestIsWrittenBeforeTheDelayFileIsRead) {
     const ToolJobPlan plan = std::get<ToolJobPlan>(GaugereadPlan(u"g.exe -3 1 1 x.xlsm"));
     const int exitCode = RunEntrySequence(
         run,
-        [&](ToolRun&) -> Outcome {
+        [&](ToolRun&) -> Status {
             EXPECT_EQ(fake.files.writes, std::vector<Text>{u"C:\\T\\excel_fname.lsp"});
             EXPECT_EQ(fake.files.reads, std::vector<Text>{u"C:\\T\\delay.dat"});
-            return kSucceeded;
+            return Status::Ok();
         },
         [&](ToolRun& r) { return WriteRequestFile(r, plan); });
     EXPECT_EQ(exitCode, 0);

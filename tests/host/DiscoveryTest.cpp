@@ -15,7 +15,7 @@ struct Discovered {
 };
 
 Discovered Discover(JobWorld& world) {
-    EXPECT_FALSE(LoadSettingsStep(world.run));
+    EXPECT_TRUE(LoadSettingsStep(world.run).ok());
     world.Discover();
     return {world.fake.mainWindow.Entries(), world.fake.mainWindow.list.SelectedIndex()};
 }

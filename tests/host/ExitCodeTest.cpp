@@ -83,7 +83,7 @@ ToolPlanOrFailure Gaugeread(const char16_t* commandLine = u"g.exe +1 12 5 C:\\b.
 
 // A plan whose tool step throws what nobody foresaw.
 ToolPlanOrFailure Throwing() {
-    return ToolJobPlan{.toolStep = [](FileAccess&, TextView) -> Outcome { throw std::bad_alloc(); },
+    return ToolJobPlan{.toolStep = [](FileAccess&, TextView) -> Status { throw std::bad_alloc(); },
                        .loadCommand = LoadCommandFor(u"go")};
 }
 

@@ -117,9 +117,9 @@ TEST(FirstRunJob, EachStopNamesWhatWasSeenAndWritesTheReport) {
     for (const Case& c : cases) {
         JobWorld world;
         c.arrange(world);
-        const Outcome outcome = RunToolJob(world.run, world.Plan());
-        ASSERT_TRUE(outcome) << c.name;
-        EXPECT_EQ(outcome->message, c.message) << c.name;
+        const Status status = RunToolJob(world.run, world.Plan());
+        ASSERT_FALSE(status.ok()) << c.name;
+        EXPECT_EQ(status.failure().message, c.message) << c.name;
         EXPECT_NE(ReportText(world).find(c.reportHolds), Text::npos)
             << c.name << "\n"
             << Utf8FromText(ReportText(world));
@@ -131,7 +131,7 @@ TEST(FirstRunJob, ReportIsReplacedByEachFailedRun) {
     JobWorld world;
     world.fake.files.files[Text(kReport.path)] = "old report";
     world.fake.desktop.processes.pop_back();
-    ASSERT_TRUE(RunToolJob(world.run, world.Plan()));
+    ASSERT_FALSE(RunToolJob(world.run, world.Plan()).ok());
     EXPECT_EQ(std::count(world.fake.files.writes.begin(), world.fake.files.writes.end(),
                          Text(kReport.path)),
               1);
@@ -142,15 +142,15 @@ TEST(FirstRunJob, ReportThatCannotBeWrittenIsSaid) {
     JobWorld world;
     world.fake.files.failWrites = true;
     world.fake.desktop.processes.pop_back();
-    const Outcome outcome = RunToolJob(world.run, world.Plan());
-    ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->message,
+    const Status status = RunToolJob(world.run, world.Plan());
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.failure().message,
               NoCadFoundFirstRunMessage(u"acad", {}, {}, ReportPlace{kReport.path, false}));
 }
 
 TEST(FirstRunJob, SuccessfulRunWritesNoReport) {
     JobWorld world;
-    EXPECT_FALSE(RunToolJob(world.run, world.Plan()));
+    EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok());
     EXPECT_TRUE(world.fake.files.writes.empty());
 }
 
@@ -160,10 +160,10 @@ TEST(FirstRunJob, CommandAreaOfAnotherCadIsNoCommandArea) {
     JobWorld world;
     world.AddSecondCad();
     world.fake.desktop.windows[0x310].title = "x";
-    const Outcome outcome = RunToolJob(world.run, world.Plan());
-    ASSERT_TRUE(outcome);
+    const Status status = RunToolJob(world.run, world.Plan());
+    ASSERT_FALSE(status.ok());
     EXPECT_EQ(world.run.discovery.LastCommandWindow, JobWorld::kMainCommand);
-    EXPECT_EQ(outcome->message,
+    EXPECT_EQ(status.failure().message,
               NoCommandAreaFirstRunMessage(u"Command Line", u"", {u"x"}, {}, kReport));
     ExpectDesktopUntouched(world.fake.desktop, "other CAD's command area");
 }
@@ -179,7 +179,7 @@ TEST(FirstRunJob, CommandAreaCarriedOverInTheSameCadIsStillUsed) {
     d.windows[JobWorld::kText].owner = JobWorld::kMain;
     d.windows[JobWorld::kText].rect = {900, 100, 1300, 500};
     d.windows[JobWorld::kTextCommand].rect = {910, 120, 1290, 490};
-    EXPECT_FALSE(RunToolJob(world.run, world.Plan()));
+    EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok());
     EXPECT_EQ(d.Count("GetWindowRect(0x210)"), 1u);
     EXPECT_EQ(d.Count("WindowFromPoint(1100,305)"), 1u);
     EXPECT_EQ(d.Count("SendInput"), 4u);
@@ -205,11 +205,11 @@ TEST(FirstRunJob, ElevatedCadStopsBeforeTheDesktopIsTouched) {
         JobWorld world;
         world.fake.desktop.integrity[4] = c.cad;
         world.fake.desktop.ownIntegrity = c.own;
-        const Outcome outcome = RunToolJob(world.run, world.Plan());
-        EXPECT_EQ(outcome.has_value(), c.stops) << c.name;
+        const Status status = RunToolJob(world.run, world.Plan());
+        EXPECT_EQ(!status.ok(), c.stops) << c.name;
         if (c.stops) {
-            ASSERT_TRUE(outcome) << c.name;
-            EXPECT_EQ(outcome->message, ElevatedCadMessage(u"acad")) << c.name;
+            ASSERT_FALSE(status.ok()) << c.name;
+            EXPECT_EQ(status.failure().message, ElevatedCadMessage(u"acad")) << c.name;
             ExpectDesktopUntouched(world.fake.desktop, c.name);
             EXPECT_TRUE(world.fake.files.writes.empty()) << c.name;
         } else {
@@ -242,7 +242,7 @@ TEST(FirstRunJob, CoordinatesPassThroughUnconvertedOnEveryMonitor) {
             {0, 0, 3840, 2160}, {3840, 0, 7680, 2160}, {-1920, 0, 0, 1080}, {0, -1440, 2560, 0}};
         world.fake.desktop.windows[JobWorld::kMain].rect = c.rect;
         world.fake.desktop.windows[JobWorld::kMainCommand].rect = c.rect;
-        EXPECT_FALSE(RunToolJob(world.run, world.Plan())) << c.monitor;
+        EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok()) << c.monitor;
         const std::string point =
             "SetCursorPos(" + std::to_string(c.click.x) + "," + std::to_string(c.click.y) + ")";
         EXPECT_EQ(world.fake.desktop.Count(point), 3u) << c.monitor;

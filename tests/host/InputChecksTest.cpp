@@ -34,10 +34,11 @@ TEST(IsLispNumber, AcceptsWhatTheAutoLispReaderReadsAsOneNumber) {
 TEST(InputChecks, AWriteFailureSaysWhy) {
     test::FakeToolServices fake;
     fake.files.failWrites = true;
-    const Outcome outcome = WriteToolOutputFile(fake.files, u"C:\\T", u"go.lsp", "x");
-    ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->message, u"go.lsp を書き込めませんでした（ディスクに空き領域が不足して"
-                                u"います。）。\nC:\\T\\go.lsp");
+    const Status status = WriteToolOutputFile(fake.files, u"C:\\T", u"go.lsp", "x");
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.failure().message,
+              u"go.lsp を書き込めませんでした（ディスクに空き領域が不足して"
+              u"います。）。\nC:\\T\\go.lsp");
     EXPECT_EQ(OutputFileUnwritableMessage(u"go.lsp", u"C:\\T\\go.lsp"),
               u"go.lsp を書き込めませんでした。\nC:\\T\\go.lsp");
 }

@@ -46,16 +46,16 @@ TEST(JobRestore, RunLockIsReleasedBeforeTheMessageShows) {
 TEST(JobRestore, LockNotAcquiredIsNotReleased) {
     JobWorld world;
     world.fake.desktop.runLock = RunLockResult::TimedOut;
-    ASSERT_TRUE(RunToolJob(world.run, world.Plan()));
+    ASSERT_FALSE(RunToolJob(world.run, world.Plan()).ok());
     EXPECT_EQ(world.fake.desktop.Count("ReleaseRunLock"), 0u);
 }
 
 TEST(JobRestore, UnreadableCommandAreaStopsBeforeTheCursorIsTouched) {
     JobWorld world;
     world.fake.desktop.failures["GetWindowRect"] = -1;
-    const Outcome outcome = RunToolJob(world.run, world.Plan());
-    ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->message, CommandAreaUnreadableMessage(u"Command Line"));
+    const Status status = RunToolJob(world.run, world.Plan());
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.failure().message, CommandAreaUnreadableMessage(u"Command Line"));
     for (const char* touch : {"SetWindowPos", "SetCursorPos", "ClipCursor", "MouseInput",
                               "OpenClipboard", "SendInput", "ToolStep"}) {
         EXPECT_EQ(world.fake.desktop.Count(touch), 0u) << touch;
@@ -66,7 +66,7 @@ TEST(JobRestore, UnreadableCommandAreaStopsBeforeTheCursorIsTouched) {
 TEST(JobRestore, UnreadableCursorStateIsReleasedNotPinned) {
     JobWorld world;
     world.fake.desktop.cursorRead = false;
-    EXPECT_FALSE(RunToolJob(world.run, world.Plan()));
+    EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok());
     const Calls calls = world.fake.desktop.JobCalls();
     // The confinement is released instead of set to an empty rectangle, and
     // the cursor is not moved to a point that was never read.
@@ -102,8 +102,8 @@ TEST(JobRestore, DesktopIsLeftAsFoundAfterEveryStop) {
         JobWorld world;
         world.fake.desktop.clip = kUserClip;
         world.fake.desktop.failures[call] = times;
-        const Outcome outcome = RunToolJob(world.run, world.Plan());
-        EXPECT_TRUE(outcome) << call;
+        const Status status = RunToolJob(world.run, world.Plan());
+        EXPECT_FALSE(status.ok()) << call;
         const test::RecordingDesktop& desktop = world.fake.desktop;
         EXPECT_TRUE(desktop.keysDown.empty()) << call << ": a key is still down";
         EXPECT_FALSE(desktop.leftButtonDown) << call << ": the button is still down";
@@ -123,7 +123,7 @@ TEST(JobRestore, DesktopIsLeftAsFoundAfterEveryStop) {
 
 TEST(JobRestore, ClickIsTwoMouseRecordsWithoutAMove) {
     JobWorld world;
-    EXPECT_FALSE(RunToolJob(world.run, world.Plan()));
+    EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok());
     EXPECT_EQ(world.fake.desktop.Count("MouseInput(2)"), 1u);
     EXPECT_EQ(world.fake.desktop.Count("MouseInput(4)"), 1u);
     EXPECT_FALSE(world.fake.desktop.leftButtonDown);

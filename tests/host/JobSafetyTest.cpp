@@ -62,9 +62,9 @@ TEST(JobSafety, NothingIsTypedIntoAnotherProgramWhenTheCadGoesPartWay) {
     for (const Case& c : cases) {
         SafetyWorld world;
         world.At(c.step, c.change);
-        const Outcome outcome = RunToolJob(world.run, world.Plan());
-        ASSERT_TRUE(outcome) << c.name;
-        EXPECT_EQ(outcome->message, CadLostFocusMessage()) << c.name;
+        const Status status = RunToolJob(world.run, world.Plan());
+        ASSERT_FALSE(status.ok()) << c.name;
+        EXPECT_EQ(status.failure().message, CadLostFocusMessage()) << c.name;
         EXPECT_EQ(world.fake.desktop.Count("SendInput"), 0u) << c.name; // no key at all
         EXPECT_EQ(world.fake.desktop.Count("MouseInput"), c.clicked ? 2u : 0u) << c.name;
         EXPECT_EQ(world.fake.desktop.cursor, (ScreenPoint{10, 20})) << c.name;
@@ -76,7 +76,7 @@ TEST(JobSafety, NothingIsTypedIntoAnotherProgramWhenTheCadGoesPartWay) {
 TEST(JobSafety, AnOwnedWindowOfTheCadInFrontIsStillTheCad) {
     SafetyWorld world;
     world.At("ToolStep", [](test::RecordingDesktop& d) { d.foreground = JobWorld::kText; });
-    EXPECT_FALSE(RunToolJob(world.run, world.Plan()));
+    EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok());
     EXPECT_EQ(world.fake.desktop.Count("SendInput"), 4u);
 }
 
@@ -86,8 +86,8 @@ TEST(JobSafety, ACommandAreaOfAnotherProcessIsNeverClicked) {
     // The CAD driven (the second, listed last) has no command area; the one
     // discovery carried over belongs to the first CAD.
     world.fake.desktop.windows[0x300].children.clear();
-    const Outcome outcome = RunToolJob(world.run, world.Plan());
-    ASSERT_TRUE(outcome);
+    const Status status = RunToolJob(world.run, world.Plan());
+    ASSERT_FALSE(status.ok());
     EXPECT_FALSE(world.AnyKeyOrClickSent());
     EXPECT_EQ(world.fake.desktop.cursor, (ScreenPoint{10, 20}));
 }
@@ -125,7 +125,7 @@ TEST(JobSafety, TheCadsOwnTopmostStateIsPutBackExactly) {
             d.topmost.insert(JobWorld::kText);
         }
         const std::set<Hwnd> before = d.topmost;
-        EXPECT_FALSE(RunToolJob(world.run, world.Plan())) << c.name;
+        EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok()) << c.name;
         EXPECT_EQ(d.topmost, before) << c.name;
         const auto calls = d.JobCalls();
         const auto back = std::find(calls.begin(), calls.end(), "SetCursorPos(10,20)");
@@ -159,7 +159,7 @@ TEST(JobSafety, TheNextRunStartsFromTheUsersCursor) {
     for (const Case& c : cases) {
         SafetyWorld world;
         world.At("SetCursorPos(10,20)", c.afterRestore); // the cursor put back
-        EXPECT_FALSE(RunToolJob(world.run, world.Plan())) << c.name;
+        EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok()) << c.name;
         const auto calls = world.fake.desktop.JobCalls();
         const auto release = std::find(calls.begin(), calls.end(), "ReleaseRunLock");
         ASSERT_NE(release, calls.end()) << c.name;
@@ -182,13 +182,13 @@ TEST(JobSafety, AnExceptionPutsTheDesktopBackBeforeTheMessage) {
     for (const auto& [fault, message] : cases) {
         JobWorld world;
         ToolJobPlan plan = world.Plan();
-        plan.toolStep = [&](FileAccess&, TextView) -> Outcome {
+        plan.toolStep = [&](FileAccess&, TextView) -> Status {
             fault();
-            return kSucceeded;
+            return Status::Ok();
         };
-        const Outcome outcome = RunToolJob(world.run, plan);
-        ASSERT_TRUE(outcome);
-        EXPECT_EQ(outcome->message, message);
+        const Status status = RunToolJob(world.run, plan);
+        ASSERT_FALSE(status.ok());
+        EXPECT_EQ(status.failure().message, message);
         EXPECT_EQ(world.fake.desktop.cursor, (ScreenPoint{10, 20}));
         EXPECT_EQ(world.fake.desktop.clip, test::RecordingDesktop::kWholeScreen);
         EXPECT_TRUE(world.fake.desktop.topmost.empty());
@@ -200,9 +200,9 @@ TEST(JobSafety, ACadThatStopsAnsweringAfterTheClickGetsTheResetPosted) {
     SafetyWorld world;
     // Every z-order change waits on the CAD's thread and times out.
     world.At("MouseInput(4)", [](test::RecordingDesktop& d) { d.failures["SetWindowPos"] = -1; });
-    const Outcome outcome = RunToolJob(world.run, world.Plan());
-    ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->message, CadNotRespondingMessage(kOperationTopmostOff));
+    const Status status = RunToolJob(world.run, world.Plan());
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.failure().message, CadNotRespondingMessage(kOperationTopmostOff));
     EXPECT_EQ(world.fake.desktop.cursor, (ScreenPoint{10, 20}));
     EXPECT_EQ(world.fake.desktop.clip, test::RecordingDesktop::kWholeScreen);
     // Bounded: one retry period, then the request posted once.

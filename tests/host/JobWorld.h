@@ -49,7 +49,7 @@ struct JobWorld {
 
     // The pinmark job with a tool step that only records itself.
     ToolJobPlan Plan(bool emptyAfterPaste = true) {
-        return ToolJobPlan{.toolStep = [this](FileAccess&, TextView) -> Outcome {
+        return ToolJobPlan{.toolStep = [this](FileAccess&, TextView) -> Status {
                                fake.desktop.Record("ToolStep");
                                return toolStepFailure;
                            },
@@ -63,7 +63,7 @@ struct JobWorld {
         DiscoverCadInstances(run.services.desktop, run.settings, run.discovery, run.window);
     }
 
-    Outcome toolStepFailure;
+    Status toolStepFailure = Status::Ok();
 };
 
 } // namespace vr::test

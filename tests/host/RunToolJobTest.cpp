@@ -90,7 +90,7 @@ const Calls kWholeRun = {
 
 TEST(RunToolJob, WholeRunMakesTheCallsInOrder) {
     JobWorld world;
-    EXPECT_FALSE(RunToolJob(world.run, world.Plan()));
+    EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok());
     EXPECT_EQ(world.fake.desktop.JobCalls(), kWholeRun);
     EXPECT_FALSE(world.fake.desktop.clipboardHasText);
     EXPECT_EQ(world.fake.desktop.cursor, (ScreenPoint{10, 20}));
@@ -147,7 +147,7 @@ TEST(RunToolJob, ClipboardIsEmptiedOnlyOnceTheCadHasComeToTheKeys) {
         if (!c.cadAnswers) {
             world.fake.desktop.failures["SendMessageTimeoutA(0x110)"] = -1;
         }
-        EXPECT_FALSE(RunToolJob(world.run, world.Plan(c.emptyAfterPaste))) << c.name;
+        EXPECT_TRUE(RunToolJob(world.run, world.Plan(c.emptyAfterPaste)).ok()) << c.name;
         EXPECT_EQ(AfterTheKeys(world.fake.desktop.calls), c.calls) << c.name;
         EXPECT_EQ(world.fake.desktop.clipboardHasText, c.loadCommandKept) << c.name;
         EXPECT_EQ(world.fake.desktop.cursor, (ScreenPoint{10, 20})) << c.name;
@@ -157,7 +157,7 @@ TEST(RunToolJob, ClipboardIsEmptiedOnlyOnceTheCadHasComeToTheKeys) {
 TEST(RunToolJob, MinimizedCadIsRestoredByOpenIconOnly) {
     JobWorld world;
     world.fake.desktop.windows[JobWorld::kMain].iconic = true;
-    EXPECT_FALSE(RunToolJob(world.run, world.Plan()));
+    EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok());
     Calls expected = kWholeRun;
     *std::find(expected.begin(), expected.end(), "SetForegroundWindow(0x100)") = "OpenIcon(0x100)";
     EXPECT_EQ(world.fake.desktop.JobCalls(), expected);
@@ -165,15 +165,16 @@ TEST(RunToolJob, MinimizedCadIsRestoredByOpenIconOnly) {
 
 TEST(RunToolJob, WithoutSecondEmptyingTheLoadCommandStaysOnTheClipboard) {
     JobWorld world;
-    EXPECT_FALSE(RunToolJob(world.run, world.Plan(false)));
+    EXPECT_TRUE(RunToolJob(world.run, world.Plan(false)).ok());
     EXPECT_EQ(world.fake.desktop.clipboard, "\x1b(load \"go\")\r\n");
     EXPECT_EQ(world.fake.desktop.Count("PumpMessages"), 2u);
 }
 
 TEST(RunToolJob, GaugereadHasNoToolStepAndNoSecondEmptying) {
     JobWorld world;
-    EXPECT_FALSE(RunToolJob(world.run, ToolJobPlan{.loadCommand = LoadCommandFor(u"qvpos"),
-                                                   .emptyClipboardAfterPaste = false}));
+    EXPECT_TRUE(RunToolJob(world.run, ToolJobPlan{.loadCommand = LoadCommandFor(u"qvpos"),
+                                                  .emptyClipboardAfterPaste = false})
+                    .ok());
     Calls expected = kWholeRun;
     std::erase(expected, "ToolStep");
     *std::find(expected.begin(), expected.end(), "SetClipboardText(<ESC>(load \"go\")<CR><LF>)") =
@@ -200,7 +201,7 @@ TEST(RunToolJob, WaitsAreSixShortAndThreeLongAtEveryFactor) {
     for (const Case& c : cases) {
         JobWorld world;
         world.run.delayFactor = c.factor;
-        EXPECT_FALSE(RunToolJob(world.run, world.Plan(c.emptyAfterPaste)));
+        EXPECT_TRUE(RunToolJob(world.run, world.Plan(c.emptyAfterPaste)).ok());
         EXPECT_EQ(world.fake.desktop.sleeps, c.sleeps) << c.factor;
         const auto total = std::accumulate(c.sleeps.begin(), c.sleeps.end(), 0u);
         EXPECT_EQ(total, static_cast<std::uint32_t>(c.factor) * (c.emptyAfterPaste ? 78u : 66u));
@@ -236,7 +237,7 @@ TEST(RunToolJob, CallThatFailsAFewTimesIsRetried) {
     for (const Case& c : cases) {
         JobWorld world;
         world.fake.desktop.failures[c.failing] = 3;
-        EXPECT_FALSE(RunToolJob(world.run, world.Plan())) << c.failing;
+        EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok()) << c.failing;
         EXPECT_EQ(world.fake.desktop.Count(c.call), c.attempts) << c.failing;
         EXPECT_EQ(world.fake.desktop.Count("PumpMessages"), c.pumps) << c.failing;
     }
@@ -252,9 +253,9 @@ Calls After(const Calls& calls, const std::string& prefix) {
 TEST(RunToolJob, CallThatNeverSucceedsIsBoundedAndTheDesktopPutBack) {
     JobWorld world;
     world.fake.desktop.failures["SendInput(86/1)"] = -1;
-    const Outcome outcome = RunToolJob(world.run, world.Plan());
-    ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->message, CadNotRespondingMessage(u"キー入力"));
+    const Status status = RunToolJob(world.run, world.Plan());
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.failure().message, CadNotRespondingMessage(u"キー入力"));
     // Bounded, with a pause after each failed attempt: no busy loop.
     EXPECT_LE(world.fake.desktop.Count("SendInput(1,86,47,1,0,0)"), 3000u / 5 + 1);
     EXPECT_GE(world.fake.desktop.Count("Sleep(5)"), 3000u / 6);
@@ -269,9 +270,9 @@ TEST(RunToolJob, CallThatNeverSucceedsIsBoundedAndTheDesktopPutBack) {
 TEST(RunToolJob, ToolStepFailurePutsTheDesktopBackAndPastesNothing) {
     JobWorld world;
     world.toolStepFailure = Failure{StopKind::Input, u"senten.txt が空です"};
-    const Outcome outcome = RunToolJob(world.run, world.Plan());
-    ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->message, u"senten.txt が空です");
+    const Status status = RunToolJob(world.run, world.Plan());
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.failure().message, u"senten.txt が空です");
     EXPECT_EQ(After(world.fake.desktop.JobCalls(), "ToolStep"),
               (Calls{"ClipCursor(0,0,1280,1024)", "SetCursorPos(10,20)",
                      "SetWindowPos(0x100,-2,67)", "GetCursorPos", "ReleaseRunLock"}));
@@ -322,7 +323,7 @@ TEST(RunEntrySequence, AProgramFolderTheCodePageCannotWriteIsNamedWithItsCharact
         EXPECT_EQ(RunEntrySequence(run,
                                    [&](ToolRun&) {
                                        jobRan = true;
-                                       return kSucceeded;
+                                       return Status::Ok();
                                    }),
                   ExitCodeOf(StopKind::Settings));
         EXPECT_FALSE(jobRan);
@@ -373,9 +374,9 @@ TEST(RunToolJob, StopsWithoutTouchingTheDesktopWhenTheTargetIsNotUsable) {
     for (const Case& c : cases) {
         JobWorld world;
         c.arrange(world);
-        const Outcome outcome = RunToolJob(world.run, world.Plan());
-        ASSERT_TRUE(outcome) << c.name;
-        EXPECT_EQ(outcome->message, c.message) << c.name;
+        const Status status = RunToolJob(world.run, world.Plan());
+        ASSERT_FALSE(status.ok()) << c.name;
+        EXPECT_EQ(status.failure().message, c.message) << c.name;
         for (const char* touch :
              {"SetForegroundWindow", "OpenIcon", "SetWindowPos", "SetCursorPos", "ClipCursor",
               "MouseInput", "OpenClipboard", "SendInput", "ToolStep"}) {
@@ -387,9 +388,9 @@ TEST(RunToolJob, StopsWithoutTouchingTheDesktopWhenTheTargetIsNotUsable) {
 TEST(RunToolJob, BusyClipboardIsBoundedAndReported) {
     JobWorld world;
     world.fake.desktop.failures["OpenClipboard"] = -1;
-    const Outcome outcome = RunToolJob(world.run, world.Plan());
-    ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->message, ClipboardBusyMessage());
+    const Status status = RunToolJob(world.run, world.Plan());
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.failure().message, ClipboardBusyMessage());
     EXPECT_EQ(world.fake.desktop.Count("ToolStep"), 0u);
     EXPECT_EQ(After(world.fake.desktop.JobCalls(), "SetWindowPos(0x100,-2,67)"),
               (Calls{"GetCursorPos", "ReleaseRunLock"}));
@@ -405,9 +406,9 @@ TEST(RunToolJob, ClipboardIsClosedWhenItsStepThrows) {
                 throw std::bad_alloc();
             }
         };
-        const Outcome outcome = RunToolJob(world.run, world.Plan());
-        ASSERT_TRUE(outcome) << step;
-        EXPECT_EQ(outcome->kind, StopKind::Unexpected) << step;
+        const Status status = RunToolJob(world.run, world.Plan());
+        ASSERT_FALSE(status.ok()) << step;
+        EXPECT_EQ(status.failure().kind, StopKind::Unexpected) << step;
         EXPECT_FALSE(world.fake.desktop.clipboardOpen) << step;
         EXPECT_EQ(world.fake.desktop.Count("CloseClipboard"),
                   world.fake.desktop.Count("OpenClipboard"))
@@ -420,10 +421,10 @@ TEST(RunToolJob, BusyClipboardNamesTheWindowThatHoldsIt) {
     world.fake.desktop.failures["OpenClipboard"] = -1;
     world.fake.desktop.clipboardHolder = 0x500;
     world.fake.desktop.windows[0x500] = {"Clip Keeper"};
-    const Outcome outcome = RunToolJob(world.run, world.Plan());
-    ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->message, ClipboardBusyMessage(u"Clip Keeper"));
-    EXPECT_NE(outcome->message.find(u"「Clip Keeper」"), Text::npos);
+    const Status status = RunToolJob(world.run, world.Plan());
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.failure().message, ClipboardBusyMessage(u"Clip Keeper"));
+    EXPECT_NE(status.failure().message.find(u"「Clip Keeper」"), Text::npos);
 }
 
 TEST(RunToolJob, LoadCommandIsTheFourteenCharacters) {

@@ -189,7 +189,7 @@ TEST(LoadSettingsStep, UsesASingleBackslashAtADriveRoot) {
     fake.profiles.Set("T:\\ZuDuv.ini", "Main", "ACADName", "acad");
     fake.files.files[u"T:\\ZuDuv.ini"] = "[Main]\r\nACADName=acad\r\n";
     ToolRun run{fake.Services(), u"pinmark", u"T:\\"};
-    EXPECT_FALSE(LoadSettingsStep(run));
+    EXPECT_TRUE(LoadSettingsStep(run).ok());
     EXPECT_EQ(run.settingsFolder, u"T:\\");
     EXPECT_EQ(run.settings.ACADName, u"acad");
 }
@@ -199,19 +199,19 @@ TEST(LoadSettingsStep, StopsTheJobOnAnOverflowingValue) {
     fake.profiles.Set(kIniPath, "Main", "MainCmdCtrlID", "99999999999");
     fake.files.files[u"C:\\Tools\\ZuDuv.ini"] = "[Main]\r\nMainCmdCtrlID=99999999999\r\n";
     ToolRun run{fake.Services(), u"pinmark", u"C:\\Tools"};
-    const Outcome outcome = RunToolJob(run, ToolJobPlan{});
-    ASSERT_TRUE(outcome);
-    EXPECT_NE(outcome->message.find(u"MainCmdCtrlID"), Text::npos);
-    EXPECT_NE(outcome->message.find(u"99999999999"), Text::npos);
-    EXPECT_NE(outcome->message.find(u"C:\\Tools\\ZuDuv.ini"), Text::npos);
+    const Status status = RunToolJob(run, ToolJobPlan{});
+    ASSERT_FALSE(status.ok());
+    EXPECT_NE(status.failure().message.find(u"MainCmdCtrlID"), Text::npos);
+    EXPECT_NE(status.failure().message.find(u"99999999999"), Text::npos);
+    EXPECT_NE(status.failure().message.find(u"C:\\Tools\\ZuDuv.ini"), Text::npos);
 }
 
 TEST(LoadSettingsStep, AMissingFileIsNamedBeforeAnythingIsTouched) {
     FakeToolServices fake;
     ToolRun run{fake.Services(), u"pinmark", u"C:\\Tools"};
-    const Outcome outcome = RunToolJob(run, ToolJobPlan{});
-    ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->message,
+    const Status status = RunToolJob(run, ToolJobPlan{});
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.failure().message,
               u"設定ファイル ZuDuv.ini がありません。ツールと同じフォルダーに置いてください。\n"
               u"C:\\Tools\\ZuDuv.ini");
     EXPECT_TRUE(fake.desktop.calls.empty());

@@ -161,11 +161,11 @@ TEST_P(EntrySequence, ShowsTheDelayMessageOnceThenRunsTheJob) {
     ToolRun run{fake.Services(), u"pinmark", u"C:\\Tools"};
     int jobRuns = 0;
     std::size_t messagesBeforeJob = 0;
-    const int exitCode = RunEntrySequence(run, [&](ToolRun& r) -> Outcome {
+    const int exitCode = RunEntrySequence(run, [&](ToolRun& r) -> Status {
         ++jobRuns;
         messagesBeforeJob = fake.messages.shown.size();
         EXPECT_EQ(r.delayFactor, c.factor);
-        return kSucceeded;
+        return Status::Ok();
     });
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(jobRuns, 1);
@@ -195,7 +195,7 @@ TEST(EntrySequenceFailure, ReportsAFailedJobOnceUnderTheToolsName) {
     FakeToolServices fake;
     fake.files.files[u"C:\\Tools\\delay.dat"] = "5";
     ToolRun run{fake.Services(), u"labelpen", u"C:\\Tools"};
-    const int exitCode = RunEntrySequence(run, [](ToolRun&) -> Outcome {
+    const int exitCode = RunEntrySequence(run, [](ToolRun&) -> Status {
         return Failure{StopKind::Settings, u"失敗しました"};
     });
     EXPECT_EQ(exitCode, ExitCodeOf(StopKind::Settings));

@@ -24,8 +24,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
     vr::FrmMain mainWindow;
     vr::ToolRun run{vr::ToolServices{desktop.Services(), files, profiles, messages, mainWindow},
                     u"VadoRariri", vr::RunningProgramFolder()};
-    if (const vr::Outcome failed = vr::LoadSettingsStep(run)) {
-        messages.ShowMessage(run.toolName, failed->message);
+    if (const vr::Status status = vr::LoadSettingsStep(run); !status.ok()) {
+        messages.ShowMessage(run.toolName, status.failure().message);
         return 1;
     }
     mainWindow.Attach(run.window);

@@ -40,7 +40,7 @@ const InputFileShape kMojidata{.fileName = u"mojidata.txt",
 // The height and the angle: exactly two numbers with blanks around and
 // between them (Print #1, h; a writes " 2.5  0 "). The line is written as it
 // stands, so any such line gives the text command the two answers.
-Outcome CheckParameterLine(TextView line, TextView path) {
+Status CheckParameterLine(TextView line, TextView path) {
     if (line.find(u'\t') != TextView::npos) {
         return Failure{StopKind::Input,
                        ParameterLineMessage(line, path, NumberSlipHint(NumberSlip::Tab))};
@@ -55,7 +55,7 @@ Outcome CheckParameterLine(TextView line, TextView path) {
     if (values.size() != 2) {
         return Failure{StopKind::Input, ParameterLineMessage(line, path)};
     }
-    return kSucceeded;
+    return Status::Ok();
 }
 
 } // namespace
@@ -68,8 +68,8 @@ std::variant<ToolOutputFile, Failure> BuildTextPlacementScript(FileAccess& files
     }
     const InputLines& lines = std::get<InputLines>(mojidata);
     const Text path = ToolFilePath(programFolder, kMojidata.fileName);
-    if (Outcome bad = CheckParameterLine(lines.first, path)) {
-        return std::move(*bad);
+    if (Status status = CheckParameterLine(lines.first, path); !status.ok()) {
+        return status.failure();
     }
     return ToolOutputFile{u"go.lsp",
                           TextPlacementScript(*SplitParameterLine(lines.first), lines.data)};

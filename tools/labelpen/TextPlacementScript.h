@@ -2,7 +2,7 @@
 
 #include "files/ToolFiles.h"
 #include "job/ToolJobPlan.h"
-#include "outcome/Failure.h"
+#include "outcome/Status.h"
 #include "platform/FileAccess.h"
 
 #include <optional>

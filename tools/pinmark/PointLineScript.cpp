@@ -51,7 +51,7 @@ constexpr TextView kCoordinateSeparators = u" ,";
 const InputFileShape kSenten{
     .fileName = u"senten.txt", .firstLineHint = kSentenFirstLineHint, .emptyRow = kBlankOrCommaRow};
 
-Outcome CheckPointLine(TextView line, std::size_t lineNumber, TextView path) {
+Status CheckPointLine(TextView line, std::size_t lineNumber, TextView path) {
     if (HoldsOnly(line, kBlankOrCommaRow)) {
         return Failure{StopKind::Input, EmptyPointLineMessage(lineNumber, path)};
     }
@@ -78,7 +78,7 @@ Outcome CheckPointLine(TextView line, std::size_t lineNumber, TextView path) {
         const TextView hint = thousands ? NumberSlipHint(NumberSlip::Thousands) : TextView();
         return Failure{StopKind::Input, PointLineFieldCountMessage(lineNumber, line, path, hint)};
     }
-    return kSucceeded;
+    return Status::Ok();
 }
 
 // node apart from letter case, blanks, quotes (Write # quotes strings) or the
@@ -94,16 +94,16 @@ bool LooksLikeNode(TextView mode) {
 
 } // namespace
 
-Outcome CheckPointLines(const InputLines& senten, TextView path) {
+Status CheckPointLines(const InputLines& senten, TextView path) {
     if (senten.first != kPointMode && LooksLikeNode(senten.first)) {
         return Failure{StopKind::Input, ModeLineLikeNodeMessage(senten.first, path)};
     }
     for (std::size_t index = 0; index < senten.data.size(); ++index) {
-        if (Outcome bad = CheckPointLine(senten.data[index], index + 2, path)) {
-            return bad;
+        if (Status status = CheckPointLine(senten.data[index], index + 2, path); !status.ok()) {
+            return status;
         }
     }
-    return kSucceeded;
+    return Status::Ok();
 }
 
 std::variant<ToolOutputFile, Failure> BuildPointLineScript(FileAccess& files,
@@ -113,8 +113,9 @@ std::variant<ToolOutputFile, Failure> BuildPointLineScript(FileAccess& files,
         return std::move(*failure);
     }
     const InputLines& lines = std::get<InputLines>(senten);
-    if (Outcome bad = CheckPointLines(lines, ToolFilePath(programFolder, kSenten.fileName))) {
-        return std::move(*bad);
+    if (Status status = CheckPointLines(lines, ToolFilePath(programFolder, kSenten.fileName));
+        !status.ok()) {
+        return status.failure();
     }
     return ToolOutputFile{u"go.lsp", PointLineScript(lines)};
 }

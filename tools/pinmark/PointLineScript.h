@@ -2,7 +2,7 @@
 
 #include "files/ToolFiles.h"
 #include "job/ToolJobPlan.h"
-#include "outcome/Failure.h"
+#include "outcome/Status.h"
 #include "platform/FileAccess.h"
 
 namespace vr::pinmark {
@@ -21,7 +21,7 @@ inline constexpr TextView kPointMode = u"node";
 // one), and a mode line that is node in all but form is refused rather than
 // drawn as lines. The failure names the line and the value, with the slip
 // that explains it. path: the file's path for the message.
-[[nodiscard]] Outcome CheckPointLines(const InputLines& senten, TextView path);
+[[nodiscard]] Status CheckPointLines(const InputLines& senten, TextView path);
 
 // senten.txt beside the program, checked, into go.lsp.
 [[nodiscard]] std::variant<ToolOutputFile, Failure> BuildPointLineScript(FileAccess& files,
