@@ -158,12 +158,11 @@ Status CheckLispNumber(TextView fileName, std::size_t lineNumber, TextView what,
                                               NumberSlipHint(SlipInValue(value)))};
 }
 
-Status WriteToolOutputFile(FileAccess& files, TextView programFolder, TextView fileName,
-                           BytesView bytes) {
-    const Text path = ToolFilePath(programFolder, fileName);
-    if (const FileWrite write = files.ReplaceWholeFile(path, bytes); !write.written) {
+Status WriteToolOutputFile(FileAccess& files, TextView programFolder, const ToolOutputFile& file) {
+    const Text path = ToolFilePath(programFolder, file.fileName);
+    if (const FileWrite write = files.ReplaceWholeFile(path, file.content); !write.written) {
         return Failure{StopKind::OutputUnwritable,
-                       OutputFileUnwritableMessage(fileName, path, write.reason)};
+                       OutputFileUnwritableMessage(file.fileName, path, write.reason)};
     }
     return Status::Ok();
 }

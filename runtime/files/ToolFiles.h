@@ -72,9 +72,16 @@ ReadToolInputFile(FileAccess& files, TextView programFolder, const InputFileShap
 [[nodiscard]] Status CheckLispNumber(TextView fileName, std::size_t lineNumber, TextView what,
                                      TextView value, TextView path);
 
+// A file of a tool written whole: a script or gaugeread's request.
+struct ToolOutputFile {
+    Text fileName;
+    Bytes content;
+};
+
 // Writes "<programFolder>\<fileName>" whole through a temporary file, so that
-// a failure leaves the old file as it was.
+// a failure leaves the old file as it was. The one place the tools' files
+// are written.
 [[nodiscard]] Status WriteToolOutputFile(FileAccess& files, TextView programFolder,
-                                         TextView fileName, BytesView bytes);
+                                         const ToolOutputFile& file);
 
 } // namespace vr

@@ -414,9 +414,11 @@ Status JobSequence::Steps() {
     if (Status status = Clipboard(EmptyClipboardNow(desktop_, owner)); !status.ok()) {
         return status;
     }
-    // 13. The tool's own step.
-    if (plan_.toolStep) {
-        if (Status status = plan_.toolStep(run_.services.files, run_.programFolder); !status.ok()) {
+    // 13. The tool's own step: its script beside the program.
+    if (plan_.script) {
+        if (Status status =
+                WriteToolOutputFile(run_.services.files, run_.programFolder, *plan_.script);
+            !status.ok()) {
             return status;
         }
     }

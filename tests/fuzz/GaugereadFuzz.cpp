@@ -60,15 +60,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     VR_FUZZ_CHECK(request.has_value());
     const vr::ToolJobPlan& job = std::get<vr::ToolJobPlan>(plan);
-    VR_FUZZ_CHECK(job.requestFile.has_value());
-    VR_FUZZ_CHECK(job.requestFile->fileName == u"excel_fname.lsp");
+    VR_FUZZ_CHECK(job.request.has_value());
+    VR_FUZZ_CHECK(job.request->fileName == u"excel_fname.lsp");
     VR_FUZZ_CHECK(!job.emptyClipboardAfterPaste);
     const bool relative = !request->expression.empty() &&
                           (request->expression[0] == u'+' || request->expression[0] == u'-');
     VR_FUZZ_CHECK(job.loadCommand == vr::LoadCommandFor(relative ? u"qv" : u"qvpos"));
 
     RecordingCad cad;
-    cad.sources[u"C:\\support\\excel_fname.lsp"] = vr::DecodeAnsi(job.requestFile->content);
+    cad.sources[u"C:\\support\\excel_fname.lsp"] = vr::DecodeAnsi(job.request->content);
     standin::lisp::Interpreter lisp(cad);
     const auto outcome = lisp.EvaluateText(u"(load \"excel_fname\")");
     VR_FUZZ_CHECK(!outcome.error);

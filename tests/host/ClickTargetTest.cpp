@@ -112,7 +112,7 @@ TEST(ClickTarget, APointThatDoesNotShowTheCommandLineIsNeverClicked) {
         EXPECT_EQ(status.failure().message, c.message) << c.name;
         const RecordingDesktop& d = world.fake.desktop;
         EXPECT_EQ(d.Count("MouseInput"), 0u) << c.name;
-        EXPECT_EQ(d.Count("ToolStep"), 0u) << c.name;
+        EXPECT_EQ(d.Count("WriteFile(go.lsp)"), 0u) << c.name;
         EXPECT_EQ(d.Count("OpenClipboard"), 0u) << c.name; // the user's clipboard kept
         EXPECT_EQ(d.Count("SetCursorPos(405,565)") > 0, c.cursorMoved) << c.name;
         ExpectDesktopBack(d, c.name);

@@ -119,11 +119,11 @@ TEST(DimensionRequest, PlanCarriesTheRequestAndTheRoutine) {
         const ToolPlanOrFailure plan = GaugereadPlan(c.commandLine);
         ASSERT_TRUE(std::holds_alternative<ToolJobPlan>(plan)) << Utf8FromText(c.commandLine);
         const ToolJobPlan& job = std::get<ToolJobPlan>(plan);
-        ASSERT_TRUE(job.requestFile);
-        EXPECT_EQ(job.requestFile->fileName, u"excel_fname.lsp");
-        EXPECT_EQ(job.requestFile->content, c.requestFile);
+        ASSERT_TRUE(job.request);
+        EXPECT_EQ(job.request->fileName, u"excel_fname.lsp");
+        EXPECT_EQ(job.request->content, c.requestFile);
         EXPECT_EQ(job.loadCommand, c.loadCommand);
-        EXPECT_FALSE(job.toolStep);
+        EXPECT_FALSE(job.script);
         EXPECT_FALSE(job.emptyClipboardAfterPaste); // the load command stays on the clipboard
     }
 }
@@ -131,16 +131,18 @@ TEST(DimensionRequest, PlanCarriesTheRequestAndTheRoutine) {
 TEST(DimensionRequest, RequestIsWrittenBeforeTheDelayFileIsRead) {
     test::FakeToolServices fake;
     ToolRun run{fake.Services(), u"gaugeread", u"C:\\T"};
-    const ToolJobPlan plan = std::get<ToolJobPlan>(GaugereadPlan(u"g.exe -3 1 1 x.xlsm"));
-    const int exitCode = RunEntrySequence(
-        run,
-        [&](ToolRun&) -> Status {
-            EXPECT_EQ(fake.files.writes, std::vector<Text>{u"C:\\T\\excel_fname.lsp"});
-            EXPECT_EQ(fake.files.reads, std::vector<Text>{u"C:\\T\\delay.dat"});
-            return Status::Ok();
-        },
-        [&](ToolRun& r) { return WriteRequestFile(r, plan); });
-    EXPECT_EQ(exitCode, 0);
+    fake.files.files[u"C:\\T\\delay.dat"] = "5";
+    std::optional<std::vector<Text>> readsBeforeWrite;
+    fake.files.beforeWrite = [&](TextView) {
+        readsBeforeWrite = fake.files.reads;
+    };
+    // No settings file: the job stops at its first step, after delay.dat.
+    EXPECT_EQ(RunToolProgram(run, GaugereadPlan(u"g.exe -3 1 1 x.xlsm")),
+              ExitCodeOf(StopKind::Settings));
+    ASSERT_TRUE(readsBeforeWrite);
+    EXPECT_TRUE(readsBeforeWrite->empty());
+    EXPECT_EQ(fake.files.writes, std::vector<Text>{u"C:\\T\\excel_fname.lsp"});
+    EXPECT_EQ(fake.files.reads, std::vector<Text>{u"C:\\T\\delay.dat"});
     EXPECT_TRUE(fake.files.files.count(u"C:\\T\\excel_fname.lsp"));
 }
 

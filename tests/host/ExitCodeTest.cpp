@@ -52,39 +52,37 @@ TEST(ExitCode, CodesAreDistinctAndNeverLookLikeSuccessOrARunningProcess) {
     }
 }
 
+// What a tool's wWinMain hands its entry sequence.
+struct Program {
+    ToolPlanOrFailure plan;
+    ScriptReader readScript;
+};
+
 // One tool run over the recording fake, from the entry sequence on.
 struct ProgramRun {
     JobWorld world;
-    ToolPlanOrFailure plan;
+    Program program;
 
-    explicit ProgramRun(ToolPlanOrFailure toolPlan) : plan(std::move(toolPlan)) {
+    explicit ProgramRun(Program toolProgram) : program(std::move(toolProgram)) {
         world.fake.files.files[u"C:\\Tools\\delay.dat"] = "5";
         world.fake.files.files[u"C:\\Tools\\senten.txt"] = "node\r\n1,2\r\n";
         world.fake.files.files[u"C:\\Tools\\mojidata.txt"] = "2.5 0\r\nA1\r\n";
     }
-    int Run() { return RunToolProgram(world.run, plan); }
+    int Run() { return RunToolProgram(world.run, program.plan, program.readScript); }
 };
 
-ToolPlanOrFailure Pinmark() {
-    return ToolJobPlan{.buildScript = pinmark::BuildPointLineScript,
-                       .loadCommand = LoadCommandFor(u"go"),
-                       .emptyClipboardAfterPaste = true};
+Program Pinmark() {
+    return {ToolJobPlan{.loadCommand = LoadCommandFor(u"go"), .emptyClipboardAfterPaste = true},
+            pinmark::BuildPointLineScript};
 }
 
-ToolPlanOrFailure Labelpen() {
-    return ToolJobPlan{.buildScript = labelpen::BuildTextPlacementScript,
-                       .loadCommand = LoadCommandFor(u"go"),
-                       .emptyClipboardAfterPaste = true};
+Program Labelpen() {
+    return {ToolJobPlan{.loadCommand = LoadCommandFor(u"go"), .emptyClipboardAfterPaste = true},
+            labelpen::BuildTextPlacementScript};
 }
 
-ToolPlanOrFailure Gaugeread(const char16_t* commandLine = u"g.exe +1 12 5 C:\\b.xlsm") {
-    return gaugeread::GaugereadPlan(commandLine);
-}
-
-// A plan whose tool step throws what nobody foresaw.
-ToolPlanOrFailure Throwing() {
-    return ToolJobPlan{.toolStep = [](FileAccess&, TextView) -> Status { throw std::bad_alloc(); },
-                       .loadCommand = LoadCommandFor(u"go")};
+Program Gaugeread(const char16_t* commandLine = u"g.exe +1 12 5 C:\\b.xlsm") {
+    return {gaugeread::GaugereadPlan(commandLine), nullptr};
 }
 
 void SetIni(JobWorld& w, const char* key, const char* value) {
@@ -94,7 +92,7 @@ void SetIni(JobWorld& w, const char* key, const char* value) {
 TEST(ExitCode, EachStopEndsTheProcessWithTheCodeOfItsKind) {
     struct Case {
         const char* name;
-        std::function<ToolPlanOrFailure()> plan;
+        std::function<Program()> program;
         std::function<void(JobWorld&)> arrange;
         int code;
     };
@@ -164,10 +162,17 @@ TEST(ExitCode, EachStopEndsTheProcessWithTheCodeOfItsKind) {
          [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].enabled = false; }, 11},
         {"focus not taken by the click", gaugeread,
          [](JobWorld& w) { w.fake.desktop.clicksTakeFocus = false; }, 11},
-        {"out of memory", Throwing, nothing, 1},
+        // The script's write throws what nobody foresaw.
+        {"out of memory", Pinmark,
+         [](JobWorld& w) {
+             w.fake.files.beforeWrite = [](TextView) {
+                 throw std::bad_alloc();
+             };
+         },
+         1},
     };
     for (const Case& c : cases) {
-        ProgramRun run(c.plan());
+        ProgramRun run(c.program());
         c.arrange(run.world);
         EXPECT_EQ(run.Run(), c.code) << c.name;
         // A stop is told once, by the tool; a pasted run shows nothing.

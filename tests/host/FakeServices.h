@@ -6,6 +6,7 @@
 #include "window/InstanceEntries.h"
 
 #include <cstring>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -38,6 +39,9 @@ class FakeFiles final : public FileAccess {
     }
     bool FileExists(TextView path) override { return files.contains(Text(path)); }
     FileWrite ReplaceWholeFile(TextView path, BytesView bytes) override {
+        if (beforeWrite) {
+            beforeWrite(path);
+        }
         writes.emplace_back(path);
         if (failWrites) {
             return {.reason = u"ディスクに空き領域が不足しています。"};
@@ -49,6 +53,9 @@ class FakeFiles final : public FileAccess {
     std::vector<Text> reads;
     std::vector<Text> writes;
     bool failWrites = false;
+    // Called as each write begins: the services below record it among the
+    // desktop's calls; a test may make it throw.
+    std::function<void(TextView path)> beforeWrite;
 };
 
 // Behaves as GetPrivateProfileStringA does for the cases the tools meet: the
@@ -143,7 +150,17 @@ class FakeMainWindow final : public ToolMainWindow {
     std::vector<Text> history;
 };
 
+// A write is recorded among the desktop's calls by the file's name, as
+// "WriteFile(go.lsp)", so that a table shows where in the run it came.
 struct FakeToolServices {
+    FakeToolServices() {
+        files.beforeWrite = [this](TextView path) {
+            const TextView name = path.substr(path.rfind(u'\\') + 1);
+            desktop.Record("WriteFile(" + Utf8FromText(name) + ")");
+        };
+    }
+    FakeToolServices(const FakeToolServices&) = delete;
+    FakeToolServices& operator=(const FakeToolServices&) = delete;
     RecordingDesktop desktop;
     FakeFiles files;
     FakeProfiles profiles;

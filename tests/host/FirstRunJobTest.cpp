@@ -21,7 +21,7 @@ const ReportPlace kReport{u"C:\\Tools\\cadwindows.txt"};
 void ExpectDesktopUntouched(const test::RecordingDesktop& desktop, const char* name) {
     for (const char* touch :
          {"SetForegroundWindow", "OpenIcon", "SetWindowPos", "SetCursorPos", "ClipCursor",
-          "MouseInput", "OpenClipboard", "SendInput", "ToolStep"}) {
+          "MouseInput", "OpenClipboard", "SendInput", "WriteFile(go.lsp)"}) {
         EXPECT_EQ(desktop.Count(touch), 0u) << name << ": " << touch;
     }
 }
@@ -151,7 +151,7 @@ TEST(FirstRunJob, ReportThatCannotBeWrittenIsSaid) {
 TEST(FirstRunJob, SuccessfulRunWritesNoReport) {
     JobWorld world;
     EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok());
-    EXPECT_TRUE(world.fake.files.writes.empty());
+    EXPECT_EQ(world.fake.files.writes, std::vector<Text>{u"C:\\Tools\\go.lsp"}); // the script only
 }
 
 // The driven CAD (the last one found) has no command area; the search in
@@ -213,7 +213,7 @@ TEST(FirstRunJob, ElevatedCadStopsBeforeTheDesktopIsTouched) {
             ExpectDesktopUntouched(world.fake.desktop, c.name);
             EXPECT_TRUE(world.fake.files.writes.empty()) << c.name;
         } else {
-            EXPECT_EQ(world.fake.desktop.Count("ToolStep"), 1u) << c.name;
+            EXPECT_EQ(world.fake.desktop.Count("WriteFile(go.lsp)"), 1u) << c.name;
         }
         EXPECT_EQ(world.fake.desktop.Count("ProcessIntegrityLevel(4)"), 1u) << c.name;
     }

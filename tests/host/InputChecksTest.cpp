@@ -34,7 +34,7 @@ TEST(IsLispNumber, AcceptsWhatTheAutoLispReaderReadsAsOneNumber) {
 TEST(InputChecks, AWriteFailureSaysWhy) {
     test::FakeToolServices fake;
     fake.files.failWrites = true;
-    const Status status = WriteToolOutputFile(fake.files, u"C:\\T", u"go.lsp", "x");
+    const Status status = WriteToolOutputFile(fake.files, u"C:\\T", ToolOutputFile{u"go.lsp", "x"});
     ASSERT_FALSE(status.ok());
     EXPECT_EQ(status.failure().message,
               u"go.lsp を書き込めませんでした（ディスクに空き領域が不足して"
@@ -47,15 +47,14 @@ TEST(InputChecks, AWriteFailureSaysWhy) {
 // before the desktop is touched, and written only at the tool step.
 struct PinmarkProgram {
     test::JobWorld world;
-    ToolJobPlan plan{.buildScript = pinmark::BuildPointLineScript,
-                     .loadCommand = LoadCommandFor(u"go")};
+    ToolJobPlan plan{.loadCommand = LoadCommandFor(u"go")};
 
     int Run(const Bytes& senten) {
         world.fake.files.files[u"C:\\Tools\\delay.dat"] = "5";
         world.fake.files.files[u"C:\\Tools\\senten.txt"] = senten;
         world.fake.files.files[u"C:\\Tools\\go.lsp"] = "old";
         world.fake.desktop.clipboard = "user's text";
-        return RunToolProgram(world.run, plan);
+        return RunToolProgram(world.run, plan, pinmark::BuildPointLineScript);
     }
 };
 

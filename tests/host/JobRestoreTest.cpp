@@ -57,7 +57,7 @@ TEST(JobRestore, UnreadableCommandAreaStopsBeforeTheCursorIsTouched) {
     ASSERT_FALSE(status.ok());
     EXPECT_EQ(status.failure().message, CommandAreaUnreadableMessage(u"Command Line"));
     for (const char* touch : {"SetWindowPos", "SetCursorPos", "ClipCursor", "MouseInput",
-                              "OpenClipboard", "SendInput", "ToolStep"}) {
+                              "OpenClipboard", "SendInput", "WriteFile(go.lsp)"}) {
         EXPECT_EQ(world.fake.desktop.Count(touch), 0u) << touch;
     }
     EXPECT_EQ(world.fake.desktop.clip, test::RecordingDesktop::kWholeScreen);

@@ -56,8 +56,9 @@ TEST(JobSafety, NothingIsTypedIntoAnotherProgramWhenTheCadGoesPartWay) {
         {"closed before the click", "SetWindowPos(0x100,-1", CloseCad, false},
         {"another window in front before the click", "ClipCursor(100", EditorToFront, false},
         {"closed after the click", "MouseInput(4)", CloseCad, true},
-        {"another window in front after the click", "ToolStep", EditorToFront, true},
-        {"nothing in front", "ToolStep", [](test::RecordingDesktop& d) { d.foreground = 0; }, true},
+        {"another window in front after the click", "WriteFile(go.lsp)", EditorToFront, true},
+        {"nothing in front", "WriteFile(go.lsp)",
+         [](test::RecordingDesktop& d) { d.foreground = 0; }, true},
     };
     for (const Case& c : cases) {
         SafetyWorld world;
@@ -75,7 +76,8 @@ TEST(JobSafety, NothingIsTypedIntoAnotherProgramWhenTheCadGoesPartWay) {
 
 TEST(JobSafety, AnOwnedWindowOfTheCadInFrontIsStillTheCad) {
     SafetyWorld world;
-    world.At("ToolStep", [](test::RecordingDesktop& d) { d.foreground = JobWorld::kText; });
+    world.At("WriteFile(go.lsp)",
+             [](test::RecordingDesktop& d) { d.foreground = JobWorld::kText; });
     EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok());
     EXPECT_EQ(world.fake.desktop.Count("SendInput"), 4u);
 }
@@ -181,12 +183,10 @@ TEST(JobSafety, AnExceptionPutsTheDesktopBackBeforeTheMessage) {
     };
     for (const auto& [fault, message] : cases) {
         JobWorld world;
-        ToolJobPlan plan = world.Plan();
-        plan.toolStep = [&](FileAccess&, TextView) -> Status {
+        world.fake.files.beforeWrite = [&](TextView) {
             fault();
-            return Status::Ok();
         };
-        const Status status = RunToolJob(world.run, plan);
+        const Status status = RunToolJob(world.run, world.Plan());
         ASSERT_FALSE(status.ok());
         EXPECT_EQ(status.failure().message, message);
         EXPECT_EQ(world.fake.desktop.cursor, (ScreenPoint{10, 20}));

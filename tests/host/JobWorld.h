@@ -47,12 +47,9 @@ struct JobWorld {
         d.windows[0x310] = {"Command Line", {}, {0, 0, 10, 10}};
     }
 
-    // The pinmark job with a tool step that only records itself.
-    ToolJobPlan Plan(bool emptyAfterPaste = true) {
-        return ToolJobPlan{.toolStep = [this](FileAccess&, TextView) -> Status {
-                               fake.desktop.Record("ToolStep");
-                               return toolStepFailure;
-                           },
+    // The pinmark job with a small script, written at the tool step.
+    static ToolJobPlan Plan(bool emptyAfterPaste = true) {
+        return ToolJobPlan{.script = ToolOutputFile{u"go.lsp", "(princ)\r\n"},
                            .loadCommand = LoadCommandFor(u"go"),
                            .emptyClipboardAfterPaste = emptyAfterPaste};
     }
@@ -62,8 +59,6 @@ struct JobWorld {
     void Discover() {
         DiscoverCadInstances(run.services.desktop, run.settings, run.discovery, run.window);
     }
-
-    Status toolStepFailure = Status::Ok();
 };
 
 } // namespace vr::test

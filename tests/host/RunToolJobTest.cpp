@@ -50,7 +50,7 @@ const Calls kWholeRun = {
     "CloseClipboard",
     "PumpMessages",
     "Sleep(60)",
-    "ToolStep",
+    "WriteFile(go.lsp)",
     "OpenClipboard(0x900)",
     "EmptyClipboard",
     "SetClipboardText(<ESC>(load \"go\")<CR><LF>)",
@@ -176,7 +176,7 @@ TEST(RunToolJob, GaugereadHasNoToolStepAndNoSecondEmptying) {
                                                   .emptyClipboardAfterPaste = false})
                     .ok());
     Calls expected = kWholeRun;
-    std::erase(expected, "ToolStep");
+    std::erase(expected, "WriteFile(go.lsp)");
     *std::find(expected.begin(), expected.end(), "SetClipboardText(<ESC>(load \"go\")<CR><LF>)") =
         "SetClipboardText(<ESC>(load \"qvpos\")<CR><LF>)";
     // Step 17 (the last open/empty/close, pump and long wait) is left out.
@@ -264,16 +264,19 @@ TEST(RunToolJob, CallThatNeverSucceedsIsBoundedAndTheDesktopPutBack) {
               (Calls{"MapVirtualKeyA(17,0)", "SendInput(1,17,29,3,0,0)",
                      "ClipCursor(0,0,1280,1024)", "SetCursorPos(10,20)",
                      "SetWindowPos(0x100,-2,67)", "GetCursorPos", "ReleaseRunLock"}));
-    EXPECT_EQ(world.fake.desktop.Count("ToolStep"), 1u);
+    EXPECT_EQ(world.fake.desktop.Count("WriteFile(go.lsp)"), 1u);
 }
 
 TEST(RunToolJob, ToolStepFailurePutsTheDesktopBackAndPastesNothing) {
     JobWorld world;
-    world.toolStepFailure = Failure{StopKind::Input, u"senten.txt が空です"};
+    world.fake.files.failWrites = true;
     const Status status = RunToolJob(world.run, world.Plan());
     ASSERT_FALSE(status.ok());
-    EXPECT_EQ(status.failure().message, u"senten.txt が空です");
-    EXPECT_EQ(After(world.fake.desktop.JobCalls(), "ToolStep"),
+    EXPECT_EQ(status.failure().kind, StopKind::OutputUnwritable);
+    EXPECT_EQ(status.failure().message,
+              OutputFileUnwritableMessage(u"go.lsp", u"C:\\Tools\\go.lsp",
+                                          u"ディスクに空き領域が不足しています。"));
+    EXPECT_EQ(After(world.fake.desktop.JobCalls(), "WriteFile(go.lsp)"),
               (Calls{"ClipCursor(0,0,1280,1024)", "SetCursorPos(10,20)",
                      "SetWindowPos(0x100,-2,67)", "GetCursorPos", "ReleaseRunLock"}));
     EXPECT_EQ(world.fake.desktop.Count("SendInput"), 0u);
@@ -283,9 +286,7 @@ TEST(RunToolJob, MessageComesAfterTheDesktopIsBack) {
     JobWorld world;
     world.fake.files.files[u"C:\\Tools\\delay.dat"] = "5";
     world.fake.desktop.failures["SetWindowPos(-1)"] = -1;
-    const auto plan = world.Plan();
-    EXPECT_EQ(RunEntrySequence(world.run, [&](ToolRun& r) { return RunToolJob(r, plan); }),
-              ExitCodeOf(StopKind::CadNotAnswering));
+    EXPECT_EQ(RunToolProgram(world.run, world.Plan()), ExitCodeOf(StopKind::CadNotAnswering));
     // Stopped at the topmost step: only the topmost state needed putting back.
     EXPECT_EQ(After(world.fake.desktop.JobCalls(), "SetWindowPos(0x100,-1,3)"),
               (Calls{"PumpMessages", "SetWindowPos(0x100,-2,67)", "ReleaseRunLock",
@@ -301,9 +302,7 @@ TEST(RunToolJob, MainWindowThatCannotBeCreatedIsReportedOnceWhereEveryStopIs) {
     JobWorld world;
     world.fake.files.files[u"C:\\Tools\\delay.dat"] = "5";
     world.fake.mainWindow.createError = 1400;
-    const auto plan = world.Plan();
-    EXPECT_EQ(RunEntrySequence(world.run, [&](ToolRun& r) { return RunToolJob(r, plan); }),
-              ExitCodeOf(StopKind::Unexpected));
+    EXPECT_EQ(RunToolProgram(world.run, world.Plan()), ExitCodeOf(StopKind::Unexpected));
     ASSERT_EQ(world.fake.messages.shown.size(), 1u);
     EXPECT_EQ(world.fake.messages.shown[0].text, WindowNotCreatedMessage(u"VadoRariri", 1400));
     EXPECT_EQ(world.fake.messages.shown[0].caption, u"pinmark");
@@ -314,20 +313,14 @@ TEST(RunToolJob, MainWindowThatCannotBeCreatedIsReportedOnceWhereEveryStopIs) {
 // The settings are read through the ANSI code page: in a folder whose name
 // it cannot write, every setting would take its default and the user would
 // be told that no CAD runs. The run says which character is the problem.
-TEST(RunEntrySequence, AProgramFolderTheCodePageCannotWriteIsNamedWithItsCharacter) {
+TEST(RunToolProgram, AProgramFolderTheCodePageCannotWriteIsNamedWithItsCharacter) {
     for (const Text& character : {Text(u"鷗"), Text(u"\U0002000B")}) {
         FakeToolServices fake;
         const Text folder = u"C:\\Users\\森" + character + u"外\\Tools";
         ToolRun run{fake.Services(), u"pinmark", folder};
-        bool jobRan = false;
-        EXPECT_EQ(RunEntrySequence(run,
-                                   [&](ToolRun&) {
-                                       jobRan = true;
-                                       return Status::Ok();
-                                   }),
-                  ExitCodeOf(StopKind::Settings));
-        EXPECT_FALSE(jobRan);
-        EXPECT_TRUE(fake.files.reads.empty()); // not even delay.dat
+        EXPECT_EQ(RunToolProgram(run, test::JobWorld::Plan()), ExitCodeOf(StopKind::Settings));
+        EXPECT_EQ(fake.desktop.calls, Calls{"MessageBox(pinmark)"}); // the job never started
+        EXPECT_TRUE(fake.files.reads.empty());                       // not even delay.dat
         ASSERT_EQ(fake.messages.shown.size(), 1u);
         const Text& message = fake.messages.shown[0].text;
         EXPECT_EQ(message, ProgramFolderUnusableMessage(folder, character));
@@ -379,7 +372,7 @@ TEST(RunToolJob, StopsWithoutTouchingTheDesktopWhenTheTargetIsNotUsable) {
         EXPECT_EQ(status.failure().message, c.message) << c.name;
         for (const char* touch :
              {"SetForegroundWindow", "OpenIcon", "SetWindowPos", "SetCursorPos", "ClipCursor",
-              "MouseInput", "OpenClipboard", "SendInput", "ToolStep"}) {
+              "MouseInput", "OpenClipboard", "SendInput", "WriteFile(go.lsp)"}) {
             EXPECT_EQ(world.fake.desktop.Count(touch), 0u) << c.name << ": " << touch;
         }
     }
@@ -391,7 +384,7 @@ TEST(RunToolJob, BusyClipboardIsBoundedAndReported) {
     const Status status = RunToolJob(world.run, world.Plan());
     ASSERT_FALSE(status.ok());
     EXPECT_EQ(status.failure().message, ClipboardBusyMessage());
-    EXPECT_EQ(world.fake.desktop.Count("ToolStep"), 0u);
+    EXPECT_EQ(world.fake.desktop.Count("WriteFile(go.lsp)"), 0u);
     EXPECT_EQ(After(world.fake.desktop.JobCalls(), "SetWindowPos(0x100,-2,67)"),
               (Calls{"GetCursorPos", "ReleaseRunLock"}));
 }

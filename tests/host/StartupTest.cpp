@@ -1,4 +1,5 @@
 #include "FakeServices.h"
+#include "JobWorld.h"
 #include "TestText.h"
 #include "discovery/BaseNameOf.h"
 #include "messages/ToolMessages.h"
@@ -154,26 +155,29 @@ class EntrySequence : public testing::TestWithParam<EntryCase> {};
 
 TEST_P(EntrySequence, ShowsTheDelayMessageOnceThenRunsTheJob) {
     const EntryCase& c = GetParam();
-    FakeToolServices fake;
+    test::JobWorld world;
+    FakeToolServices& fake = world.fake;
+    fake.files.files.erase(u"C:\\Tools\\delay.dat");
     if (c.delayFile) {
         fake.files.files[u"C:\\Tools\\delay.dat"] = *c.delayFile;
     }
-    ToolRun run{fake.Services(), u"pinmark", u"C:\\Tools"};
-    int jobRuns = 0;
-    std::size_t messagesBeforeJob = 0;
-    const int exitCode = RunEntrySequence(run, [&](ToolRun& r) -> Status {
-        ++jobRuns;
-        messagesBeforeJob = fake.messages.shown.size();
-        EXPECT_EQ(r.delayFactor, c.factor);
-        return Status::Ok();
-    });
-    EXPECT_EQ(exitCode, 0);
-    EXPECT_EQ(jobRuns, 1);
+    world.run.delayFactor = 0;
+    // What the run had when the job made its first call.
+    std::optional<std::pair<std::size_t, std::int16_t>> atJobStart;
+    fake.desktop.afterCall = [&](const std::string& call) {
+        if (!atJobStart && call.rfind("MessageBox", 0) != 0) {
+            atJobStart = {fake.messages.shown.size(), world.run.delayFactor};
+        }
+    };
+    EXPECT_EQ(RunToolProgram(world.run, test::JobWorld::Plan()), 0);
+    ASSERT_TRUE(atJobStart);
+    EXPECT_EQ(atJobStart->second, c.factor);
+    EXPECT_EQ(fake.desktop.Count("SendInput(1,86,47,1,0,0)"), 1u); // the job ran once
     if (c.message) {
         ASSERT_EQ(fake.messages.shown.size(), 1u);
         EXPECT_EQ(fake.messages.shown[0].caption, u"pinmark");
         EXPECT_EQ(fake.messages.shown[0].text, kDelayFileMessage);
-        EXPECT_EQ(messagesBeforeJob, 1u);
+        EXPECT_EQ(atJobStart->first, 1u);
     } else {
         EXPECT_TRUE(fake.messages.shown.empty());
     }
@@ -192,16 +196,15 @@ INSTANTIATE_TEST_SUITE_P(DelayFiles, EntrySequence,
                          });
 
 TEST(EntrySequenceFailure, ReportsAFailedJobOnceUnderTheToolsName) {
-    FakeToolServices fake;
+    test::JobWorld world;
+    FakeToolServices& fake = world.fake;
     fake.files.files[u"C:\\Tools\\delay.dat"] = "5";
-    ToolRun run{fake.Services(), u"labelpen", u"C:\\Tools"};
-    const int exitCode = RunEntrySequence(run, [](ToolRun&) -> Status {
-        return Failure{StopKind::Settings, u"失敗しました"};
-    });
-    EXPECT_EQ(exitCode, ExitCodeOf(StopKind::Settings));
+    world.run.toolName = u"labelpen";
+    world.fake.desktop.processes.clear(); // no CAD: the job stops
+    EXPECT_EQ(RunToolProgram(world.run, test::JobWorld::Plan()), ExitCodeOf(StopKind::NoCad));
     ASSERT_EQ(fake.messages.shown.size(), 1u);
     EXPECT_EQ(fake.messages.shown[0].caption, u"labelpen");
-    EXPECT_EQ(fake.messages.shown[0].text, u"失敗しました");
+    EXPECT_EQ(fake.desktop.Count("MessageBox(labelpen)"), 1u);
 }
 
 TEST(RuntimeMessages, DelayFileTextIsExactInCodePage932) {

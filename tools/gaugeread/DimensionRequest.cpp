@@ -75,7 +75,7 @@ ToolPlanOrFailure GaugereadPlan(TextView commandLine) {
         }
     }
     return ToolJobPlan{
-        .requestFile = ToolOutputFile{u"excel_fname.lsp", RequestFile(*request)},
+        .request = ToolOutputFile{u"excel_fname.lsp", RequestFile(*request)},
         .loadCommand = LoadCommandFor(RoutineFor(request->expression)),
         .emptyClipboardAfterPaste = false,
     };

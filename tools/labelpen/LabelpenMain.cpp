@@ -4,8 +4,6 @@
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    vr::RunToolProcess(u"labelpen", vr::ToolJobPlan{
-                                        .buildScript = vr::labelpen::BuildTextPlacementScript,
-                                        .loadCommand = vr::LoadCommandFor(u"go"),
-                                    });
+    vr::RunToolProcess(u"labelpen", vr::ToolJobPlan{.loadCommand = vr::LoadCommandFor(u"go")},
+                       vr::labelpen::BuildTextPlacementScript);
 }

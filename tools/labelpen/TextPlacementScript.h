@@ -1,7 +1,6 @@
 #pragma once
 
 #include "files/ToolFiles.h"
-#include "job/ToolJobPlan.h"
 #include "outcome/Status.h"
 #include "platform/FileAccess.h"
 

@@ -4,8 +4,6 @@
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    vr::RunToolProcess(u"pinmark", vr::ToolJobPlan{
-                                       .buildScript = vr::pinmark::BuildPointLineScript,
-                                       .loadCommand = vr::LoadCommandFor(u"go"),
-                                   });
+    vr::RunToolProcess(u"pinmark", vr::ToolJobPlan{.loadCommand = vr::LoadCommandFor(u"go")},
+                       vr::pinmark::BuildPointLineScript);
 }

@@ -26,10 +26,10 @@ namespace {
 
 // Whatever escapes the job (which puts the desktop back itself) ends the run
 // with a message and a failure exit code, never a silent crash.
-int RunCatchingFaults(ToolRun& run, const ToolPlanOrFailure& plan) {
+int RunCatchingFaults(ToolRun& run, const ToolPlanOrFailure& plan, const ScriptReader& readScript) {
     TextView what;
     try {
-        return RunToolProgram(run, plan);
+        return RunToolProgram(run, plan, readScript);
     } catch (const std::bad_alloc&) {
         what = u"メモリ不足";
     } catch (...) {
@@ -41,7 +41,8 @@ int RunCatchingFaults(ToolRun& run, const ToolPlanOrFailure& plan) {
 
 } // namespace
 
-void RunToolProcess(TextView toolName, const ToolPlanOrFailure& plan) {
+void RunToolProcess(TextView toolName, const ToolPlanOrFailure& plan,
+                    const ScriptReader& readScript) {
     // A crash no handler catches still frees the cursor and the CAD's
     // z-order.
     InstallLastResortFilter();
@@ -55,7 +56,7 @@ void RunToolProcess(TextView toolName, const ToolPlanOrFailure& plan) {
     // Hidden in a tool run, but a command that reaches it still acts on
     // this run's CAD.
     mainWindow.Attach(run.window);
-    const int exitCode = RunCatchingFaults(run, plan);
+    const int exitCode = RunCatchingFaults(run, plan, readScript);
     ExitProcess(static_cast<UINT>(exitCode));
 }
 
