@@ -7,6 +7,10 @@
 namespace vr {
 namespace {
 
+std::int32_t FloorHalf(std::int64_t sum) {
+    return static_cast<std::int32_t>(sum >= 0 ? sum / 2 : -((-sum + 1) / 2));
+}
+
 // A chain of parents longer than this is no window tree.
 constexpr int kMaxDepth = 64;
 
@@ -46,6 +50,11 @@ Failure Unreachable(Text message) {
 }
 
 } // namespace
+
+ScreenPoint ClickPoint(const ScreenRect& rect) {
+    return ScreenPoint{FloorHalf(static_cast<std::int64_t>(rect.left) + rect.right),
+                       FloorHalf(static_cast<std::int64_t>(rect.top) + rect.bottom)};
+}
 
 Status CheckCadTakesInput(const Desktop& desktop, Hwnd mainWindow) {
     if (!desktop.windows.IsWindowEnabled(mainWindow)) {

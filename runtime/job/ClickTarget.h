@@ -14,6 +14,10 @@ inline constexpr RetryPolicy kFocusWait{BetweenAttempts::Nothing, 500, 10};
 // own thread's time (seen under Wine with two CADs on one spot).
 inline constexpr RetryPolicy kRaiseWait{BetweenAttempts::Nothing, 500, 10};
 
+// The point clicked in a rectangle: its centre, each coordinate rounded
+// towards minus infinity.
+[[nodiscard]] ScreenPoint ClickPoint(const ScreenRect& rect);
+
 // Before the CAD is raised: it takes input, its main window enabled. A
 // dialog of the CAD disables it, and the keys would go to the dialog.
 [[nodiscard]] Status CheckCadTakesInput(const Desktop& desktop, Hwnd mainWindow);

@@ -2,7 +2,7 @@
 // palette owned by the main window, or a window deep in a docked panel.
 #include "JobWorld.h"
 #include "TestText.h"
-#include "job/JobInput.h"
+#include "job/ClickTarget.h"
 #include "messages/FirstRunMessages.h"
 
 #include <gtest/gtest.h>

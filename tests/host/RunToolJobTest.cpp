@@ -1,6 +1,6 @@
 #include "JobWorld.h"
 #include "TestText.h"
-#include "job/JobInput.h"
+#include "job/ClickTarget.h"
 #include "messages/FirstRunMessages.h"
 #include "messages/ToolMessages.h"
 #include "messages/WindowMessages.h"

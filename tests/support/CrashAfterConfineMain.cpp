@@ -2,7 +2,7 @@
 // through the tools' own seam, then crashes where nothing catches it: the
 // tools' last-resort filter must put all three back. Ctrl is pressed as the
 // job presses it, with the extended-key flag (the system's right Ctrl).
-#include "job/JobInput.h"
+#include "job/InputEvents.h"
 #include "platform/win32/LastResort.h"
 #include "platform/win32/Win32Desktop.h"
 

@@ -1,6 +1,6 @@
 #include "winsupport/win32/Clipboard.h"
 
-#include "winsupport/core/RetryBounded.h"
+#include "winsupport/core/ClipboardOpen.h"
 #include "winsupport/win32/Handles.h"
 #include "winsupport/win32/MessagePump.h"
 
@@ -8,10 +8,9 @@
 
 namespace vr {
 
-ClipboardGuard::ClipboardGuard(HWND owner, std::uint32_t boundMs) {
+ClipboardGuard::ClipboardGuard(HWND owner) {
     Win32Clock clock;
-    const RetryPolicy policy{BetweenAttempts::Nothing, boundMs, kClipboardOpenPauseMs};
-    open_ = RetryBounded(clock, policy, [&] { return OpenClipboard(owner) != FALSE; });
+    open_ = OpenClipboardRetrying(clock, [&] { return OpenClipboard(owner) != FALSE; });
     if (!open_) {
         holder_ = GetOpenClipboardWindow();
     }

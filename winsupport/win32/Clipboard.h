@@ -11,16 +11,12 @@
 
 namespace vr {
 
-inline constexpr std::uint32_t kClipboardOpenBoundMs = 1000;
-inline constexpr std::uint32_t kClipboardOpenPauseMs = 10;
-
-// The clipboard opened for one use and closed again at the end. Another
-// program may hold it open for a moment, so the open is retried (bounded,
-// with short pauses); when it still fails, Holder() names the window that
-// has it open.
+// The clipboard opened for one use and closed again at the end. The open is
+// retried as OpenClipboardRetrying does; when it still fails, Holder() names
+// the window that has it open.
 class ClipboardGuard : NonCopyable {
   public:
-    explicit ClipboardGuard(HWND owner, std::uint32_t boundMs = kClipboardOpenBoundMs);
+    explicit ClipboardGuard(HWND owner);
     ~ClipboardGuard();
     [[nodiscard]] bool IsOpen() const { return open_; }
     [[nodiscard]] HWND Holder() const { return holder_; }
