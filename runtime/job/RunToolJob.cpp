@@ -13,9 +13,7 @@ Status LoadSettingsStep(ToolRun& run) {
     run.settingsFolder = SettingsFolderOf(run.programFolder);
     // Without the file every setting would take its default, and the user
     // would be told that no CAD runs.
-    Text path = run.settingsFolder;
-    path += kSettingsBaseName;
-    path += u".ini";
+    const Text path = SettingsFilePath(run.settingsFolder);
     if (!run.services.files.FileExists(path)) {
         return Failure{StopKind::Settings, SettingsFileMissingMessage(path)};
     }

@@ -1,5 +1,6 @@
 #include "settings/ReadIniString.h"
 
+#include "settings/ToolPaths.h"
 #include "text/AnsiText.h"
 
 #include <algorithm>
@@ -9,9 +10,7 @@ namespace vr {
 
 Text ReadIniString(ProfileAccess& profiles, TextView settingsFolder, TextView baseName,
                    TextView section, TextView key, TextView defaultValue) {
-    Text path(settingsFolder);
-    path += baseName;
-    path += u".ini";
+    const Text path = IniFilePath(settingsFolder, baseName);
     std::array<char, kIniBufferSize> buffer{};
     const std::uint32_t stored = profiles.GetPrivateProfileStringA(
         EncodeAnsi(section), EncodeAnsi(key), EncodeAnsi(defaultValue), buffer.data(),

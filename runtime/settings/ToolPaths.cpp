@@ -1,13 +1,22 @@
 #include "settings/ToolPaths.h"
 
+#include "winsupport/core/PathJoin.h"
+
 namespace vr {
 
 Text SettingsFolderOf(TextView programFolder) {
-    Text folder(programFolder);
-    if (folder.empty() || folder.back() != u'\\') {
-        folder.push_back(u'\\');
-    }
-    return folder;
+    return FolderWithSeparator(programFolder);
+}
+
+Text IniFilePath(TextView settingsFolder, TextView baseName) {
+    Text path(settingsFolder);
+    path += baseName;
+    path += u".ini";
+    return path;
+}
+
+Text SettingsFilePath(TextView settingsFolder) {
+    return IniFilePath(settingsFolder, kSettingsBaseName);
 }
 
 Text ToolFilePath(TextView programFolder, TextView fileName) {

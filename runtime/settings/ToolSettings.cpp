@@ -50,11 +50,9 @@ std::variant<ToolSettings, Failure> LoadToolSettings(ProfileAccess& profiles,
         const std::optional<double> number = LeadingNumber(value);
         const std::optional<std::int32_t> integer = number ? RoundToInt32(*number) : std::nullopt;
         if (!integer) {
-            Text path(settingsFolder);
-            path += kSettingsBaseName;
-            path += u".ini";
             return Failure{StopKind::Settings,
-                           SettingOutOfRangeMessage(path, kSettingsSection, entry.key, value)};
+                           SettingOutOfRangeMessage(SettingsFilePath(settingsFolder),
+                                                    kSettingsSection, entry.key, value)};
         }
         settings.*entry.field = *integer;
     }

@@ -2,6 +2,7 @@
 
 #include "outcome/Status.h"
 #include "platform/ProfileAccess.h"
+#include "settings/ToolPaths.h"
 #include "text/Text.h"
 
 #include <cstdint>
@@ -26,7 +27,6 @@ struct ToolSettings {
     Text CommandClass;
 };
 
-inline constexpr TextView kSettingsBaseName = u"ZuDuv";
 inline constexpr TextView kSettingsSection = u"Main";
 
 // Reads the eight keys in their fixed order from "<settingsFolder>ZuDuv.ini",

@@ -2,17 +2,9 @@
 
 #include "InstallPayload.h"
 #include "SetupMessages.h"
+#include "winsupport/core/PathJoin.h"
 
 namespace vr::setup {
-
-std::u16string JoinPath(std::u16string_view folder, std::u16string_view name) {
-    std::u16string path(folder);
-    if (path.empty() || (path.back() != u'\\' && path.back() != u'/')) {
-        path += u'\\';
-    }
-    path += name;
-    return path;
-}
 
 namespace {
 

@@ -60,8 +60,4 @@ enum class InstallOutcome { Cancelled, CopyFailed, Completed };
 // confirms it, send the user back to the folder browser. The program ends after any outcome.
 InstallOutcome RunInstallation(InstallerPlatform& platform);
 
-// folder + "\" + name, without doubling the backslash of a drive root such
-// as "T:\".
-[[nodiscard]] std::u16string JoinPath(std::u16string_view folder, std::u16string_view name);
-
 } // namespace vr::setup

@@ -2,6 +2,7 @@
 #include "InstallPayload.h"
 #include "Installation.h"
 #include "SetupMessages.h"
+#include "winsupport/core/PathJoin.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     vr::FrmMain mainWindow;
     vr::ToolRun run{vr::ToolServices{desktop.Services(), files, profiles, messages, mainWindow},
                     u"benchmark", vr::Text(folder.begin(), folder.end())};
-    if (vr::LoadSettingsStep(run)) {
+    if (!vr::LoadSettingsStep(run).ok()) {
         std::fputs("settings could not be read\n", stderr);
         return 1;
     }

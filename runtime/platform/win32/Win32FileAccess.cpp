@@ -6,6 +6,7 @@
 #include "winsupport/win32/WideText.h"
 
 #include <string>
+#include <utility>
 
 namespace vr {
 
@@ -14,26 +15,17 @@ std::optional<Bytes> Win32FileAccess::ReadWholeFile(TextView path) {
 }
 
 BoundedRead Win32FileAccess::ReadFileUpTo(TextView path, std::uint64_t maxBytes) {
-    const UniqueHandle file(CreateFileW(WideZ(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    LARGE_INTEGER size{};
-    if (!file.IsValid() || !GetFileSizeEx(file.Get(), &size)) {
-        return {};
+    FileRead read = vr::ReadFileUpTo(WideZ(path), maxBytes);
+    switch (read.status) {
+    case FileRead::Status::Read:
+        return {
+            .status = BoundedRead::Status::Read, .bytes = std::move(read.bytes), .size = read.size};
+    case FileRead::Status::TooLarge:
+        return {.status = BoundedRead::Status::TooLarge, .size = read.size};
+    case FileRead::Status::Missing:
+        break;
     }
-    const auto bytes = static_cast<std::uint64_t>(size.QuadPart);
-    if (bytes > maxBytes) {
-        return {.status = BoundedRead::Status::TooLarge, .size = bytes};
-    }
-    BoundedRead read{.status = BoundedRead::Status::Read};
-    read.bytes.resize(static_cast<std::size_t>(bytes));
-    DWORD count = 0;
-    if (!read.bytes.empty() &&
-        (!ReadFile(file.Get(), read.bytes.data(), static_cast<DWORD>(bytes), &count, nullptr) ||
-         count != bytes)) {
-        return {};
-    }
-    read.size = bytes;
-    return read;
+    return {};
 }
 
 bool Win32FileAccess::FileExists(TextView path) {
