@@ -151,6 +151,11 @@ TEST(Discovery, DocumentNameFromTitle) {
         {u"", u""},
         {u"NoDashTitle", u"DashTitl"},
         {u"X - [a-b.dwg]", u"a-b.dwg"},
+        // A character outside the Basic Multilingual Plane counts as one.
+        {u"NoDash\U0001F600", u"Dash"},
+        {u"X-[\U0001F600a]", u"a"},
+        {u"X - [\U00020B9F.dwg\U0001F600", u"\U00020B9F.dwg"},
+        {u"X-\U0001F600\U0001F600", u""},
     };
     for (const auto& [title, name] : cases) {
         EXPECT_EQ(DocumentNameFromTitle(title), name) << Utf8FromText(title);
