@@ -1,10 +1,5 @@
 #include "discovery/CadInstances.h"
 
-#include "text/AnsiText.h"
-
-#include <algorithm>
-#include <vector>
-
 namespace vr {
 namespace {
 
@@ -26,15 +21,7 @@ std::size_t AfterCharacter(TextView text, std::size_t index) {
 } // namespace
 
 Text GetWindowCaption(WindowTree& tree, Hwnd window) {
-    const std::int32_t length = tree.GetWindowTextLengthA(window);
-    if (length <= 0) {
-        return {};
-    }
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    const std::int32_t copied = tree.GetWindowTextA(window, buffer.data(), length + 1);
-    const std::size_t stored = copied > 0 ? static_cast<std::size_t>(copied) : 0;
-    const BytesView bytes(buffer.data(), std::min<std::size_t>(stored, length));
-    return DecodeAnsiPrefix(bytes.substr(0, bytes.find('\0')), static_cast<std::size_t>(length));
+    return tree.GetWindowTitle(window);
 }
 
 Text DocumentNameFromTitle(TextView title) {

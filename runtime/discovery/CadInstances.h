@@ -30,8 +30,8 @@ struct DiscoveryState {
     Hwnd LastCommandWindow = 0;
 };
 
-// The title of a window read by bytes in the ANSI code page; empty when it
-// has none.
+// The whole title of a window, as the system keeps it; empty when it has
+// none.
 [[nodiscard]] Text GetWindowCaption(WindowTree& tree, Hwnd window);
 
 // The drawing name cut from a CAD main window title: from the third

@@ -172,7 +172,7 @@ TEST(RealSeam, AHungThreadIsWaitedForOnceAndThenGivenUpOnAtOnce) {
     start = GetTickCount();
     EXPECT_FALSE(windows.SetWindowPos(window, kHwndNotTopmost, kSwpNoSizeNoMoveShow));
     EXPECT_FALSE(windows.OpenIcon(window));
-    EXPECT_EQ(tree.GetWindowTextLengthA(window), 0); // read as untitled
+    EXPECT_EQ(tree.GetWindowTitle(window), u""); // read as untitled
     EXPECT_LT(GetTickCount() - start, 300u);
     // Posted, not waited for.
     start = GetTickCount();
