@@ -113,6 +113,26 @@ TEST(FirstRunJob, EachStopNamesWhatWasSeenAndWritesTheReport) {
          NoCommandAreaFirstRunMessage(u"Command Line", u"", {u"Command"},
                                       {{u"CommandCaption", u"Command"}}, kReport),
          u"CommandCaption=Command\r\n"},
+        // The settings file is in the ANSI code page: a title with a
+        // character it has no form for is quoted as it is, but no line that
+        // could not be written there is proposed.
+        {"a product name the settings file cannot hold",
+         [](JobWorld& w) {
+             w.fake.desktop.windows[JobWorld::kMain].title = u"CAD\u00e9 2024 - [a.dwg]";
+         },
+         NoMainWindowFirstRunMessage(u"acad", u"CAD 2024",
+                                     {u"CAD Text Window - a.dwg", u"CAD\u00e9 2024 - [a.dwg]"}, {},
+                                     kReport),
+         u"（提案できる行はありません）\r\n"},
+        {"a command area title the settings file cannot hold",
+         [](JobWorld& w) {
+             auto& d = w.fake.desktop;
+             d.windows[JobWorld::kMainCommand].title = u"Command\U00020B9F";
+             d.windows[JobWorld::kMainInput].className = "Edit";
+             d.windows[JobWorld::kTextCommand].title = u"";
+         },
+         NoCommandAreaFirstRunMessage(u"Command Line", u"", {u"Command\U00020B9F"}, {}, kReport),
+         u"（提案できる行はありません）\r\n"},
     };
     for (const Case& c : cases) {
         JobWorld world;
