@@ -1,6 +1,7 @@
 #include "diagnosis/FirstRunProposals.h"
 
 #include "discovery/BaseNameOf.h"
+#include "text/AnsiText.h"
 
 #include <algorithm>
 #include <span>
@@ -208,7 +209,10 @@ FirstRunFindings FindMainWindowTitles(const SurveyedProcess& process) {
         }
         AddOnce(findings.quoted, OnOneLine(window.title));
         if (findings.proposal.empty()) {
-            if (const auto product = ProductOfMainTitle(window.title)) {
+            // A value the settings file (ANSI code page) cannot hold is
+            // never proposed: no line written there could match it.
+            if (const auto product = ProductOfMainTitle(window.title);
+                product && IsAnsiEncodable(*product)) {
                 findings.proposal.push_back({u"MainCaption", *product});
                 findings.sources.push_back({process.processId, window.handle, u"MainCaption"});
             }
@@ -264,7 +268,7 @@ FirstRunFindings FindCommandLineCandidates(const SurveyedProcess& process, Hwnd 
     if (knownClass) {
         findings.proposal.push_back({u"CommandClass", knownClass->className});
         findings.sources.push_back({process.processId, knownClass->handle, u"CommandClass"});
-    } else if (caption) {
+    } else if (caption && IsAnsiEncodable(caption->title)) {
         findings.proposal.push_back({u"CommandCaption", caption->title});
         findings.sources.push_back({process.processId, caption->handle, u"CommandCaption"});
     }

@@ -1,35 +1,46 @@
 #include "discovery/CadInstances.h"
 
-#include "text/AnsiText.h"
-
-#include <algorithm>
-#include <vector>
-
 namespace vr {
+namespace {
+
+bool IsHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool IsLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// The index after the character that starts at index.
+std::size_t AfterCharacter(TextView text, std::size_t index) {
+    const bool pair =
+        index + 1 < text.size() && IsHighSurrogate(text[index]) && IsLowSurrogate(text[index + 1]);
+    return index + (pair ? 2 : 1);
+}
+
+} // namespace
 
 Text GetWindowCaption(WindowTree& tree, Hwnd window) {
-    const std::int32_t length = tree.GetWindowTextLengthA(window);
-    if (length <= 0) {
-        return {};
-    }
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    const std::int32_t copied = tree.GetWindowTextA(window, buffer.data(), length + 1);
-    const std::size_t stored = copied > 0 ? static_cast<std::size_t>(copied) : 0;
-    const BytesView bytes(buffer.data(), std::min<std::size_t>(stored, length));
-    return DecodeAnsiPrefix(bytes.substr(0, bytes.find('\0')), static_cast<std::size_t>(length));
+    return tree.GetWindowTitle(window);
 }
 
 Text DocumentNameFromTitle(TextView title) {
     const std::size_t dash = title.find(u'-');
-    // 1-based position of the dash (0 without one), then skip the dash, the
-    // blank and the opening character: the name starts at 1-based p + 3.
-    const std::size_t p = dash == TextView::npos ? 0 : dash + 1;
-    const std::size_t start = p + 2; // 0-based
+    // From the character after the first dash (from the first character
+    // without a dash), skip two characters: the blank and the opening one.
+    std::size_t start = dash == TextView::npos ? 0 : dash + 1;
+    for (int skipped = 0; skipped < 2 && start < title.size(); ++skipped) {
+        start = AfterCharacter(title, start);
+    }
     if (start >= title.size()) {
         return {};
     }
-    const TextView remainder = title.substr(start);
-    return Text(remainder.substr(0, remainder.size() - 1));
+    TextView remainder = title.substr(start);
+    const std::size_t last = remainder.size() - 1;
+    const bool pairAtEnd =
+        last > 0 && IsLowSurrogate(remainder[last]) && IsHighSurrogate(remainder[last - 1]);
+    remainder.remove_suffix(pairAtEnd ? 2 : 1);
+    return Text(remainder);
 }
 
 } // namespace vr

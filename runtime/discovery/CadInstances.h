@@ -30,12 +30,14 @@ struct DiscoveryState {
     Hwnd LastCommandWindow = 0;
 };
 
-// The title of a window read by bytes in the ANSI code page; empty when it
-// has none.
+// The whole title of a window, as the system keeps it; empty when it has
+// none.
 [[nodiscard]] Text GetWindowCaption(WindowTree& tree, Hwnd window);
 
 // The drawing name cut from a CAD main window title: from the third
-// character after the first "-" to the end, without the last character.
+// character after the first "-" to the end, without the last character. A
+// character outside the Basic Multilingual Plane (a surrogate pair) counts
+// as one, so that no cut leaves half of one.
 [[nodiscard]] Text DocumentNameFromTitle(TextView title);
 
 } // namespace vr

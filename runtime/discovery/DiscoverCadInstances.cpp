@@ -49,10 +49,10 @@ class Discovery {
 
     void ExamineTopLevelWindow(Hwnd window) {
         CadInstance& row = state_.InstanceTable.back();
-        if (tree_.GetWindowTextLengthA(window) <= 0) {
+        const Text title = GetWindowCaption(tree_, window);
+        if (title.empty()) {
             return;
         }
-        const Text title = GetWindowCaption(tree_, window);
         if (StartsWith(title, settings_.MainCaption)) {
             row.DocumentName = DocumentNameFromTitle(title);
             row.MainWindow = window;

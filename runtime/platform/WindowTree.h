@@ -8,21 +8,20 @@
 namespace vr {
 
 // The windows of a thread and the descendants of a window, with their
-// titles read by bytes in the ANSI code page. Another program's titles are
-// read as the window manager keeps them, without waiting on the program, so
-// a title read never goes unanswered. A window of the tool's own process is
-// asked for its title; when its thread does not answer within a few
-// seconds, the window reads as untitled, so that nothing the tool reads can
-// hang it.
+// titles as the program's own text. Another program's titles are read as
+// the window manager keeps them, without waiting on the program, so a title
+// read never goes unanswered. A window of the tool's own process is asked
+// for its title; when its thread does not answer within a few seconds, the
+// window reads as untitled, so that nothing the tool reads can hang it.
 
 class WindowTree : NonCopyable {
   public:
     virtual ~WindowTree() = default;
     [[nodiscard]] virtual std::vector<Hwnd> EnumThreadWindows(std::uint32_t threadId) = 0;
     [[nodiscard]] virtual std::vector<Hwnd> EnumChildWindows(Hwnd parent) = 0;
-    [[nodiscard]] virtual std::int32_t GetWindowTextLengthA(Hwnd window) = 0;
-    [[nodiscard]] virtual std::int32_t GetWindowTextA(Hwnd window, char* buffer,
-                                                      std::int32_t size) = 0;
+    // The window's whole title in UTF-16, as the system keeps it (no code
+    // page in between); empty when it has none or is gone.
+    [[nodiscard]] virtual Text GetWindowTitle(Hwnd window) = 0;
 
     // What the window report and the command-line class search read of a
     // window. None of them sends a message to the window's program, so none

@@ -24,7 +24,7 @@ std::string Golden(const std::string& name) {
 struct ReportWorld {
     test::RecordingDesktop desktop;
 
-    void Window(Hwnd handle, std::string className, std::string title, ScreenRect rect,
+    void Window(Hwnd handle, std::string className, Text title, ScreenRect rect,
                 std::vector<Hwnd> children = {}, std::int32_t id = 0, Hwnd owner = 0,
                 bool visible = true) {
         test::FakeWindow& w = desktop.windows[handle];
@@ -44,30 +44,21 @@ struct ReportWorld {
         desktop.threadWindows[40] = {0x200, 0x400, 0x100};
         desktop.threadWindows[41] = {0x500};
         desktop.threadWindows[70] = {0x700, 0x710};
-        Window(0x900, "Progman", "Program Manager", {0, 0, 1920, 1080});
-        // 「AutoCAD テキスト ウィンドウ - 図面1.dwg」 in code page 932.
-        Window(0x200, "TextWindow",
-               "AutoCAD \x83\x65\x83\x4c\x83\x58\x83\x67 \x83\x45\x83\x42\x83\x93\x83\x68\x83\x45"
-               " - \x90\x7d\x96\xca"
-               "1.dwg",
+        Window(0x900, "Progman", u"Program Manager", {0, 0, 1920, 1080});
+        Window(0x200, "TextWindow", u"AutoCAD テキスト ウィンドウ - 図面1.dwg",
                {100, 100, 600, 500}, {0x210}, 0, 0x100, false);
         // A text box answers its text as its title, line ends and all.
-        Window(0x210, "Edit", "\x97\x9a\x97\xf0\r\n", {102, 102, 598, 498}, {}, 1004, 0, false);
-        Window(0x400, "AcEdCommandLine", "", {0, 1040, 1920, 1100}, {0x401}, 0, 0x100);
-        Window(0x401, "Edit", "", {2, 1070, 1918, 1098}, {}, 1001);
-        Window(0x100, "MainFrame",
-               "Autodesk AutoCAD 2024 - [\x90\x7d\x96\xca"
-               "1.dwg]",
-               {0, 0, 1920, 1040}, {0x110, 0x130});
-        Window(0x110, "MDIClient", "", {0, 100, 1920, 980}, {0x111});
-        Window(0x111, "DrawingView",
-               "\x90\x7d\x96\xca"
-               "1.dwg",
-               {2, 102, 1918, 978}, {}, 59648);
-        Window(0x130, "StatusBar", "", {0, 980, 1920, 1040}, {}, 59393, 0, false);
-        Window(0x500, "IME", "Default IME", {0, 0, 0, 0}, {}, 0, 0, false);
-        Window(0x700, "GcadMain", "IJCAD", {0, 0, 800, 600});
-        Window(0x710, "GcadText", "x", {0, 0, 400, 300});
+        Window(0x210, "Edit", u"履歴\r\n", {102, 102, 598, 498}, {}, 1004, 0, false);
+        Window(0x400, "AcEdCommandLine", u"", {0, 1040, 1920, 1100}, {0x401}, 0, 0x100);
+        Window(0x401, "Edit", u"", {2, 1070, 1918, 1098}, {}, 1001);
+        Window(0x100, "MainFrame", u"Autodesk AutoCAD 2024 - [図面1.dwg]", {0, 0, 1920, 1040},
+               {0x110, 0x130});
+        Window(0x110, "MDIClient", u"", {0, 100, 1920, 980}, {0x111});
+        Window(0x111, "DrawingView", u"図面1.dwg", {2, 102, 1918, 978}, {}, 59648);
+        Window(0x130, "StatusBar", u"", {0, 980, 1920, 1040}, {}, 59393, 0, false);
+        Window(0x500, "IME", u"Default IME", {0, 0, 0, 0}, {}, 0, 0, false);
+        Window(0x700, "GcadMain", u"IJCAD", {0, 0, 800, 600});
+        Window(0x710, "GcadText", u"x", {0, 0, 400, 300});
     }
 };
 

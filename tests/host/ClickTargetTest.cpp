@@ -26,7 +26,7 @@ struct TargetWorld : JobWorld {
     TargetWorld() {
         auto& d = fake.desktop;
         d.windows[kMain].children.push_back(kDrawing);
-        d.windows[kDrawing] = {"", {}, {0, 0, 800, 500}};
+        d.windows[kDrawing] = {u"", {}, {0, 0, 800, 500}};
         d.windows[kDrawing].className = "AcDrawingView";
         d.processes.push_back({7, "meetbar.exe"});
         d.threads.push_back({70, 7});
@@ -34,13 +34,13 @@ struct TargetWorld : JobWorld {
     void AddPalette() {
         auto& d = fake.desktop;
         d.threadWindows[40].push_back(kPalette);
-        d.windows[kPalette] = {EncodeAnsi(u"プロパティ"), {}, {300, 400, 600, 700}};
+        d.windows[kPalette] = {u"プロパティ", {}, {300, 400, 600, 700}};
         d.windows[kPalette].owner = kMain;
     }
     void AddMeetingBar() {
         auto& d = fake.desktop;
         d.threadWindows[70] = {kMeetingBar};
-        d.windows[kMeetingBar] = {EncodeAnsi(u"会議のツールバー"), {}, {380, 540, 900, 600}};
+        d.windows[kMeetingBar] = {u"会議のツールバー", {}, {380, 540, 900, 600}};
         d.aboveAll = {kMeetingBar};
     }
 };
@@ -94,7 +94,7 @@ TEST(ClickTarget, APointThatDoesNotShowTheCommandLineIsNeverClicked) {
              w.AddMeetingBar();
              auto& d = w.fake.desktop;
              d.windows[kMeetingBar].children = {0x801};
-             d.windows[0x801] = {EncodeAnsi(u"ミュート"), {}, {400, 550, 450, 590}};
+             d.windows[0x801] = {u"ミュート", {}, {400, 550, 450, 590}};
          },
          CommandLineCoveredMessage(u"会議のツールバー", u"meetbar.exe"), "WindowFromPoint(405,565)",
          true},

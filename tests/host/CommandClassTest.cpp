@@ -21,24 +21,24 @@ constexpr ScreenRect kDockedRect{0, 540, 800, 600};
 // carry no caption, the command line is a window of class AcEdCommandLine.
 enum class Shape { Floating, Docked };
 
-void Arrange(JobWorld& world, Shape shape, const std::string& floatingTitle = "") {
+void Arrange(JobWorld& world, Shape shape, const Text& floatingTitle = u"") {
     auto& d = world.fake.desktop;
     d.windows[JobWorld::kMain].children.clear();
-    d.windows[JobWorld::kTextCommand].title = "";
+    d.windows[JobWorld::kTextCommand].title = u"";
     if (shape == Shape::Floating) {
         d.threadWindows[40] = {JobWorld::kText, kFloating, JobWorld::kMain};
         d.windows[kFloating] = {floatingTitle, {kFloatingInput}, kFloatingRect};
         d.windows[kFloating].className = "AcEdCommandLine";
         d.windows[kFloating].owner = JobWorld::kMain;
-        d.windows[kFloatingInput] = {"", {}, {}, 1001, "Command:"};
+        d.windows[kFloatingInput] = {u"", {}, {}, 1001, "Command:"};
         d.windows[kFloatingInput].className = "Edit";
     } else {
         d.windows[JobWorld::kMain].children = {kDock};
-        d.windows[kDock] = {"", {kDockInner}, {0, 500, 800, 600}};
-        d.windows[kDockInner] = {"", {kDocked}, {0, 520, 800, 600}};
-        d.windows[kDocked] = {"", {kDockedInput}, kDockedRect};
+        d.windows[kDock] = {u"", {kDockInner}, {0, 500, 800, 600}};
+        d.windows[kDockInner] = {u"", {kDocked}, {0, 520, 800, 600}};
+        d.windows[kDocked] = {u"", {kDockedInput}, kDockedRect};
         d.windows[kDocked].className = "AcEdCommandLine";
-        d.windows[kDockedInput] = {"", {}, {}, 1001, "Command:"};
+        d.windows[kDockedInput] = {u"", {}, {}, 1001, "Command:"};
         d.windows[kDockedInput].className = "Edit";
     }
 }
@@ -56,14 +56,14 @@ TEST(CommandClass, FoundCommandLineIsClickedPastedIntoAndTheDesktopPutBack) {
     struct Case {
         const char* name;
         Shape shape;
-        std::string floatingTitle;
+        Text floatingTitle;
         Hwnd commandLine;
         ScreenRect rect;
     };
     const Case cases[] = {
-        {"floating, untitled", Shape::Floating, "", kFloating, kFloatingRect},
-        {"floating, titled", Shape::Floating, "コマンド", kFloating, kFloatingRect},
-        {"docked two levels deep", Shape::Docked, "", kDocked, kDockedRect},
+        {"floating, untitled", Shape::Floating, u"", kFloating, kFloatingRect},
+        {"floating, titled", Shape::Floating, u"コマンド", kFloating, kFloatingRect},
+        {"docked two levels deep", Shape::Docked, u"", kDocked, kDockedRect},
     };
     for (const Case& c : cases) {
         JobWorld world;
@@ -131,7 +131,7 @@ TEST(CommandClass, SearchedOnlyWhenTheCaptionSearchFoundNothing) {
     JobWorld world;
     auto& d = world.fake.desktop;
     d.threadWindows[40] = {JobWorld::kText, kFloating, JobWorld::kMain};
-    d.windows[kFloating] = {"", {}, kFloatingRect};
+    d.windows[kFloating] = {u"", {}, kFloatingRect};
     d.windows[kFloating].className = "AcEdCommandLine";
     d.windows[kFloating].owner = JobWorld::kMain;
     SetCommandClass(world, "AcEdCommandLine");
@@ -147,7 +147,7 @@ TEST(CommandClass, DockedIsFoundBeforeFloatingAndTheMainWindowIsNotItsOwnCandida
     auto& d = world.fake.desktop;
     d.windows[JobWorld::kMain].className = "AcEdCommandLine";
     d.threadWindows[40] = {JobWorld::kText, kFloating, JobWorld::kMain};
-    d.windows[kFloating] = {"", {}, kFloatingRect};
+    d.windows[kFloating] = {u"", {}, kFloatingRect};
     d.windows[kFloating].className = "AcEdCommandLine";
     SetCommandClass(world, "AcEdCommandLine");
     EXPECT_TRUE(RunToolJob(world.run, world.Plan()).ok());

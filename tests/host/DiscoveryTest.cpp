@@ -98,17 +98,17 @@ TEST(Discovery, WindowRulesFollowTheTitles) {
     const Case cases[] = {
         {"both prefixes: main only",
          [](JobWorld& w) {
-             w.fake.desktop.windows[JobWorld::kText].title = "CAD 2024 Text - x";
+             w.fake.desktop.windows[JobWorld::kText].title = u"CAD 2024 Text - x";
              w.fake.profiles.Set("C:\\Tools\\ZuDuv.ini", "Main", "TextCaption", "CAD 2024");
          },
          u"a.dwg", kMain, JobWorld::kMainCommand, 0},
         {"two main windows: the later wins",
          [](JobWorld& w) {
-             w.fake.desktop.windows[JobWorld::kText].title = "CAD 2024 - [first.dwg]";
+             w.fake.desktop.windows[JobWorld::kText].title = u"CAD 2024 - [first.dwg]";
          },
          u"a.dwg", kMain, JobWorld::kMainCommand, 0},
         {"main without command area keeps the earlier one",
-         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMainCommand].title = "Other"; },
+         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMainCommand].title = u"Other"; },
          u"a.dwg", kMain, JobWorld::kTextCommand, JobWorld::kText},
         {"empty main caption takes every titled window",
          [](JobWorld& w) {
@@ -116,10 +116,10 @@ TEST(Discovery, WindowRulesFollowTheTitles) {
          },
          u"a.dwg", kMain, JobWorld::kMainCommand, 0},
         {"dash among the last four characters",
-         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].title = "CAD 2024 -[a]"; }, u"",
+         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].title = u"CAD 2024 -[a]"; }, u"",
          kMain, JobWorld::kMainCommand, JobWorld::kText},
         {"no dash loses two characters and the last",
-         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].title = "CAD 2024 [a.dwg]"; },
+         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].title = u"CAD 2024 [a.dwg]"; },
          u"D 2024 [a.dwg", kMain, JobWorld::kMainCommand, JobWorld::kText},
         {"empty command caption takes the first untitled descendant",
          [](JobWorld& w) {
@@ -127,7 +127,7 @@ TEST(Discovery, WindowRulesFollowTheTitles) {
          },
          u"a.dwg", kMain, JobWorld::kMainInput, JobWorld::kText},
         {"untitled windows are passed over",
-         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].title = ""; }, u"", 0, 0,
+         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].title = u""; }, u"", 0, 0,
          JobWorld::kText},
     };
     for (const Case& c : cases) {
@@ -151,19 +151,69 @@ TEST(Discovery, DocumentNameFromTitle) {
         {u"", u""},
         {u"NoDashTitle", u"DashTitl"},
         {u"X - [a-b.dwg]", u"a-b.dwg"},
+        // A character outside the Basic Multilingual Plane counts as one.
+        {u"NoDash\U0001F600", u"Dash"},
+        {u"X-[\U0001F600a]", u"a"},
+        {u"X - [\U00020B9F.dwg\U0001F600", u"\U00020B9F.dwg"},
+        {u"X-\U0001F600\U0001F600", u""},
     };
     for (const auto& [title, name] : cases) {
         EXPECT_EQ(DocumentNameFromTitle(title), name) << Utf8FromText(title);
     }
 }
 
-TEST(Discovery, WindowCaptionIsReadByBytes) {
-    test::RecordingDesktop desktop;
-    desktop.windows[1] = {"\x95\x5c\x83\x5c - [\x90\x7d.dwg]", {}, {}};
-    desktop.windows[2] = {"", {}, {}};
-    EXPECT_EQ(GetWindowCaption(desktop, 1), u"表ソ - [図.dwg]");
-    EXPECT_EQ(GetWindowCaption(desktop, 2), u"");
-    EXPECT_EQ(desktop.Count("GetWindowTextA(0x2)"), 0u);
+// A title comes back whole and as the system keeps it: Japanese, characters
+// code page 932 has no form for (one outside the Basic Multilingual Plane
+// among them), and none at all.
+TEST(Discovery, WindowCaptionIsTheWholeTitleInOneRead) {
+    const Text titles[] = {
+        u"表ソ - [図.dwg]",
+        u"CAD 2024 - [caf\u00e9 \U00020B9F.dwg]",
+        Text(600, u'長'),
+        u"",
+    };
+    for (const Text& title : titles) {
+        test::RecordingDesktop desktop;
+        desktop.windows[1] = {title, {}, {}};
+        EXPECT_EQ(GetWindowCaption(desktop, 1), title) << Utf8FromText(title);
+        EXPECT_EQ(desktop.calls, std::vector<std::string>{"GetWindowTitle(0x1)"});
+    }
+}
+
+// Each window's title is read once per visit: one call, not a length and a
+// text read.
+TEST(Discovery, EachTitleIsReadOnceWhereTheWindowIsExamined) {
+    JobWorld world;
+    (void)Discover(world);
+    world.fake.desktop.calls.clear();
+    world.Discover();
+    std::vector<std::string> reads;
+    for (const std::string& call : world.fake.desktop.calls) {
+        if (call.starts_with("Enum") || call.starts_with("GetWindowTitle")) {
+            reads.push_back(call);
+        }
+    }
+    const std::vector<std::string> expected = {
+        "EnumThreadWindows(40)", "GetWindowTitle(0x200)", "EnumChildWindows(0x200)",
+        "GetWindowTitle(0x210)", "GetWindowTitle(0x100)", "EnumChildWindows(0x100)",
+        "GetWindowTitle(0x110)",
+    };
+    EXPECT_EQ(reads, expected);
+}
+
+// A title with a character code page 932 has no form for keeps it: the
+// drawing name is listed as the CAD shows it, and a caption from the
+// settings (code page 932, so it never holds such a character) matches
+// only what it says.
+TEST(Discovery, TitlesOutsideTheCodePageKeepTheirCharacters) {
+    JobWorld world;
+    world.fake.desktop.windows[JobWorld::kMain].title = u"CAD 2024 - [caf\u00e9.dwg]";
+    world.fake.desktop.windows[JobWorld::kText].title = u"CAD Text\u00e9 - x";
+    world.fake.profiles.Set("C:\\Tools\\ZuDuv.ini", "Main", "TextCaption", "CAD Text?");
+    const Discovered found = Discover(world);
+    ASSERT_EQ(found.entries.size(), 1u);
+    EXPECT_EQ(found.entries[0].first, u"caf\u00e9.dwg");
+    EXPECT_EQ(world.run.discovery.InstanceTable.back().TextWindow, 0u);
 }
 
 } // namespace

@@ -125,11 +125,11 @@ TEST(ExitCode, EachStopEndsTheProcessWithTheCodeOfItsKind) {
          [](JobWorld& w) { SetIni(w, "MainCmdCtrlID", "99999999999"); }, 3},
         {"no CAD running", Pinmark, [](JobWorld& w) { w.fake.desktop.processes.pop_back(); }, 4},
         {"no main window", Pinmark,
-         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].title = "Other"; }, 4},
+         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].title = u"Other"; }, 4},
         {"no command area", gaugeread,
          [](JobWorld& w) {
-             w.fake.desktop.windows[JobWorld::kMainCommand].title = "x";
-             w.fake.desktop.windows[JobWorld::kTextCommand].title = "x";
+             w.fake.desktop.windows[JobWorld::kMainCommand].title = u"x";
+             w.fake.desktop.windows[JobWorld::kTextCommand].title = u"x";
          },
          4},
         {"CAD as administrator", Pinmark, [](JobWorld& w) { w.fake.desktop.integrity[4] = 0x3000; },

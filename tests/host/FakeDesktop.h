@@ -16,7 +16,7 @@ namespace vr::test {
 
 // A window of the fake desktop.
 struct FakeWindow {
-    std::string title; // ANSI bytes
+    Text title;
     std::vector<Hwnd> children;
     ScreenRect rect;
     std::int32_t id = 0;
@@ -118,12 +118,12 @@ class RecordingDesktop final : public CursorControl,
     // The calls that change or pace the desktop, without discovery's reads.
     [[nodiscard]] std::vector<std::string> JobCalls() const {
         static const char* const kReads[] = {
-            "ProcessSnapshot",     "ThreadSnapshot",        "EnumThreadWindows",
-            "EnumChildWindows",    "GetWindowTextLengthA",  "GetWindowTextA",
-            "GetDlgItem",          "SendMessageTimeoutA",   "GetClassNameA",
-            "GetWindowOwner",      "GetParentWindow",       "GetDlgCtrlID",
-            "GetWindowProcessId",  "ProcessIntegrityLevel", "OwnIntegrityLevel",
-            "GetForegroundWindow", "GetWindowThreadId",     "IsTopmost"};
+            "ProcessSnapshot",       "ThreadSnapshot",    "EnumThreadWindows",
+            "EnumChildWindows",      "GetWindowTitle",    "GetDlgItem",
+            "SendMessageTimeoutA",   "GetClassNameA",     "GetWindowOwner",
+            "GetParentWindow",       "GetDlgCtrlID",      "GetWindowProcessId",
+            "ProcessIntegrityLevel", "OwnIntegrityLevel", "GetForegroundWindow",
+            "GetWindowThreadId",     "IsTopmost"};
         std::vector<std::string> job;
         for (const std::string& call : calls) {
             const bool read = std::any_of(std::begin(kReads), std::end(kReads),
@@ -362,17 +362,9 @@ class RecordingDesktop final : public CursorControl,
         Descendants(parent, all);
         return all;
     }
-    std::int32_t GetWindowTextLengthA(Hwnd window) override {
-        Record("GetWindowTextLengthA(" + Handle(window) + ")");
-        return windows.count(window) ? static_cast<std::int32_t>(windows[window].title.size()) : 0;
-    }
-    std::int32_t GetWindowTextA(Hwnd window, char* buffer, std::int32_t size) override {
-        Record("GetWindowTextA(" + Handle(window) + ")");
-        const std::string title = windows.count(window) ? windows[window].title : "";
-        const auto copied = std::min<std::size_t>(title.size(), static_cast<std::size_t>(size - 1));
-        std::memcpy(buffer, title.data(), copied);
-        buffer[copied] = '\0';
-        return static_cast<std::int32_t>(copied);
+    Text GetWindowTitle(Hwnd window) override {
+        Record("GetWindowTitle(" + Handle(window) + ")");
+        return windows.count(window) ? windows[window].title : Text();
     }
     Bytes GetClassNameA(Hwnd window) override {
         Record("GetClassNameA(" + Handle(window) + ")");

@@ -52,11 +52,11 @@ TEST(FirstRunJob, EachStopNamesWhatWasSeenAndWritesTheReport) {
          [](JobWorld& w) {
              auto& d = w.fake.desktop;
              d.processes.back().exeFile = "gcad.exe";
-             d.windows[JobWorld::kMain].title = "IJCAD 2024 - [a.dwg]";
-             d.windows[JobWorld::kMainCommand].title = "Cmd Line";
+             d.windows[JobWorld::kMain].title = u"IJCAD 2024 - [a.dwg]";
+             d.windows[JobWorld::kMainCommand].title = u"Cmd Line";
              d.windows[JobWorld::kMainInput].className = "Edit";
-             d.windows[JobWorld::kText].title = "IJCAD Text Window - a.dwg";
-             d.windows[JobWorld::kTextCommand].title = "Cmd Line";
+             d.windows[JobWorld::kText].title = u"IJCAD Text Window - a.dwg";
+             d.windows[JobWorld::kTextCommand].title = u"Cmd Line";
              d.windows[JobWorld::kTextHistory].className = "Edit";
          },
          NoCadFoundFirstRunMessage(u"acad", {u"gcad.exe"},
@@ -71,7 +71,7 @@ TEST(FirstRunJob, EachStopNamesWhatWasSeenAndWritesTheReport) {
          u"CADと思われるプロセスは実行されていません。\r\n"},
         {"a longer product prefix in the main title",
          [](JobWorld& w) {
-             w.fake.desktop.windows[JobWorld::kMain].title = "Autodesk CAD 2024 - [a.dwg]";
+             w.fake.desktop.windows[JobWorld::kMain].title = u"Autodesk CAD 2024 - [a.dwg]";
          },
          NoMainWindowFirstRunMessage(u"acad", u"CAD 2024",
                                      {u"CAD Text Window - a.dwg", u"Autodesk CAD 2024 - [a.dwg]"},
@@ -80,10 +80,10 @@ TEST(FirstRunJob, EachStopNamesWhatWasSeenAndWritesTheReport) {
         {"a longer product prefix and a command line of another name, beside an IME window",
          [](JobWorld& w) {
              auto& d = w.fake.desktop;
-             d.windows[JobWorld::kMain].title = "Autodesk CAD 2024 - [a.dwg]";
-             d.windows[JobWorld::kMainCommand].title = "Command";
+             d.windows[JobWorld::kMain].title = u"Autodesk CAD 2024 - [a.dwg]";
+             d.windows[JobWorld::kMainCommand].title = u"Command";
              d.windows[JobWorld::kMainInput].className = "Edit";
-             d.windows[0x500] = {"Default IME", {}, {}};
+             d.windows[0x500] = {u"Default IME", {}, {}};
              d.windows[0x500].className = "IME";
              d.threadWindows[40].push_back(0x500);
          },
@@ -94,25 +94,45 @@ TEST(FirstRunJob, EachStopNamesWhatWasSeenAndWritesTheReport) {
          u"  ← MainCaption の提案元\r\n"},
         {"no window with a title",
          [](JobWorld& w) {
-             w.fake.desktop.windows[JobWorld::kMain].title = "";
-             w.fake.desktop.windows[JobWorld::kText].title = "";
+             w.fake.desktop.windows[JobWorld::kMain].title = u"";
+             w.fake.desktop.windows[JobWorld::kText].title = u"";
          },
          NoMainWindowFirstRunMessage(u"acad", u"CAD 2024", {}, {}, kReport),
          u"（提案できる行はありません）\r\n"},
         {"a titled command area of another name",
          [](JobWorld& w) {
              auto& d = w.fake.desktop;
-             d.windows[JobWorld::kMainCommand].title = "Command";
+             d.windows[JobWorld::kMainCommand].title = u"Command";
              d.windows[JobWorld::kMainInput].className = "Edit";
-             d.windows[JobWorld::kTextCommand].title = "";
+             d.windows[JobWorld::kTextCommand].title = u"";
              // The prompt beside the input box is a label, no candidate.
              d.windows[JobWorld::kMainCommand].children = {0x112, JobWorld::kMainInput};
-             d.windows[0x112] = {"Command:", {}, {}};
+             d.windows[0x112] = {u"Command:", {}, {}};
              d.windows[0x112].className = "Static";
          },
          NoCommandAreaFirstRunMessage(u"Command Line", u"", {u"Command"},
                                       {{u"CommandCaption", u"Command"}}, kReport),
          u"CommandCaption=Command\r\n"},
+        // The settings file is in the ANSI code page: a title with a
+        // character it has no form for is quoted as it is, but no line that
+        // could not be written there is proposed.
+        {"a product name the settings file cannot hold",
+         [](JobWorld& w) {
+             w.fake.desktop.windows[JobWorld::kMain].title = u"CAD\u00e9 2024 - [a.dwg]";
+         },
+         NoMainWindowFirstRunMessage(u"acad", u"CAD 2024",
+                                     {u"CAD Text Window - a.dwg", u"CAD\u00e9 2024 - [a.dwg]"}, {},
+                                     kReport),
+         u"（提案できる行はありません）\r\n"},
+        {"a command area title the settings file cannot hold",
+         [](JobWorld& w) {
+             auto& d = w.fake.desktop;
+             d.windows[JobWorld::kMainCommand].title = u"Command\U00020B9F";
+             d.windows[JobWorld::kMainInput].className = "Edit";
+             d.windows[JobWorld::kTextCommand].title = u"";
+         },
+         NoCommandAreaFirstRunMessage(u"Command Line", u"", {u"Command\U00020B9F"}, {}, kReport),
+         u"（提案できる行はありません）\r\n"},
     };
     for (const Case& c : cases) {
         JobWorld world;
@@ -159,7 +179,7 @@ TEST(FirstRunJob, SuccessfulRunWritesNoReport) {
 TEST(FirstRunJob, CommandAreaOfAnotherCadIsNoCommandArea) {
     JobWorld world;
     world.AddSecondCad();
-    world.fake.desktop.windows[0x310].title = "x";
+    world.fake.desktop.windows[0x310].title = u"x";
     const Status status = RunToolJob(world.run, world.Plan());
     ASSERT_FALSE(status.ok());
     EXPECT_EQ(world.run.discovery.LastCommandWindow, JobWorld::kMainCommand);
@@ -175,7 +195,7 @@ TEST(FirstRunJob, CommandAreaCarriedOverInTheSameCadIsStillUsed) {
     // command area is clicked and pasted into.
     JobWorld world;
     auto& d = world.fake.desktop;
-    d.windows[JobWorld::kMainCommand].title = "x";
+    d.windows[JobWorld::kMainCommand].title = u"x";
     d.windows[JobWorld::kText].owner = JobWorld::kMain;
     d.windows[JobWorld::kText].rect = {900, 100, 1300, 500};
     d.windows[JobWorld::kTextCommand].rect = {910, 120, 1290, 490};

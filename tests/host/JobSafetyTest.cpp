@@ -16,7 +16,7 @@ constexpr Hwnd kEditor = 0x800; // another program's window (thread 10, explorer
 // A world with a text editor that comes to the front when told.
 struct SafetyWorld : JobWorld {
     SafetyWorld() {
-        fake.desktop.windows[kEditor] = {"Untitled - Editor", {}, {0, 0, 300, 300}};
+        fake.desktop.windows[kEditor] = {u"Untitled - Editor", {}, {0, 0, 300, 300}};
         fake.desktop.threadWindows[10] = {kEditor};
     }
     // At the first call that starts with `step`, do `change`.

@@ -29,12 +29,12 @@ struct JobWorld {
         d.processes = {{1, "explorer.exe"}, {4, "acad.exe"}};
         d.threads = {{10, 1}, {40, 4}};
         d.threadWindows[40] = {kText, kMain};
-        d.windows[kMain] = {"CAD 2024 - [a.dwg]", {kMainCommand}, {0, 0, 800, 600}};
-        d.windows[kMainCommand] = {"Command Line", {kMainInput}, {100, 500, 711, 631}};
-        d.windows[kMainInput] = {"", {}, {}, 1001, "Command: LINE"};
-        d.windows[kText] = {"CAD Text Window - a.dwg", {kTextCommand}, {}};
-        d.windows[kTextCommand] = {"Command Line", {kTextHistory}, {}};
-        d.windows[kTextHistory] = {"", {}, {}, 1004, "history"};
+        d.windows[kMain] = {u"CAD 2024 - [a.dwg]", {kMainCommand}, {0, 0, 800, 600}};
+        d.windows[kMainCommand] = {u"Command Line", {kMainInput}, {100, 500, 711, 631}};
+        d.windows[kMainInput] = {u"", {}, {}, 1001, "Command: LINE"};
+        d.windows[kText] = {u"CAD Text Window - a.dwg", {kTextCommand}, {}};
+        d.windows[kTextCommand] = {u"Command Line", {kTextHistory}, {}};
+        d.windows[kTextHistory] = {u"", {}, {}, 1004, "history"};
     }
 
     // A second CAD process (id 5, thread 50) with its own windows.
@@ -43,8 +43,8 @@ struct JobWorld {
         d.processes.push_back({5, "C:\\CAD\\acad.exe"});
         d.threads.push_back({50, 5});
         d.threadWindows[50] = {0x300};
-        d.windows[0x300] = {"CAD 2024 - [C:\\work\\b.dwg]", {0x310}, {0, 0, 10, 10}};
-        d.windows[0x310] = {"Command Line", {}, {0, 0, 10, 10}};
+        d.windows[0x300] = {u"CAD 2024 - [C:\\work\\b.dwg]", {0x310}, {0, 0, 10, 10}};
+        d.windows[0x310] = {u"Command Line", {}, {0, 0, 10, 10}};
     }
 
     // The pinmark job with a small script, written at the tool step.

@@ -343,13 +343,13 @@ TEST(RunToolJob, StopsWithoutTouchingTheDesktopWhenTheTargetIsNotUsable) {
          [](JobWorld& w) { w.fake.desktop.processes.back().exeFile = "ACAD.EXE"; },
          NoCadFoundFirstRunMessage(u"acad", {u"ACAD.EXE"}, {{u"ACADName", u"ACAD"}}, report)},
         {"no main window",
-         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].title = "Other"; },
+         [](JobWorld& w) { w.fake.desktop.windows[JobWorld::kMain].title = u"Other"; },
          NoMainWindowFirstRunMessage(u"acad", u"CAD 2024", {u"CAD Text Window - a.dwg", u"Other"},
                                      {}, report)},
         {"no command area",
          [](JobWorld& w) {
-             w.fake.desktop.windows[JobWorld::kMainCommand].title = "x";
-             w.fake.desktop.windows[JobWorld::kTextCommand].title = "x";
+             w.fake.desktop.windows[JobWorld::kMainCommand].title = u"x";
+             w.fake.desktop.windows[JobWorld::kTextCommand].title = u"x";
          },
          NoCommandAreaFirstRunMessage(u"Command Line", u"", {u"x"}, {}, report)},
         {"main window gone", [](JobWorld& w) { w.fake.desktop.failures["IsWindow(0x100)"] = -1; },
@@ -413,7 +413,7 @@ TEST(RunToolJob, BusyClipboardNamesTheWindowThatHoldsIt) {
     JobWorld world;
     world.fake.desktop.failures["OpenClipboard"] = -1;
     world.fake.desktop.clipboardHolder = 0x500;
-    world.fake.desktop.windows[0x500] = {"Clip Keeper"};
+    world.fake.desktop.windows[0x500] = {u"Clip Keeper"};
     const Status status = RunToolJob(world.run, world.Plan());
     ASSERT_FALSE(status.ok());
     EXPECT_EQ(status.failure().message, ClipboardBusyMessage(u"Clip Keeper"));

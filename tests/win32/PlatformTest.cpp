@@ -1,4 +1,5 @@
 // The real Win32 calls behind the seam, under Wine with the Japanese locale.
+#include "StandinDriver.h"
 #include "Win32TestSupport.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32FileAccess.h"
@@ -15,6 +16,7 @@ namespace vr {
 namespace {
 
 using test::ScratchFolder;
+using test::Wide;
 
 TEST(Platform, AnsiCodePageIs932) {
     EXPECT_EQ(GetACP(), 932u);
@@ -172,13 +174,41 @@ TEST(RealSeam, AHungThreadIsWaitedForOnceAndThenGivenUpOnAtOnce) {
     start = GetTickCount();
     EXPECT_FALSE(windows.SetWindowPos(window, kHwndNotTopmost, kSwpNoSizeNoMoveShow));
     EXPECT_FALSE(windows.OpenIcon(window));
-    EXPECT_EQ(tree.GetWindowTextLengthA(window), 0); // read as untitled
+    EXPECT_EQ(tree.GetWindowTitle(window), u""); // read as untitled
     EXPECT_LT(GetTickCount() - start, 300u);
     // Posted, not waited for.
     start = GetTickCount();
     EXPECT_TRUE(
         windows.SetWindowPos(window, kHwndNotTopmost, kSwpNoSizeNoMoveShow | kSwpAsyncWindowPos));
     EXPECT_LT(GetTickCount() - start, 300u);
+}
+
+// Titles come back exactly as the windows hold them, with no code page in
+// between: Japanese, characters code page 932 has no form for (e with an
+// acute accent; U+20B9F, outside the Basic Multilingual Plane), and longer
+// than the first read's room. Another program's windows are read as the
+// window manager keeps them; the tool's own window answers the wide
+// messages itself.
+TEST(RealSeam, TitlesReadBackExactlyFromAnotherProgramAndTheToolsOwnWindow) {
+    const Text drawing = u"図面\\表ソ caf\u00e9 \U00020B9F " + Text(300, u'長') + u".dwg";
+    const Text commandCaption = u"コマンド ライン";
+    const ScratchFolder folder(L"titles");
+    test::StandinCad cad(folder, L"acad.exe",
+                         L"--drawing \"" + Wide(drawing) + L"\" --command-caption \"" +
+                             Wide(commandCaption) + L"\"");
+    ASSERT_TRUE(cad.Ready());
+    Win32WindowTree tree;
+    EXPECT_EQ(tree.GetWindowTitle(reinterpret_cast<Hwnd>(cad.Main())),
+              u"StandIn CAD 2024 - [" + drawing + u"]");
+    EXPECT_EQ(tree.GetWindowTitle(reinterpret_cast<Hwnd>(cad.CommandArea())), commandCaption);
+
+    for (const Text& title : {Text(u"図面 caf\u00e9 \U00020B9F"), drawing, Text()}) {
+        const HWND own = CreateWindowExW(0, L"STATIC", Wide(title).c_str(), WS_OVERLAPPEDWINDOW, 0,
+                                         0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_TRUE(own);
+        EXPECT_EQ(tree.GetWindowTitle(reinterpret_cast<Hwnd>(own)), title) << title.size();
+        DestroyWindow(own);
+    }
 }
 
 TEST(RealSeam, CallsOnTheToolsOwnWindowsRunAtOnce) {

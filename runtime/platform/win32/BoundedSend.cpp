@@ -23,6 +23,8 @@ struct SendRequest {
     DWORD_PTR result = 0;
     bool answered = false;
     std::function<bool()> call; // instead of the message, when set
+    bool wide = false;          // sent in the message's wide form
+    std::u16string wideText;    // WM_GETTEXT's buffer in the wide form
 };
 
 // A thread that sends one request at a time. It is kept for the next send,
@@ -40,6 +42,13 @@ struct SendWorker {
 bool RunHere(SendRequest& request) {
     if (request.call) {
         return request.call();
+    }
+    if (request.wide) {
+        const LPARAM lParam = request.message == WM_GETTEXT
+                                  ? reinterpret_cast<LPARAM>(request.wideText.data())
+                                  : request.lParam;
+        return SendMessageTimeoutW(request.window, request.message, request.wParam, lParam,
+                                   SMTO_ABORTIFHUNG, request.timeoutMs, &request.result) != 0;
     }
     const LPARAM lParam = request.message == WM_GETTEXT
                               ? reinterpret_cast<LPARAM>(request.text.data())
@@ -165,6 +174,31 @@ bool GetTextBounded(HWND window, char* buffer, std::size_t size, UINT timeoutMs,
     copied = request->result < size ? request->result : size - 1;
     std::memcpy(buffer, request->text.data(), copied);
     buffer[copied] = '\0';
+    return true;
+}
+
+bool GetWideTextBounded(HWND window, UINT timeoutMs, std::u16string& text) {
+    auto length =
+        std::make_shared<SendRequest>(SendRequest{window, WM_GETTEXTLENGTH, 0, 0, timeoutMs, {}});
+    length->wide = true;
+    if (!RunBounded(length)) {
+        return false;
+    }
+    text.clear();
+    if (length->result == 0) {
+        return true;
+    }
+    const std::size_t size = static_cast<std::size_t>(length->result) + 1;
+    auto read = std::make_shared<SendRequest>(
+        SendRequest{window, WM_GETTEXT, static_cast<WPARAM>(size), 0, timeoutMs, {}});
+    read->wide = true;
+    read->wideText.assign(size, u'\0');
+    if (!RunBounded(read)) {
+        return false;
+    }
+    const std::size_t copied = std::min<std::size_t>(read->result, size - 1);
+    const std::u16string_view stored(read->wideText.data(), copied);
+    text.assign(stored.substr(0, stored.find(u'\0')));
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 
 namespace vr {
 
@@ -26,6 +27,11 @@ namespace vr {
 // WM_GETTEXT the same way: at most size - 1 bytes and a NUL into buffer.
 [[nodiscard]] bool GetTextBounded(HWND window, char* buffer, std::size_t size, UINT timeoutMs,
                                   DWORD_PTR& copied);
+
+// WM_GETTEXTLENGTH and then WM_GETTEXT, both in their wide form and each
+// bounded the same way: the window's whole text in UTF-16, up to its first
+// NUL. False when the window did not answer in time.
+[[nodiscard]] bool GetWideTextBounded(HWND window, UINT timeoutMs, std::u16string& text);
 
 // Any call on window that may wait on its thread; false when it failed or did
 // not return in time. The call must own what it uses (capture by value).

@@ -37,8 +37,7 @@ class Win32WindowTree final : public WindowTree {
   public:
     std::vector<Hwnd> EnumThreadWindows(std::uint32_t threadId) override;
     std::vector<Hwnd> EnumChildWindows(Hwnd parent) override;
-    std::int32_t GetWindowTextLengthA(Hwnd window) override;
-    std::int32_t GetWindowTextA(Hwnd window, char* buffer, std::int32_t size) override;
+    Text GetWindowTitle(Hwnd window) override;
     Bytes GetClassNameA(Hwnd window) override;
     Hwnd GetWindowOwner(Hwnd window) override;
     Hwnd GetParentWindow(Hwnd window) override;

@@ -3,12 +3,11 @@
 #include "platform/win32/BoundedSend.h"
 #include "platform/win32/LastResort.h"
 #include "platform/win32/Win32Handles.h"
-#include "winsupport/win32/CodePage.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace vr {
 namespace {
@@ -27,7 +26,7 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
 // such windows), so that reading it never waits on the program and a hung
 // CAD is read as fast as a live one. Nothing for a window of this process,
 // whose title only its own procedure can tell.
-std::optional<std::string> TitleOfOtherProgram(HWND window) {
+std::optional<Text> TitleOfOtherProgram(HWND window) {
     DWORD processId = 0;
     if (GetWindowThreadProcessId(window, &processId) == 0 || processId == GetCurrentProcessId()) {
         return std::nullopt;
@@ -43,7 +42,7 @@ std::optional<std::string> TitleOfOtherProgram(HWND window) {
         title.resize(title.size() * 4); // perhaps cut short: read again with more room
     }
     title.resize(static_cast<std::size_t>(std::max(length, 0)));
-    return CodePageFromWide(title);
+    return title;
 }
 
 } // namespace
@@ -139,36 +138,17 @@ std::vector<Hwnd> Win32WindowTree::EnumChildWindows(Hwnd parent) {
     return windows;
 }
 
-// The tool's own windows answer the title messages themselves; the sends
-// are bounded all the same.
-std::int32_t Win32WindowTree::GetWindowTextLengthA(Hwnd window) {
-    if (const auto title = TitleOfOtherProgram(ToHwnd(window))) {
-        return static_cast<std::int32_t>(title->size());
+// The tool's own windows answer the title messages themselves, in their
+// wide form; the sends are bounded all the same.
+Text Win32WindowTree::GetWindowTitle(Hwnd window) {
+    if (auto title = TitleOfOtherProgram(ToHwnd(window))) {
+        return std::move(*title);
     }
-    DWORD_PTR length = 0;
-    if (!SendBounded(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0, kTitleReadTimeoutMs, length)) {
-        return 0;
+    Text title;
+    if (!GetWideTextBounded(ToHwnd(window), kTitleReadTimeoutMs, title)) {
+        return {};
     }
-    return static_cast<std::int32_t>(length);
-}
-
-std::int32_t Win32WindowTree::GetWindowTextA(Hwnd window, char* buffer, std::int32_t size) {
-    if (size <= 0) {
-        return 0;
-    }
-    if (const auto title = TitleOfOtherProgram(ToHwnd(window))) {
-        const std::size_t copied = std::min(title->size(), static_cast<std::size_t>(size) - 1);
-        std::memcpy(buffer, title->data(), copied);
-        buffer[copied] = '\0';
-        return static_cast<std::int32_t>(copied);
-    }
-    DWORD_PTR copied = 0;
-    if (!GetTextBounded(ToHwnd(window), buffer, static_cast<std::size_t>(size), kTitleReadTimeoutMs,
-                        copied)) {
-        buffer[0] = '\0';
-        return 0;
-    }
-    return static_cast<std::int32_t>(copied);
+    return title;
 }
 
 // Class, owner, parent, ID, visibility and process are kept by the window
