@@ -10,8 +10,7 @@ bool IsAnsiEncodable(TextView text) {
 
 Text FirstUnencodableCharacter(TextView text) {
     for (std::size_t at = 0; at < text.size();) {
-        const bool pair = text[at] >= 0xD800 && text[at] <= 0xDBFF && at + 1 < text.size();
-        const TextView character = text.substr(at, pair ? 2 : 1);
+        const TextView character = text.substr(at, CharacterUnitsAt(text, at));
         if (!IsAnsiEncodable(character)) {
             return Text(character);
         }
