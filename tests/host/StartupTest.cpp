@@ -200,10 +200,11 @@ TEST(EntrySequenceFailure, ReportsAFailedJobOnceUnderTheToolsName) {
     FakeToolServices& fake = world.fake;
     fake.files.files[u"C:\\Tools\\delay.dat"] = "5";
     world.run.toolName = u"labelpen";
-    world.fake.desktop.processes.clear(); // no CAD: the job stops
-    EXPECT_EQ(RunToolProgram(world.run, test::JobWorld::Plan()), ExitCodeOf(StopKind::NoCad));
+    fake.files.files.erase(u"C:\\Tools\\ZuDuv.ini"); // the job stops at its first step
+    EXPECT_EQ(RunToolProgram(world.run, test::JobWorld::Plan()), ExitCodeOf(StopKind::Settings));
     ASSERT_EQ(fake.messages.shown.size(), 1u);
     EXPECT_EQ(fake.messages.shown[0].caption, u"labelpen");
+    EXPECT_EQ(fake.messages.shown[0].text, SettingsFileMissingMessage(u"C:\\Tools\\ZuDuv.ini"));
     EXPECT_EQ(fake.desktop.Count("MessageBox(labelpen)"), 1u);
 }
 
